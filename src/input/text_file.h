@@ -1,0 +1,81 @@
+// Line-oriented file access: reading with an include stack, writing, in-memory lines.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/line_sink.h"
+#include "core/text_string.h"
+
+namespace tabulyst {
+
+// The file behind every file read or written: source, policy files, log, documents.
+// Reading keeps a stack of open files for includes; lines of any length arrive whole.
+class TextFile : public LineSink {
+public:
+    TextFile();
+    ~TextFile() override;
+    TextFile(const TextFile&) = delete;
+    TextFile& operator=(const TextFile&) = delete;
+
+    // Pops every file, then resets.
+    virtual void Close();
+    // Creates a file for writing ("w"/"wb"), or writes to standard output with console.
+    virtual bool OpenForWriting(std::string_view name, bool console = false, bool binary = false);
+    // Opens a file for reading and pushes it; with memory lines this succeeds at once.
+    virtual bool OpenForReading(std::string_view name);
+    // Replaces the innermost file by another (at most 9 switches succeed).
+    virtual bool SwitchTo(std::string_view name);
+    // Forgets every name and stream.
+    virtual void Reset();
+    // Closes the innermost file.
+    virtual void Pop();
+    // True when the name is already open somewhere on the stack.
+    virtual bool FindName(std::string_view name) const;
+    // Reads the next line (line end removed, UTF-16 converted to UTF-8); false at the end.
+    virtual bool ReadLine(TextString& line);
+
+    bool PutLine(std::string_view text) override;
+
+    bool IsOpen() const { return isOpen_; }
+    bool IsOpenForReading() const { return openForReading_; }
+    int Depth() const { return static_cast<int>(files_.size()); }
+    int DeepestDepth() const { return deepest_; }
+    // Name of the file being read (innermost); empty when none.
+    std::string_view CurrentName() const;
+    bool IsConsole() const { return console_; }
+    bool Utf16() const { return utf16le_ || utf16be_; }
+    bool AllAscii() const { return allAscii_; }
+    int LinesRead() const { return linesRead_; }
+
+    // In-memory lines: read from / write to these lists instead of a file (not owned).
+    void SetMemoryRead(const std::vector<TextString>* lines);
+    void SetMemoryWrite(std::vector<TextString>* lines);
+    bool WritesToMemory() const { return memoryWrite_ != nullptr; }
+
+protected:
+    struct OpenFile {
+        std::string name;
+        std::FILE* stream = nullptr;
+        bool byteReading = false;
+        bool utf16le = false, utf16be = false;
+        bool firstLine = true;
+    };
+    std::vector<OpenFile> files_;
+    bool console_ = false;
+    bool isOpen_ = false;
+    bool openForReading_ = false;
+    bool binaryWrite_ = false;
+    bool utf16le_ = false, utf16be_ = false;
+    bool allAscii_ = true;
+    int deepest_ = 0;
+    int linesRead_ = 0;
+    int switches_ = 0;
+    const std::vector<TextString>* memoryRead_ = nullptr;
+    std::vector<TextString>* memoryWrite_ = nullptr;
+    size_t memoryIndex_ = 0;
+};
+
+}  // namespace tabulyst

@@ -1,0 +1,162 @@
+#include "policy/fc.h"
+
+#include <iostream>
+
+#include "policy/colours.h"
+
+namespace tabulyst {
+
+FC::FC(MessageSink* sink) : sink_(sink) {
+    BuildRecords();
+    Consolidate(false);
+}
+
+FC::~FC() = default;
+
+void FC::BuildRecords() {
+    records_.clear();
+    records_.resize(kPolicyCount);
+    for (const PolicyDef& def : Catalogue())
+        if (def.tableIndex < 0) records_[static_cast<size_t>(def.id)] = MakePolicy(def);
+}
+
+Policy& FC::Record(P id) {
+    const PolicyDef& def = Def(id);
+    if (def.tableIndex >= 0) return baseConfig_.RecordAt(def.tableIndex);
+    return *records_[static_cast<size_t>(id)];
+}
+
+const Policy& FC::Record(P id) const {
+    const PolicyDef& def = Def(id);
+    if (def.tableIndex >= 0) return baseConfig_.RecordAt(def.tableIndex);
+    return *records_[static_cast<size_t>(id)];
+}
+
+int FC::Value(P id) const {
+    const Policy& record = Record(id);
+    if (record.GetKind() == Kind::Choice) return static_cast<const ChoicePolicy&>(record).Value();
+    if (record.Def().isValueKind()) return static_cast<const ValuePolicy&>(record).Value();
+    return 0;
+}
+
+const TextString& FC::Text(P id) const {
+    return static_cast<const TextPolicy&>(Record(id)).Value();
+}
+
+void FC::SetValue(P id, int value, bool markSet) {
+    Policy& record = Record(id);
+    if (record.GetKind() == Kind::Choice)
+        static_cast<ChoicePolicy&>(record).SetValue(value);
+    else
+        static_cast<ValuePolicy&>(record).SetValue(value);
+    if (markSet) record.MarkSet();
+}
+
+void FC::SetText(P id, std::string_view text, bool markSet) {
+    Policy& record = Record(id);
+    static_cast<TextPolicy&>(record).SetValue(text);
+    if (markSet) record.MarkSet();
+}
+
+void FC::Issue(std::string_view text, int importance) const {
+    if (!sink_) {
+        if (Flag(P::DisplayMessages)) std::cerr << text << '\n';
+        return;
+    }
+    // The policies of the set that speaks are the ones that apply.
+    sink_->reportingLevel = Value(P::ErrorReportingLevel);
+    sink_->display = Flag(P::DisplayMessages);
+    sink_->suppressUrl = Flag(P::SuppressUrlMessages);
+    sink_->suppressInfo = Flag(P::SuppressInfoMessages);
+    sink_->suppressWarning = Flag(P::SuppressWarningMessages);
+    sink_->suppressProgramError = Flag(P::SuppressProgramErrorMessages);
+    sink_->suppressTagError = Flag(P::SuppressTagErrorMessages);
+    RouteMessage(*sink_, text, importance);
+}
+
+void FC::IssueStatus(std::string_view text) const {
+    if (!sink_) {
+        if (Flag(P::DisplayMessages)) std::cout << text << '\n';
+        return;
+    }
+    sink_->reportingLevel = Value(P::ErrorReportingLevel);
+    sink_->display = Flag(P::DisplayMessages);
+    RouteStatusLine(*sink_, text);
+}
+
+void FC::ResetToDefaults() {
+    for (auto& record : records_)
+        if (record) {
+            record->Reset();
+            record->SetKey(record->Def().key);
+        }
+    baseConfig_.Reset();
+    queue_.clear();
+    ruleSet_ = kNoRuleSet;
+    ruleSetStated_ = false;
+    extras_ = Extras{};
+    pastEndOfInput = false;
+    passHtml = passPreRead = passRtf = false;
+    Consolidate(false);
+}
+
+void FC::SetRuleSet(int code, bool stated) {
+    ruleSet_ = code;
+    ruleSetStated_ = stated;
+}
+
+void FC::LinkSettings(const ProgramSettings* settings) {
+    settings_ = settings;
+    static constexpr const char* kProducts[] = {
+        "Pagelyst 4.1", "Tabulyst 4.0", "Richlyst 1.5", "Richlyst 1.5", "Linklyst 1.0",
+        "Textlyst 1.0", "Striplyst 1.0", "xxxxlyst ?.?", "Backlyst 1.0",
+    };
+    int code = settings ? settings->productCode : 1;
+    productText_.Assign(code >= 0 && code < static_cast<int>(std::size(kProducts)) && code != 7
+                            ? kProducts[code]
+                            : "xxxxlyst ?.?");
+    Consolidate(false);
+}
+
+void FC::CreateNewTabConfig() {
+    if (passHtml || passRtf) return;
+    if (!passPreRead) {
+        Issue("PROGRAM ERROR: FC::CreateNewTabConfig called out of sequence", 10);
+        return;
+    }
+    queue_.push_back(baseConfig_);
+}
+
+void FC::DeleteOldTabConfig() {
+    if (!passHtml && !passRtf && !passPreRead) {
+        Issue("PROGRAM ERROR: FC::DeleteOldTabConfig called out of sequence", 10);
+        return;
+    }
+    if (queue_.empty()) {
+        TextString text("PROGRAM ERROR: Unexpected NumTabConfigs = ");
+        text.AppendNumber('1', 0);
+        Issue(text, 10);
+        return;
+    }
+    queue_.pop_front();
+}
+
+TabConfig& FC::NewestConfig() { return queue_.empty() ? baseConfig_ : queue_.back(); }
+TabConfig& FC::OldestConfig() { return queue_.empty() ? baseConfig_ : queue_.front(); }
+
+void FC::SetTableValue(P id, int value) { NewestConfig().SetValue(id, value, true); }
+
+void FC::SetTableText(P id, std::string_view text) { NewestConfig().SetText(id, text, true); }
+
+void FC::SetTableColour(P id, std::string_view colour) {
+    TextString normalised;
+    if (!CheckColour(colour, normalised)) {
+        TextString text("WARNING: \"");
+        text.Append(colour);
+        text.Append("\" is not a standard HTML colour");
+        Issue(text, 7);
+    }
+    NewestConfig().SetText(id, normalised, true);
+}
+
+}  // namespace tabulyst

@@ -1,0 +1,152 @@
+// The policy set of one conversion: every policy of the catalogue, the rule set, the
+// table configurations, and the message routine through which the set speaks.
+#pragma once
+
+#include <deque>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "core/messages.h"
+#include "core/text_string.h"
+#include "policy/catalogue.h"
+#include "policy/policy.h"
+#include "table/tab_config.h"
+
+namespace tabulyst {
+
+// What the front end's settings supply to a policy set. The command line links one too,
+// so that an RTF run gets the RTF fonts and extension.
+struct ProgramSettings {
+    int productCode = 1;   // 1: "Tabulyst 4.0"
+    int targetFormat = 0;  // 0 HTML, 1 RTF, 2 the ".detag" format
+    int ruleSet = 0;       // 0 none, 1 "Merrill", 2 "SEC"
+    bool frontEnd = false; // the program runs with its front end
+};
+
+// Rule set codes.
+enum RuleSetCode : int { kNoRuleSet = 0, kMerrill = 1, kSec = 2 };
+
+// Result of offering one line to a policy set.
+enum ParseResult : int { kParsed = 0, kUnclaimed = 1, kRejected = 2 };
+
+class FC {
+public:
+    explicit FC(MessageSink* sink = nullptr);
+    FC(const FC&) = delete;
+    FC& operator=(const FC&) = delete;
+    ~FC();
+
+    // --- Records -------------------------------------------------------------------
+    Policy& Record(P id);
+    const Policy& Record(P id) const;
+    // Value of a Boolean, Integer, Alignment or Choice policy.
+    int Value(P id) const;
+    bool Flag(P id) const { return Value(id) != 0; }
+    // Value of a Text, Colour or Font policy.
+    const TextString& Text(P id) const;
+    bool IsSet(P id) const { return Record(id).IsSet(); }
+    // Assign a value; markSet raises the explicitly-set flag.
+    void SetValue(P id, int value, bool markSet = true);
+    void SetText(P id, std::string_view text, bool markSet = true);
+
+    // --- Messages ------------------------------------------------------------------
+    MessageSink* Sink() const { return sink_; }
+    void SetSink(MessageSink* sink) { sink_ = sink; }
+    // The entry all stages report through; filtered by this set's message policies.
+    void Issue(std::string_view text, int importance) const;
+    // Progress lines (banners, "Generating HTML file ...").
+    void IssueStatus(std::string_view text) const;
+    bool collecting = true;  // first quiet flag, raised when built
+    bool quiet = false;      // second quiet flag
+    bool reporting = true;   // allows the rule-set override messages
+
+    // --- Construction, copying and consolidation -----------------------------------
+    // Every record back to its default, then consolidation (construction with reset).
+    void ResetToDefaults();
+    void CopyFrom(const FC& other, bool carryFlags);
+    void Consolidate(bool force = false);
+    void LinkSettings(const ProgramSettings* settings);
+    const ProgramSettings* Settings() const { return settings_; }
+    const TextString& ProductText() const { return productText_; }
+    void SetProductText(std::string_view text) { productText_.Assign(text); }
+    // 0 HTML, 1 RTF: from the linked settings, HTML when unlinked.
+    int TargetFormat() const { return settings_ ? settings_->targetFormat : 0; }
+    int RuleSet() const { return ruleSet_; }
+    bool RuleSetStated() const { return ruleSetStated_; }
+    void SetRuleSet(int code, bool stated);
+    // ".html", ".htm", ".HTM", ".rtf" as consolidation derived it.
+    const TextString& OutputExtension() const { return outputExtension_; }
+
+    // --- Policy lines (policy file format) -------------------------------------------
+    // Offers one line to the set; see ParseResult. `group` receives the claimer's group.
+    int ParsePolicyLine(std::string_view line, int& group, bool report);
+    // Applies a rule set named on the command line.
+    void ApplyCommandLineRuleSet(std::string_view name);
+    // Saves the set as a policy file (changed-only or write-all form).
+    void SavePolicyFile(LineSink& sink, bool writeAll) const;
+
+    // Settings that are not single records; only recorded for the text-document analysis.
+    struct Extras {
+        std::vector<int> indentPositions;
+        std::vector<int> hangingPositions;
+        std::vector<TextString> documentSections;
+        std::vector<TextString> newsGroups;
+        std::vector<TextString> linkDefinitions;  // "a" = "b" + "c" texts, kept whole
+        std::vector<TextString> textCommands;
+        std::vector<char> bulletChars;
+        int definitionChars = 0;  // bit 1 ':', bit 2 '-', bit 4 ':' strong, bit 8 '-' strong
+        bool linkDefinitionStated = false, textCommandStated = false, indentStated = false,
+             hangingStated = false, sectionStated = false, definitionStated = false,
+             bulletStated = false, headingStated = false, newsStated = false;
+    };
+    Extras& GetExtras() { return extras_; }
+    const Extras& GetExtras() const { return extras_; }
+
+    // --- Table configurations ------------------------------------------------------
+    TabConfig& BaseConfig() { return baseConfig_; }
+    const TabConfig& BaseConfig() const { return baseConfig_; }
+    // Pass flags: writing HTML, pre-reading (executing directives ahead of output), writing RTF.
+    bool passHtml = false;
+    bool passPreRead = false;
+    bool passRtf = false;
+    void CreateNewTabConfig();
+    void DeleteOldTabConfig();
+    int NumTabConfigs() const { return static_cast<int>(queue_.size()); }
+    // The configuration directives change: the newest queued one, else the base.
+    TabConfig& NewestConfig();
+    // The configuration a table being written uses: the oldest queued one, else the base.
+    TabConfig& OldestConfig();
+    // Setters used by the table directives; each marks the policy set.
+    void SetTableValue(P id, int value);
+    void SetTableText(P id, std::string_view text);
+    // Colour setters check the colour, store the normalised text and warn when non-standard.
+    void SetTableColour(P id, std::string_view colour);
+    // Parses a TABLE_LAYOUT into the newest configuration; false when it failed.
+    bool SetTableLayout(std::string_view layout);
+
+    // --- Per-conversion state --------------------------------------------------------
+    bool pastEndOfInput = false;
+    TextString sourceFileName;
+    int documentCounters[6] = {0, 0, 0, 0, 0, 0};
+
+private:
+    void BuildRecords();
+
+    std::vector<std::unique_ptr<Policy>> records_;  // indexed by P; table rows are null
+    TabConfig baseConfig_;
+    std::deque<TabConfig> queue_;
+    MessageSink* sink_ = nullptr;
+    const ProgramSettings* settings_ = nullptr;
+    TextString productText_{"Tabulyst 4.0"};
+    TextString outputExtension_{".html"};
+    int ruleSet_ = kNoRuleSet;
+    bool ruleSetStated_ = false;
+    Extras extras_;
+};
+
+// Reads a policy file into the set (includes, switches, link dictionaries), then
+// consolidates. False when a line was ignored or an include could not be opened.
+bool LoadPolicyFile(FC& fc, std::string_view path);
+
+}  // namespace tabulyst

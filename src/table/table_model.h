@@ -1,0 +1,181 @@
+// The table being analysed and written: its lines, columns, cells and result flags.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "core/text_string.h"
+#include "input/source_line.h"
+#include "policy/fonts.h"
+#include "table/tab_config.h"
+
+namespace tabulyst {
+
+class FC;
+class OutputFile;
+
+// Special format codes: what kind of table a block is.
+enum FormatCode : int {
+    kFormatAuto = 0,       // automatically detected plain-text table
+    kFormatUser = 1,       // user-specified plain-text table (the "Plain text file" input)
+    kFormatTab = 7,        // delimited, tab (or the delimiter policy)
+    kFormatComma = 8,      // delimited, comma
+};
+
+// What a region turned out to be.
+enum class BlockKind : uint8_t {
+    PlainText,   // automatically detected table
+    UserTable,   // user-specified plain-text table
+    Delimited,
+    Tagged,
+    CodeSample,
+    Preformatted,
+    Diagram,
+    MailHeader,
+    TextBlock,
+};
+
+// Stable storage for line texts: large chunks, so views never move and a huge file
+// costs little more than its own size.
+class TextArena {
+public:
+    std::string_view Store(std::string_view text);
+    size_t Bytes() const { return bytes_; }
+
+private:
+    std::vector<std::unique_ptr<char[]>> chunks_;
+    size_t chunkSize_ = 0;
+    size_t used_ = 0;
+    size_t bytes_ = 0;
+};
+
+// Line types inside a table.
+enum TableLineType : int16_t {
+    kTableLineText = 0,
+    kTableLinePolicy = 1,     // a policy or table directive line: skipped by every step
+};
+
+// One source line of the region.
+struct TableLine {
+    std::string_view raw;   // as read, tabs kept (delimited splitting)
+    std::string_view full;  // tabs expanded, before indent removal
+    std::string_view text;  // what the analysis sees: common indent removed
+    int32_t length = 0;     // of text
+    int32_t indent = 0;     // leading blanks of full
+    int32_t lineNumber = 0;
+    int16_t type = kTableLineText;
+    int16_t directive = 0;  // directive code for directive lines
+    bool blank = false;
+    bool rule = false;
+    bool mailHeader = false;
+    bool code = false;
+    int32_t nonEmptyCells = 0;
+    int32_t firstNonEmptyCell = -1;
+};
+
+// One column of the table: the blank gap that ends it and what its cells are like.
+struct TableColumn {
+    int gapStart = -1;
+    int gapEnd = -1;
+    int boundary = -1;
+    int score = -1;
+    int span = 1;      // used by merging; at least 1
+    int width = 0;     // characters (plain text) or twips (RTF measure)
+    int rtfWidth = 0;  // widest single-column cell text in twips, plus 108
+    int align = kAlignLeft;
+    bool mostlyEmpty = false;
+    bool entirelyEmpty = false;
+    bool textColumn = false;
+    bool symbolColumn = false;
+    bool numericColumn = false;
+};
+
+// One cell of the row being built.
+struct TableCell {
+    TextString text;      // lines joined by "<BR>" (HTML) or "\par " (RTF)
+    int lines = 0;        // number of text lines
+    int colSpan = 1;
+    int rowSpan = 1;
+    int align = kAlignNone;
+    int valign = kVAlignNone;
+    int valignOverride = kVAlignNone;
+    int crossings = 0;    // column boundaries its text crosses
+    int kind = 0;         // 1 and 2: set by in-cell tags, no closing "<BR>"
+    bool symbol = false;  // classification for the column statistics
+    void Reset() {
+        text.Clear();
+        lines = 0;
+        colSpan = rowSpan = 1;
+        align = valign = valignOverride = kVAlignNone;
+        crossings = kind = 0;
+        symbol = false;
+    }
+};
+
+// One table region: collected line by line, then analysed and written once.
+class TableBlock {
+public:
+    // `html` and `rtf`: the writers (either may be null); the target decides which is used.
+    TableBlock(FC& fc, OutputFile* html, OutputFile* rtf, int formatCode = kFormatUser);
+    ~TableBlock();
+    TableBlock(const TableBlock&) = delete;
+    TableBlock& operator=(const TableBlock&) = delete;
+
+    // Copies a source line in (updates widest/narrowest line, indent, mail-header count).
+    void AddLine(const SourceLine& line);
+    void AddLine(std::string_view raw, std::string_view expanded, int kind = kLineOrdinary,
+                 int directive = 0, int lineNumber = 0);
+    // Analyses the region by its format code and writes it; frees nothing the caller owns.
+    void Finish(int formatCode);
+
+    FC& fc;
+    TabConfig* config = nullptr;  // in use while the block is finished
+    OutputFile* htmlFile = nullptr;
+    OutputFile* rtfFile = nullptr;
+    bool writeHtml = false;
+    bool writeRtf = false;
+    int formatCode = kFormatUser;
+
+    std::vector<TableLine> lines;
+    BlockKind kind = BlockKind::PlainText;
+    bool isTable = true;
+    bool isDiagram = false;
+    bool isCodeSample = false;
+    bool isMailHeader = false;
+    bool blankLineSeparated = false;
+    bool separatorColumns = false;
+    bool userLayout = false;
+
+    // Classification counters.
+    int blankLines = 0;
+    int codeLines = 0;
+    int ruleLines = 0;
+    int mailHeaderLines = 0;
+    int firstRule = -1;
+    int secondRule = -1;
+    int lastRule = -1;
+    int crossingTotal = 0;   // extra columns covered by crossing cells
+    int crossingCells = 0;
+    int crossingLines = 0;
+
+    int firstAnalysedLine = 0;
+    int widest = 0;
+    int narrowest = 0;
+    int commonIndent = 80;   // smallest indent of non-blank, non-rule lines; 80 when none
+
+    char delimiter = '\t';
+    std::vector<TableColumn> columns;
+    std::vector<TableCell> cells;  // the row being built
+    int headerRows = 0;
+    int headerCols = 0;
+    bool hasHeader = false;
+
+    TextArena arena;
+};
+
+// True for rule text: runs of one of '-', '_', '=' separated by single blanks.
+bool IsRuleText(std::string_view text);
+
+}  // namespace tabulyst
