@@ -1,0 +1,15 @@
+// Cutting a plain-text line into cells at the column boundaries.
+#pragma once
+
+#include <vector>
+
+#include "table/table_model.h"
+
+namespace tabulyst {
+
+// Cuts line `lineIndex` of an analysed plain-text block into one cell per column
+// (a cell whose text runs across boundaries covers several columns). Cell texts are
+// escaped for the target (0 HTML, 1 RTF) and their alignment is guessed.
+void CutPlainLine(TableBlock& block, int lineIndex, int target, std::vector<TableCell>& cells);
+
+}  // namespace tabulyst

@@ -1,0 +1,30 @@
+// Cutting lines into cells and grouping lines into rows: shared by every table writer.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "table/table_model.h"
+
+namespace tabulyst {
+
+// One row ready for a writer.
+struct TableRow {
+    std::vector<TableCell> cells;  // one per column; a spanning cell stands in its first column
+    int firstLine = -1;            // source line indexes the row was built from
+    int lastLine = -1;
+    bool header = false;           // a header row (index below the header row count)
+    bool ruleRow = false;          // built from a rule line (cells hold "<HR>" for HTML)
+};
+
+// Target of the cell texts: HTML joins lines with "<BR>", RTF with "\par ".
+enum CellTarget : int { kCellsHtml = 0, kCellsRtf = 1 };
+
+// Cuts one line of the block into cells: delimited splitting or plain-text cutting.
+void BuildLineCells(TableBlock& block, int lineIndex, int target, std::vector<TableCell>& cells);
+// Splits one line of a delimited block into one cell per field.
+void SplitDelimitedLine(TableBlock& block, int lineIndex, int target, std::vector<TableCell>& cells);
+// Groups the block's lines into rows, in order, and hands each non-empty row to `emit`.
+void ForEachRow(TableBlock& block, int target, const std::function<void(const TableRow&)>& emit);
+
+}  // namespace tabulyst
