@@ -4,8 +4,6 @@
 #include "table/table_writers.h"
 namespace tabulyst {
 void AnalyseDelimited(TableBlock&) {}
-void ClassifyLines(TableBlock&) {}
-void RecogniseHeader(TableBlock&) {}
 int GuessAlignment(const TableBlock&, std::string_view, int) { return kAlignLeft; }
 void BuildLineCells(TableBlock&, int, int, std::vector<TableCell>& cells) { cells.clear(); }
 void SplitDelimitedLine(TableBlock&, int, int, std::vector<TableCell>& cells) { cells.clear(); }

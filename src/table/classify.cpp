@@ -1,0 +1,195 @@
+#include "table/classify.h"
+
+#include <array>
+#include <cctype>
+
+#include "policy/fc.h"
+#include "table/analysis.h"
+
+namespace tabulyst {
+namespace {
+
+constexpr std::string_view kRuleChars = "+-=_~";
+
+// First words that start a C-like declaration or statement.
+constexpr std::array<std::string_view, 25> kCodeWords = {
+    "int",    "char",   "static",   "extern", "struct", "void",     "unsigned",
+    "long",   "short",  "float",    "double", "const",  "typedef",  "return",
+    "if",     "else",   "for",      "while",  "switch", "case",     "break",
+    "continue", "enum", "union",    "register"};
+
+// Line starts that only program source has.
+constexpr std::array<std::string_view, 6> kCodeStarts = {"#include", "#define", "#if", "#endif",
+                                                         "/*", "//"};
+
+// Header names of mail and news articles; any "X-" name counts as well.
+constexpr std::array<std::string_view, 30> kMailHeaderNames = {
+    "From",         "To",           "Cc",          "Bcc",          "Subject",
+    "Date",         "Reply-To",     "Sender",      "Message-ID",   "Received",
+    "Return-Path",  "Newsgroups",   "Organization", "Organisation", "References",
+    "In-Reply-To",  "Path",         "Lines",       "Content-Type", "Content-Transfer-Encoding",
+    "MIME-Version", "Followup-To",  "Distribution", "Keywords",    "Summary",
+    "Xref",         "NNTP-Posting-Host", "Approved", "Expires",    "Status"};
+
+bool IsBlankChar(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view Trimmed(std::string_view text) {
+    while (!text.empty() && IsBlankChar(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsBlankChar(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+bool IsWordChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
+
+// Whether line i exists and was classified as a rule line.
+bool IsRuleLineAt(const TableBlock& block, int i) {
+    return i >= 0 && i < static_cast<int>(block.lines.size()) && block.lines[i].rule;
+}
+
+}  // namespace
+
+const TabConfig& BlockConfig(const TableBlock& block) {
+    return block.config ? *block.config : block.fc.BaseConfig();
+}
+
+bool IsBlankText(std::string_view text) {
+    for (char c : text)
+        if (!IsBlankChar(c)) return false;
+    return true;
+}
+
+bool IsRuleLine(std::string_view text) {
+    if (IsBlankText(text)) return false;
+    long blanks = 0, rules = 0;
+    for (char c : text) {
+        if (IsBlankChar(c)) ++blanks;
+        else if (kRuleChars.find(c) != std::string_view::npos) ++rules;
+    }
+    return 95L * static_cast<long>(text.size()) < 100L * (rules + blanks);
+}
+
+bool LooksLikeCode(std::string_view text) {
+    std::string_view t = Trimmed(text);
+    if (t.empty()) return false;
+    for (std::string_view start : kCodeStarts)
+        if (t.substr(0, start.size()) == start) return true;
+    const char last = t.back();
+    if (last == ';' || last == '{' || last == '}') return true;
+    if (t.size() >= 2 && t.substr(t.size() - 2) == "*/") return true;
+    size_t n = 0;
+    while (n < t.size() && IsWordChar(t[n])) ++n;
+    if (n == 0 || (n < t.size() && t[n] != ' ' && t[n] != '(' && t[n] != '*')) return false;
+    const std::string_view word = t.substr(0, n);
+    bool keyword = false;
+    for (std::string_view k : kCodeWords) keyword = keyword || word == k;
+    return keyword && t.find_first_of("(;{}=") != std::string_view::npos;
+}
+
+bool IsPlainNumber(std::string_view text, int ruleSet) {
+    std::string_view t = Trimmed(text);
+    const bool money = ruleSet == kMerrill || ruleSet == kSec;
+    if (!t.empty() && (t.front() == '+' || t.front() == '-')) t.remove_prefix(1);
+    if (!t.empty() && t.back() == '%') t.remove_suffix(1);
+    bool digit = false;
+    for (char c : t) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        if (std::isdigit(u)) digit = true;
+        else if (c == ',' || c == '.') continue;
+        else if (money && (c == '$' || u == 163 || c == '(' || c == ')' || c == '-' || c == ' ')) continue;
+        else return false;
+    }
+    return digit;
+}
+
+bool LooksLikeMailHeader(std::string_view text) {
+    const size_t colon = text.find(':');
+    if (colon == 0 || colon == std::string_view::npos) return false;
+    if (colon + 1 < text.size() && !IsBlankChar(text[colon + 1])) return false;
+    const std::string_view name = text.substr(0, colon);
+    if (!std::isalpha(static_cast<unsigned char>(name.front()))) return false;
+    for (char c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-') return false;
+    if (name.size() > 2 && StartsWithNoCase(name, "X-")) return true;
+    for (std::string_view known : kMailHeaderNames)
+        if (EqualsNoCase(name, known)) return true;
+    return false;
+}
+
+void ClassifyLines(TableBlock& block) {
+    block.blankLines = block.ruleLines = block.codeLines = 0;
+    block.firstRule = block.secondRule = block.lastRule = -1;
+    const int count = static_cast<int>(block.lines.size());
+    for (int i = 0; i < count; ++i) {
+        TableLine& line = block.lines[i];
+        line.blank = line.rule = line.code = false;
+        if (line.type == kTableLinePolicy) continue;
+        const bool counted = i >= block.firstAnalysedLine;
+        if (line.length == 0 || IsBlankText(line.text)) {
+            line.blank = true;
+            if (counted) ++block.blankLines;
+            continue;
+        }
+        if (IsRuleLine(line.text)) {
+            line.rule = true;
+            if (counted) ++block.ruleLines;
+            if (block.firstRule < 0) block.firstRule = i;
+            else if (block.secondRule < 0) block.secondRule = i;
+            block.lastRule = i;
+        }
+        if (LooksLikeCode(line.text)) {
+            line.code = true;
+            if (counted) ++block.codeLines;
+        }
+    }
+}
+
+void RecogniseHeader(TableBlock& block) {
+    const TabConfig& config = BlockConfig(block);
+    const int policyRows = config.Value(P::DefaultTableHeaderRows);
+    const int n = static_cast<int>(block.lines.size());
+    const int rules = block.ruleLines;
+    int r1 = block.firstRule;
+    const int r2 = block.secondRule;
+    const int rl = block.lastRule;
+
+    bool header = policyRows > 0;
+    if (!header) {
+        if (rules == 1 && r1 == 1 && n == 3) header = true;
+        else if (rules == 1 && r1 < 4 && r1 < n - 2) header = true;
+        else if (rules == 3 && r2 < 4 && r2 < n - 2 && rl == n - 1) header = true;
+        else if (rules == 3 && n >= 5 && (IsRuleLineAt(block, 0) || IsRuleLineAt(block, 1)) &&
+                 (IsRuleLineAt(block, 2) || IsRuleLineAt(block, 3) || IsRuleLineAt(block, 4)) &&
+                 (IsRuleLineAt(block, n - 1) || IsRuleLineAt(block, n - 2))) {
+            header = true;
+            for (int i = 2; i <= 4; ++i)
+                if (IsRuleLineAt(block, i)) r1 = i;
+        }
+    }
+
+    block.hasHeader = header;
+    block.headerRows = 0;
+    block.headerCols = 0;
+    if (!header) return;
+
+    int rows = 0;
+    if (policyRows >= 1) {
+        rows = policyRows;
+    } else {
+        if (r1 == 0) rows = r2;
+        else if (r1 >= n - 1) rows = 0;
+        else rows = r1;
+        // A lone rule line on top (no second rule) would give -1: no header rows instead.
+        if (rows < 0 || rows > n / 2) rows = 0;
+    }
+    for (int i = 0; i < n; ++i) {
+        const TableLine& line = block.lines[i];
+        if (line.type == kTableLinePolicy) continue;
+        if (!line.blank) break;
+        ++rows;
+    }
+    block.headerRows = rows;
+    const int policyCols = config.Value(P::DefaultTableHeaderCols);
+    block.headerCols = policyCols > 0 ? policyCols : 0;
+}
+
+}  // namespace tabulyst
