@@ -56,13 +56,23 @@ public:
     bool WritesToMemory() const { return memoryWrite_ != nullptr; }
 
 protected:
+    // One file on the stack with its own read-ahead buffer, so that a line of any
+    // length is gathered whole and line ends are found without per-byte calls.
     struct OpenFile {
         std::string name;
         std::FILE* stream = nullptr;
         bool byteReading = false;
         bool utf16le = false, utf16be = false;
         bool firstLine = true;
+        bool ended = false;
+        std::vector<char> buffer;
+        size_t position = 0;
+        size_t end = 0;
     };
+    // Gathers the next line of one file into `line`; false at its end.
+    bool ReadFrom(OpenFile& file, TextString& line);
+    bool Refill(OpenFile& file);
+    std::string scratch_;  // reused between lines so a long line costs one copy
     std::vector<OpenFile> files_;
     bool console_ = false;
     bool isOpen_ = false;

@@ -1,0 +1,302 @@
+// Line-oriented file access: reading with an include stack, writing, in-memory lines.
+#include "input/text_file.h"
+
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+namespace tabulyst {
+
+namespace {
+
+constexpr size_t kReadChunk = 64 * 1024;
+// Files replaced by SwitchTo are counted; the tenth switch fails, which stops a
+// pair of files switching to each other for ever.
+constexpr int kSwitchLimit = 10;
+
+bool SameFile(std::string_view a, std::string_view b) {
+    if (a == b) return true;
+    std::error_code error;
+    return std::filesystem::equivalent(std::filesystem::path(a), std::filesystem::path(b), error) &&
+           !error;
+}
+
+// Appends one code point as UTF-8.
+void AppendUtf8(std::string& out, unsigned code) {
+    if (code < 0x80) {
+        out.push_back(static_cast<char>(code));
+    } else if (code < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (code >> 6)));
+        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    } else if (code < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (code >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (code >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    }
+}
+
+constexpr unsigned kReplacement = 0xFFFD;
+
+// Converts gathered UTF-16 code units to UTF-8; false when a unit was above 127.
+bool Utf16ToUtf8(const std::vector<unsigned>& units, std::string& out) {
+    bool ascii = true;
+    for (size_t i = 0; i < units.size(); ++i) {
+        unsigned unit = units[i];
+        if (unit >= 0x80) ascii = false;
+        if (unit >= 0xD800 && unit <= 0xDBFF) {
+            if (i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] <= 0xDFFF) {
+                unsigned code = 0x10000 + ((unit - 0xD800) << 10) + (units[i + 1] - 0xDC00);
+                AppendUtf8(out, code);
+                ++i;
+            } else {
+                AppendUtf8(out, kReplacement);
+            }
+        } else if (unit >= 0xDC00 && unit <= 0xDFFF) {
+            AppendUtf8(out, kReplacement);
+        } else if (unit == 0) {
+            // A NUL would end the text for every C routine downstream.
+            out.push_back(' ');
+        } else {
+            AppendUtf8(out, unit);
+        }
+    }
+    return ascii;
+}
+
+}  // namespace
+
+TextFile::TextFile() = default;
+
+TextFile::~TextFile() { Close(); }
+
+void TextFile::Close() {
+    while (!files_.empty()) Pop();
+    Reset();
+}
+
+bool TextFile::OpenForWriting(std::string_view name, bool console, bool binary) {
+    binaryWrite_ = binary;
+    openForReading_ = false;
+    if (memoryWrite_) {
+        isOpen_ = true;
+        return true;
+    }
+    OpenFile file;
+    file.name.assign(name);
+    if (console) {
+        console_ = true;
+        file.stream = stdout;
+    } else {
+        std::string path(name);
+        file.stream = std::fopen(path.c_str(), binary ? "wb" : "w");
+        if (!file.stream) return false;
+    }
+    files_.push_back(std::move(file));
+    if (Depth() > deepest_) deepest_ = Depth();
+    isOpen_ = true;
+    return true;
+}
+
+bool TextFile::OpenForReading(std::string_view name) {
+    if (memoryRead_) {
+        isOpen_ = true;
+        openForReading_ = true;
+        return true;
+    }
+    // A file already on the stack would include itself without end.
+    if (FindName(name)) return false;
+    std::string path(name);
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) return false;
+    // Binary mode: line ends are handled here, the same on every platform.
+    std::FILE* stream = std::fopen(path.c_str(), "rb");
+    if (!stream) return false;
+    OpenFile file;
+    file.name = std::move(path);
+    file.stream = stream;
+    files_.push_back(std::move(file));
+    if (Depth() > deepest_) deepest_ = Depth();
+    isOpen_ = true;
+    openForReading_ = true;
+    return true;
+}
+
+bool TextFile::SwitchTo(std::string_view name) {
+    std::string target(name);  // the name may live in the file being popped
+    Pop();
+    ++switches_;
+    if (switches_ >= kSwitchLimit) return false;
+    return OpenForReading(target);
+}
+
+void TextFile::Reset() {
+    for (OpenFile& file : files_) {
+        if (file.stream && file.stream != stdout) std::fclose(file.stream);
+    }
+    files_.clear();
+    console_ = false;
+    isOpen_ = false;
+    openForReading_ = false;
+    binaryWrite_ = false;
+    memoryIndex_ = 0;
+}
+
+void TextFile::Pop() {
+    if (files_.empty()) return;
+    OpenFile& file = files_.back();
+    if (file.stream) {
+        if (file.stream == stdout) {
+            std::fflush(stdout);
+        } else {
+            std::fclose(file.stream);
+        }
+    }
+    files_.pop_back();
+    if (files_.empty()) {
+        isOpen_ = memoryRead_ != nullptr || memoryWrite_ != nullptr;
+        if (!isOpen_) openForReading_ = false;
+        console_ = false;
+    }
+}
+
+bool TextFile::FindName(std::string_view name) const {
+    for (const OpenFile& file : files_) {
+        if (SameFile(file.name, name)) return true;
+    }
+    return false;
+}
+
+std::string_view TextFile::CurrentName() const {
+    if (files_.empty()) return {};
+    return files_.back().name;
+}
+
+void TextFile::SetMemoryRead(const std::vector<TextString>* lines) {
+    memoryRead_ = lines;
+    memoryIndex_ = 0;
+}
+
+void TextFile::SetMemoryWrite(std::vector<TextString>* lines) { memoryWrite_ = lines; }
+
+bool TextFile::Refill(OpenFile& file) {
+    if (file.ended || !file.stream) return false;
+    if (file.buffer.size() < kReadChunk) file.buffer.resize(kReadChunk);
+    size_t got = std::fread(file.buffer.data(), 1, file.buffer.size(), file.stream);
+    file.position = 0;
+    file.end = got;
+    // A read error ends the input just as the end of the file does.
+    if (got == 0) file.ended = true;
+    return got > 0;
+}
+
+bool TextFile::ReadFrom(OpenFile& file, TextString& line) {
+    if (file.firstLine) {
+        file.firstLine = false;
+        // fread fills the whole buffer unless the file is shorter, so a mark is never split.
+        if (file.position >= file.end) Refill(file);
+        if (file.end - file.position >= 2) {
+            auto b0 = static_cast<unsigned char>(file.buffer[file.position]);
+            auto b1 = static_cast<unsigned char>(file.buffer[file.position + 1]);
+            if (b0 == 0xFF && b1 == 0xFE) file.utf16le = true;
+            if (b0 == 0xFE && b1 == 0xFF) file.utf16be = true;
+            if (file.utf16le || file.utf16be) {
+                file.byteReading = true;
+                file.position += 2;
+                utf16le_ = utf16le_ || file.utf16le;
+                utf16be_ = utf16be_ || file.utf16be;
+            }
+        }
+    }
+
+    scratch_.clear();
+    if (!file.byteReading) {
+        bool any = false;
+        for (;;) {
+            if (file.position >= file.end && !Refill(file)) break;
+            any = true;
+            const char* start = file.buffer.data() + file.position;
+            size_t count = file.end - file.position;
+            const void* found = std::memchr(start, '\n', count);
+            if (found) {
+                size_t length = static_cast<size_t>(static_cast<const char*>(found) - start);
+                scratch_.append(start, length);
+                file.position += length + 1;
+                break;
+            }
+            scratch_.append(start, count);
+            file.position = file.end;
+        }
+        if (!any) return false;
+        if (!scratch_.empty() && scratch_.back() == '\r') scratch_.pop_back();
+        // A NUL would end the text for every C routine downstream.
+        for (char& c : scratch_) {
+            if (c == '\0') c = ' ';
+        }
+        line.Assign(scratch_);
+        return true;
+    }
+
+    std::vector<unsigned> units;
+    bool any = false;
+    for (;;) {
+        unsigned char pair[2];
+        int got = 0;
+        while (got < 2) {
+            if (file.position >= file.end && !Refill(file)) break;
+            pair[got++] = static_cast<unsigned char>(file.buffer[file.position++]);
+        }
+        if (got < 2) break;  // an odd trailing byte is no character: dropped
+        any = true;
+        unsigned unit = file.utf16le ? (pair[0] | (pair[1] << 8)) : ((pair[0] << 8) | pair[1]);
+        if (unit == '\n') break;
+        units.push_back(unit);
+    }
+    if (!any) return false;
+    if (!units.empty() && units.back() == '\r') units.pop_back();
+    if (!Utf16ToUtf8(units, scratch_)) allAscii_ = false;
+    line.Assign(scratch_);
+    return true;
+}
+
+bool TextFile::ReadLine(TextString& line) {
+    if (memoryRead_) {
+        if (memoryIndex_ >= memoryRead_->size()) return false;
+        line = (*memoryRead_)[memoryIndex_++];
+        ++linesRead_;
+        return true;
+    }
+    while (!files_.empty()) {
+        if (ReadFrom(files_.back(), line)) {
+            ++linesRead_;
+            return true;
+        }
+        // The end of an included file: go on in the file that included it.
+        if (files_.size() == 1) return false;
+        Pop();
+    }
+    return false;
+}
+
+bool TextFile::PutLine(std::string_view text) {
+    if (memoryWrite_) {
+        memoryWrite_->emplace_back(text);
+        return true;
+    }
+    std::FILE* stream = nullptr;
+    if (console_) {
+        stream = stdout;
+    } else if (!files_.empty()) {
+        stream = files_.back().stream;
+    }
+    if (!stream) return false;
+    if (!text.empty()) std::fwrite(text.data(), 1, text.size(), stream);
+    std::fputc('\n', stream);
+    return std::ferror(stream) == 0;
+}
+
+}  // namespace tabulyst
