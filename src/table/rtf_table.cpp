@@ -1,0 +1,224 @@
+#include "table/rtf_table.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "output/rtf_file.h"
+#include "policy/fc.h"
+#include "table/cell_cutting.h"
+#include "table/classify.h"
+#include "table/rows.h"
+#include "table/table_writers.h"
+
+namespace tabulyst {
+namespace {
+
+// A table of more lines than this keeps no row with the next.
+constexpr int kKeepLimit = 40;
+
+// Space between cell text and cell edge, and between two cells (twips).
+constexpr int kCellGap = 108;
+constexpr int kColumnGap = 216;
+
+bool Hidden(const TabConfig& config, size_t column) {
+    return column < config.columnSpecs.size() && config.columnSpecs[column].hidden;
+}
+
+size_t Span(const TableRow& row, size_t column) {
+    const int span = row.cells[column].colSpan;
+    return std::clamp<size_t>(span > 0 ? static_cast<size_t>(span) : 1, 1, row.cells.size() - column);
+}
+
+// The document indentation level the block's common indent matches: the number of
+// indent positions above 0 up to it, or 0 when it matches none.
+int IndentLevel(const TableBlock& block) {
+    const int indent = block.commonIndent > 0 && block.commonIndent < 80 ? block.commonIndent : 0;
+    if (indent == 0) return 0;
+    const std::vector<int>& positions = block.fc.GetExtras().indentPositions;
+    if (std::find(positions.begin(), positions.end(), indent) == positions.end()) return 0;
+    return static_cast<int>(std::count_if(positions.begin(), positions.end(),
+                                          [&](int position) { return position > 0 && position <= indent; }));
+}
+
+bool IsBlank(std::string_view text) { return text.find_first_not_of(" \t") == std::string_view::npos; }
+
+class RtfTableWriter {
+public:
+    RtfTableWriter(TableBlock& block, OutputFile& out)
+        : block_(block), config_(BlockConfig(block)), fc_(block.fc), out_(out) {
+        help_ = fc_.Flag(P::MakeWindowsHelpSourceFile);
+        const int headerCols = config_.Value(P::DefaultTableHeaderCols);
+        headerCols_ = headerCols > 0 ? headerCols : 0;
+        for (const TableLine& line : block.lines)
+            if (line.type != kTableLinePolicy) ++tableLines_;
+        RtfStyle style;
+        if (auto* rtf = dynamic_cast<RTFFile*>(&out))
+            style = rtf->Style(kStyleTable);
+        else
+            SetUpRtfStyle(&fc_, kStyleTable, style);
+        fontStatement_ = ParagraphStart(&fc_, style, kParaFont);
+        offset_ = 360 * IndentLevel(block) - 108;
+        edges_ = RtfColumnEdges(block, style.font, out.state.utf8);
+    }
+
+    void Write() {
+        out_.WriteText("{");
+        std::optional<TableRow> held;
+        ForEachRow(block_, kCellsRtf, [&](const TableRow& row) {
+            // A row is written once the next one is known, so that the last row is known too.
+            if (held) WriteRow(*held, false);
+            held = row;
+        });
+        if (held) WriteRow(*held, true);
+        out_.WriteText("}");
+    }
+
+private:
+    bool RuleLine(int index) const {
+        return index >= 0 && index < static_cast<int>(block_.lines.size()) && block_.lines[index].rule;
+    }
+
+    int Alignment(const TableCell& cell, size_t column) const {
+        int align = cell.align;
+        const int chosen = config_.Value(P::DefaultTableCellAlignment);
+        if (chosen != kAlignNone) align = chosen;
+        if (column < config_.columnSpecs.size()) align = config_.columnSpecs[column].align;
+        return align;
+    }
+
+    int Edge(size_t column) const {
+        if (edges_.empty()) return 0;
+        return edges_[std::min(column, edges_.size() - 1)];
+    }
+
+    void WriteRow(const TableRow& row, bool last) {
+        std::string borders;
+        if (!help_) {
+            if (RuleLine(row.lastLine + 1)) borders += "\\clbrdrb\\brdrs";
+            if (RuleLine(row.firstLine - 1)) borders += "\\clbrdrt\\brdrs";
+        }
+        out_.WriteText("\\trowd \\trgaph108\\trleft" + std::to_string(offset_));
+
+        const size_t count = row.cells.size();
+        std::string cells;
+        for (size_t c = 0; c < count; c += Span(row, c)) {
+            if (Hidden(config_, c)) continue;
+            cells += borders + "\\cellx" + std::to_string(Edge(c + Span(row, c) - 1) + offset_);
+        }
+        out_.WriteText(cells);
+
+        if (last && tableLines_ > 1) {
+            out_.WriteText("\\widctlpar\\intbl\\adjustright");
+        } else {
+            const bool keep = tableLines_ >= 2 && tableLines_ < kKeepLimit && !help_;
+            out_.WriteText(keep ? "\\keepn\\widctlpar\\intbl\\adjustright" : "\\widctlpar\\intbl\\adjustright");
+            out_.WriteText(fontStatement_);
+        }
+        out_.WriteText("{");
+
+        bool first = true;
+        for (size_t c = 0; c < count; c += Span(row, c)) {
+            if (Hidden(config_, c)) continue;
+            const TableCell& cell = row.cells[c];
+            const bool empty = IsBlank(cell.text.View());
+            std::string statement;
+            if (first) statement = !last && tableLines_ < kKeepLimit && !help_ ? "\\keepn\\intbl " : "\\intbl ";
+            first = false;
+
+            const bool bold = row.header || c < static_cast<size_t>(headerCols_);
+            std::string prefix = bold ? "\\b " : "";
+            const int align = empty ? kAlignNone : Alignment(cell, c);
+            if (align == kAlignCentre) prefix += "\\qc ";
+            if (align == kAlignRight) prefix += "\\qr ";
+            const std::string_view text = cell.text.Empty() ? std::string_view(" ") : cell.text.View();
+            if (prefix.empty()) {
+                statement.append(text).append("\\cell");
+            } else {
+                statement.append("{").append(prefix).append(text);
+                if (bold) statement += "\\b0 ";
+                statement += "\\cell}";
+            }
+            out_.WriteText(statement);
+        }
+        out_.WriteText("}\\nowidctlpar\\widctlpar\\intbl\\adjustright {\\row }");
+    }
+
+    TableBlock& block_;
+    const TabConfig& config_;
+    FC& fc_;
+    OutputFile& out_;
+    bool help_ = false;
+    int headerCols_ = 0;
+    int tableLines_ = 0;
+    int offset_ = -108;
+    std::string fontStatement_;
+    std::vector<int> edges_;
+};
+
+}  // namespace
+
+int RtfTextWidth(std::string_view text, const FontSpec& font, bool escaped, bool utf8) {
+    long characters = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (escaped && byte == '\\' && i + 1 < text.size()) {
+            i += text[i + 1] == '\'' ? 3 : 1;
+        } else if (utf8 && (byte & 0xC0) == 0x80) {
+            continue;  // a continuation byte belongs to the character before it
+        }
+        ++characters;
+    }
+    const double factor = font.widthFactor > 0 ? font.widthFactor : 1.0;
+    const double twips = std::ceil(static_cast<double>(characters) * font.size * 10 * factor);
+    return twips > 1e7 ? 10000000 : static_cast<int>(twips);
+}
+
+std::vector<int> RtfColumnEdges(TableBlock& block, const FontSpec& font, bool utf8) {
+    const TabConfig& config = BlockConfig(block);
+    std::vector<int> widest(block.columns.size(), 0);
+    // Delimited fields are split without messages; plain-text lines are cut the way the
+    // analysis cuts them, unescaped and silently, so that no message is issued twice.
+    const bool delimited = block.kind == BlockKind::Delimited;
+    const int target = delimited ? kCellsRtf : kCellsAnalysis;
+    std::vector<TableCell> cells;
+    for (int i = 0; i < static_cast<int>(block.lines.size()); ++i) {
+        const TableLine& line = block.lines[i];
+        if (line.type == kTableLinePolicy || line.blank || line.rule) continue;
+        BuildLineCells(block, i, target, cells);
+        if (cells.size() > widest.size()) widest.resize(cells.size(), 0);
+        for (size_t c = 0; c < cells.size(); ++c) {
+            if (cells[c].colSpan > 1) continue;
+            std::string_view text = cells[c].text.View();
+            // Lines of a cell that already holds several are measured one by one.
+            size_t from = 0;
+            while (true) {
+                const size_t at = text.find("\\par ", from);
+                const std::string_view piece = text.substr(from, at == std::string_view::npos ? text.npos : at - from);
+                widest[c] = std::max(widest[c], RtfTextWidth(piece, font, delimited, utf8));
+                if (at == std::string_view::npos) break;
+                from = at + 5;
+            }
+        }
+    }
+    std::vector<int> edges(widest.size(), 0);
+    int edge = 0;
+    for (size_t c = 0; c < widest.size(); ++c) {
+        const int width = widest[c] + kCellGap;
+        if (c < block.columns.size()) block.columns[c].rtfWidth = width;
+        if (!Hidden(config, c)) edge += width + kColumnGap;
+        edges[c] = edge;
+    }
+    return edges;
+}
+
+void WriteRtfTable(TableBlock& block) {
+    if (!block.rtfFile) {
+        block.fc.Issue("PROGRAM ERROR : No RTFFile inside ParseTable", 10);
+        return;
+    }
+    RtfTableWriter(block, *block.rtfFile).Write();
+}
+
+}  // namespace tabulyst
