@@ -14,6 +14,9 @@ constexpr const char* kLanguageChoices =
 // The whole catalogue. Rows are offered a policy line in this order, so a key that is
 // the prefix of another must come after it ("Output policy filename" before
 // "Output policy file"). Table policies carry their position in a table configuration.
+// Fonts start as the HTML target's fonts; consolidation swaps them for a linked RTF
+// target. "Link Dictionary file" is written as a record but read as an include key, so
+// that reading it loads the dictionary.
 constexpr PolicyDef kCatalogue[] = {
     {P::UseCodeCodeMarkup, "Use <CODE>..</CODE> markup", Kind::Boolean, 0, "", 4, Section::TableGeneration, kWritten|kReadable, 12, nullptr, nullptr},
     {P::AttemptTableGeneration, "Attempt TABLE generation", Kind::Boolean, 1, "", 4, Section::TableGeneration, kWritten|kReadable, -1, nullptr, nullptr},
@@ -75,9 +78,9 @@ constexpr PolicyDef kCatalogue[] = {
     {P::SuppressAllFontMarkup, "Suppress all font markup", Kind::Boolean, 0, "", 3, Section::AddedHTML, kWritten|kReadable, -1, "Suppress all font markup", nullptr},
     {P::DocumentStyleSheet, "Document Style Sheet", Kind::Text, 0, "", 3, Section::Style, kWritten|kReadable, -1, nullptr, nullptr},
     {P::CreateEmbeddedStyleSheet, "Create embedded style sheet", Kind::Boolean, 0, "", 3, Section::Style, kWritten|kReadable, -1, nullptr, nullptr},
-    {P::DefaultFont, "Default font", Kind::Font, 0, "", 3, Section::Style, kWritten|kReadable, -1, nullptr, nullptr},
-    {P::TableFont, "Table font", Kind::Font, 0, "", 3, Section::Style, kWritten|kReadable, -1, nullptr, nullptr},
-    {P::FixedFont, "Fixed font", Kind::Font, 0, "", 3, Section::Style, kWritten|kReadable, -1, nullptr, nullptr},
+    {P::DefaultFont, "Default font", Kind::Font, 0, "Times New Roman, Regular, 12", 3, Section::Style, kWritten|kReadable, -1, nullptr, nullptr},
+    {P::TableFont, "Table font", Kind::Font, 0, "Times New Roman, Regular, 12", 3, Section::Style, kWritten|kReadable, -1, nullptr, nullptr},
+    {P::FixedFont, "Fixed font", Kind::Font, 0, "Courier New, Regular, 10", 3, Section::Style, kWritten|kReadable, -1, nullptr, nullptr},
     {P::BaseFontSizeInPts, "Base FONT Size in pts", Kind::Integer, 12, "", 3, Section::Style, kWritten|kReadable, -1, nullptr, nullptr},
     {P::DeltaFontSizeInPts, "Delta FONT size in pts", Kind::Integer, 0, "", 3, Section::Style, kWritten|kReadable, -1, nullptr, nullptr},
     {P::UseCssToImplementFonts, "Use CSS to implement fonts", Kind::Boolean, 1, "", 3, Section::Style, kWritten|kReadable, -1, nullptr, nullptr},
@@ -255,8 +258,8 @@ constexpr PolicyDef kCatalogue[] = {
     {P::LargestAllowedHnTag, "Largest allowed <Hn> tag", Kind::Integer, 2, "", 3, Section::Style, kWritten|kReadable, -1, nullptr, nullptr},
     {P::HeadingsColour, "Headings Colour", Kind::Colour, 0, "", 3, Section::Style, kWritten|kReadable, -1, nullptr, nullptr},
     {P::StyleFile, "Style file", Kind::Text, 0, "", 3, Section::Style, kWritten|kReadable, -1, nullptr, nullptr},
-    {P::HeadingFont, "Heading font", Kind::Font, 0, "", 3, Section::Style, kWritten|kReadable, -1, nullptr, nullptr},
-    {P::TableOfContentsFont, "Table of Contents font", Kind::Font, 0, "", 3, Section::Style, kWritten|kReadable, -1, nullptr, nullptr},
+    {P::HeadingFont, "Heading font", Kind::Font, 0, "Arial, Regular, 12", 3, Section::Style, kWritten|kReadable, -1, nullptr, nullptr},
+    {P::TableOfContentsFont, "Table of Contents font", Kind::Font, 0, "Arial, Regular, 12", 3, Section::Style, kWritten|kReadable, -1, nullptr, nullptr},
     {P::FontStretchFactorInPercent, "Font stretch factor (in percent)", Kind::Integer, 0, "", 3, Section::Style, kWritten|kReadable, -1, nullptr, nullptr},
     {P::ScopeForFontTags, "Scope for font tags", Kind::Integer, 1, "", 3, Section::Style, kWritten|kReadable, -1, nullptr, nullptr},
     {P::IgnoreMultipleBlankLines, "Ignore multiple blank lines", Kind::Boolean, 0, "", 4, Section::Style, kWritten|kReadable, -1, nullptr, nullptr},
@@ -265,7 +268,7 @@ constexpr PolicyDef kCatalogue[] = {
     {P::AllowDefinitionsInsidePre, "Allow definitions inside PRE", Kind::Boolean, 1, "", 4, Section::Style, kWritten|kReadable, -1, nullptr, nullptr},
     {P::CenterWholeDocument, "CENTER whole document", Kind::Boolean, 0, "", 3, Section::PageFormatting, kWritten|kReadable, -1, nullptr, nullptr},
     {P::IndentWholeDocument, "Indent whole document", Kind::Boolean, 0, "", 3, Section::PageFormatting, kWritten|kReadable, -1, nullptr, nullptr},
-    {P::LinkDictionaryFile, "Link Dictionary file", Kind::Text, 0, "", 4, Section::LinkDictionary, kWritten|kReadable, -1, nullptr, nullptr},
+    {P::LinkDictionaryFile, "Link Dictionary file", Kind::Text, 0, "", 4, Section::LinkDictionary, kWritten, -1, nullptr, nullptr},
     {P::TextSubstitutionFile, "Text substitution file", Kind::Text, 0, "", 4, Section::TextSubstitution, kWritten|kReadable, -1, nullptr, nullptr},
     {P::ShowTagsInOutput, "Show Tags in output", Kind::Boolean, 0, "", 4, Section::None, kReadable, -1, nullptr, nullptr},
     {P::ScopeColourTagsGlobally, "Scope COLOUR tags globally", Kind::Boolean, 1, "", 3, Section::None, kReadable, -1, "Scope COLOR tags globally", nullptr},

@@ -1,6 +1,7 @@
 #include "policy/fc.h"
 
 #include <iostream>
+#include <iterator>
 
 #include "policy/colours.h"
 
@@ -106,16 +107,36 @@ void FC::SetRuleSet(int code, bool stated) {
 }
 
 void FC::LinkSettings(const ProgramSettings* settings) {
+    writableSettings_ = nullptr;
+    Link(settings);
+}
+
+void FC::LinkSettings(ProgramSettings* settings) {
+    writableSettings_ = settings;
+    Link(settings);
+}
+
+void FC::Link(const ProgramSettings* settings) {
     settings_ = settings;
+    // Product texts by the settings' product code; code 7 was never given out.
     static constexpr const char* kProducts[] = {
         "Pagelyst 4.1", "Tabulyst 4.0", "Richlyst 1.5", "Richlyst 1.5", "Linklyst 1.0",
         "Textlyst 1.0", "Striplyst 1.0", "xxxxlyst ?.?", "Backlyst 1.0",
     };
-    int code = settings ? settings->productCode : 1;
-    productText_.Assign(code >= 0 && code < static_cast<int>(std::size(kProducts)) && code != 7
+    const int code = settings ? settings->productCode : 1;
+    productText_.Assign(code >= 0 && code < static_cast<int>(std::size(kProducts))
                             ? kProducts[code]
                             : "xxxxlyst ?.?");
     Consolidate(false);
+}
+
+void FC::CopyFrom(const FC& other, bool carryFlags) {
+    if (other.ruleSet_ != kNoRuleSet) {
+        ruleSet_ = other.ruleSet_;
+        if (carryFlags) ruleSetStated_ = other.ruleSetStated_;
+    }
+    for (const PolicyDef& def : Catalogue()) Record(def.id).CopyFrom(other.Record(def.id), carryFlags);
+    if (!other.extras_.indentPositions.empty()) extras_.indentPositions = other.extras_.indentPositions;
 }
 
 void FC::CreateNewTabConfig() {

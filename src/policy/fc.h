@@ -2,6 +2,7 @@
 // table configurations, and the message routine through which the set speaks.
 #pragma once
 
+#include <cstddef>
 #include <deque>
 #include <memory>
 #include <string_view>
@@ -10,6 +11,7 @@
 #include "core/messages.h"
 #include "core/text_string.h"
 #include "policy/catalogue.h"
+#include "policy/fonts.h"
 #include "policy/policy.h"
 #include "table/tab_config.h"
 
@@ -22,6 +24,10 @@ struct ProgramSettings {
     int targetFormat = 0;  // 0 HTML, 1 RTF, 2 the ".detag" format
     int ruleSet = 0;       // 0 none, 1 "Merrill", 2 "SEC"
     bool frontEnd = false; // the program runs with its front end
+    bool dosCharacters = false;       // the front end's "DOS characters" choice
+    std::vector<FontSpec> styles;     // named fonts of the styles file
+    bool stylesLoaded = false;        // the styles file is read once per settings
+    TextString lastPolicyDirectory;   // directory of the policy file read last
 };
 
 // Rule set codes.
@@ -66,8 +72,14 @@ public:
     void ResetToDefaults();
     void CopyFrom(const FC& other, bool carryFlags);
     void Consolidate(bool force = false);
+    // Links the front end's settings (null unlinks). Linked read-only, the set cannot
+    // hand back the rule set, the DOS-characters choice or the named styles.
     void LinkSettings(const ProgramSettings* settings);
+    void LinkSettings(ProgramSettings* settings);
+    void LinkSettings(std::nullptr_t) { LinkSettings(static_cast<const ProgramSettings*>(nullptr)); }
     const ProgramSettings* Settings() const { return settings_; }
+    // The linked settings when they were linked writable, else null.
+    ProgramSettings* WritableSettings() const { return writableSettings_; }
     const TextString& ProductText() const { return productText_; }
     void SetProductText(std::string_view text) { productText_.Assign(text); }
     // 0 HTML, 1 RTF: from the linked settings, HTML when unlinked.
@@ -80,7 +92,8 @@ public:
 
     // --- Policy lines (policy file format) -------------------------------------------
     // Offers one line to the set; see ParseResult. `group` receives the claimer's group.
-    int ParsePolicyLine(std::string_view line, int& group, bool report);
+    // checkColon off: the caller (the file reader) has reported a missing colon itself.
+    int ParsePolicyLine(std::string_view line, int& group, bool report, bool checkColon = true);
     // Applies a rule set named on the command line.
     void ApplyCommandLineRuleSet(std::string_view name);
     // Saves the set as a policy file (changed-only or write-all form).
@@ -95,6 +108,7 @@ public:
         std::vector<TextString> linkDefinitions;  // "a" = "b" + "c" texts, kept whole
         std::vector<TextString> textCommands;
         std::vector<char> bulletChars;
+        std::vector<TextString> headingDefinitions;  // whole lines, for the text analysis
         int definitionChars = 0;  // bit 1 ':', bit 2 '-', bit 4 ':' strong, bit 8 '-' strong
         bool linkDefinitionStated = false, textCommandStated = false, indentStated = false,
              hangingStated = false, sectionStated = false, definitionStated = false,
@@ -122,22 +136,42 @@ public:
     void SetTableText(P id, std::string_view text);
     // Colour setters check the colour, store the normalised text and warn when non-standard.
     void SetTableColour(P id, std::string_view colour);
-    // Parses a TABLE_LAYOUT into the newest configuration; false when it failed.
+    // Stores "Default table layout" in the newest configuration and parses it into its
+    // column specifications; false when it failed (the previous columns then stay).
     bool SetTableLayout(std::string_view layout);
+    // Parses a TABLE_LAYOUT ("3,10,25,40" or "TABLE_LAYOUT 3 10 25 40") into a
+    // configuration's column specifications, reporting through this set.
+    bool ParseTableLayout(std::string_view layout, TabConfig& config) const;
 
     // --- Per-conversion state --------------------------------------------------------
     bool pastEndOfInput = false;
     TextString sourceFileName;
     int documentCounters[6] = {0, 0, 0, 0, 0, 0};
 
+    // Indentation pattern in force after consolidation (HTML 3.2 falls back to 0).
+    int IndentationPattern() const { return indentationPattern_; }
+
 private:
     void BuildRecords();
+    void Link(const ProgramSettings* settings);
+    // Consolidation steps.
+    void ApplyRuleSet(bool force);
+    void ApplyTargetFonts();
+    void DeriveOutputExtension();
+    // Assigns a value only when the policy was not stated.
+    void Default(P id, int value);
+    // Resets a font record to a target's text unless it was stated.
+    void DefaultFont(P id, std::string_view text);
+    // The policy line keys that are not records; true when the key claimed the line.
+    bool ParseSpecialKey(int special, PolicyLine& line);
 
     std::vector<std::unique_ptr<Policy>> records_;  // indexed by P; table rows are null
     TabConfig baseConfig_;
     std::deque<TabConfig> queue_;
     MessageSink* sink_ = nullptr;
     const ProgramSettings* settings_ = nullptr;
+    ProgramSettings* writableSettings_ = nullptr;  // the same settings when linked writable
+    int indentationPattern_ = 0;
     TextString productText_{"Tabulyst 4.0"};
     TextString outputExtension_{".html"};
     int ruleSet_ = kNoRuleSet;
