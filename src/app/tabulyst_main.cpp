@@ -1,7 +1,11 @@
 // The command-line program: converts the files named in its parameters.
-#include <cstdio>
+#include <string>
+#include <vector>
 
-int main(int, char**) {
-    std::puts("Tabulyst 4.0");
-    return 0;
+#include "convert/command_line.h"
+
+int main(int argc, char** argv) {
+    std::vector<std::string> parameters(argv + 1, argv + argc);
+    tabulyst::ConversionContext context;
+    return tabulyst::RunCommandLine(parameters, context);
 }

@@ -1,0 +1,101 @@
+// A run over several files: master policies, log file, file list, per-file loop, end.
+#include "convert/batch_run.h"
+
+#include <string>
+
+#include "convert/convert_to_table.h"
+#include "convert/file_list.h"
+#include "convert/run_log.h"
+#include "input/text_file.h"
+
+namespace tabulyst {
+
+namespace {
+
+void RunLine(ConversionContext& context, std::string_view text) {
+    context.sink.runDisplay = context.options.display;
+    IssueRunLine(context.sink, text);
+}
+
+// The policy file named on the command line becomes the master set.
+void LoadMasterPolicies(ConversionContext& context, FC& master) {
+    const TextString& name = context.options.policyFile;
+    if (name.Empty()) return;
+    TextFile probe;
+    if (!probe.OpenForReading(name)) {
+        RunLine(context, "ERROR: Can't find master policy file " + name.Str());
+        return;
+    }
+    probe.Close();
+    master.ResetToDefaults();
+    context.Link(master);
+    LoadPolicyFile(master, name);
+}
+
+// Where the run writes: the OUTPUT qualifier's directory, else that of the first file.
+TextString RunOutputDirectory(const ConversionContext& context, const std::vector<TextString>& specs) {
+    if (!context.options.outputDirectory.Empty()) return context.options.outputDirectory;
+    TextString directory;
+    if (!specs.empty()) DirectoryOf(specs.front(), directory);
+    return directory;
+}
+
+}  // namespace
+
+RunOutcome RunBatch(ConversionContext& context, FC& master, const std::vector<TextString>& specifications,
+                    int formatCode) {
+    RunOutcome outcome;
+    context.Link(master);
+    LoadMasterPolicies(context, master);
+
+    TextFile log;
+    if (context.options.createLog || master.Flag(P::CreateALogFile)) {
+        const TextString& name =
+            context.options.logName.Empty() ? master.Text(P::OutputLogFilename) : context.options.logName;
+        OpenRunLog(context, master, name, RunOutputDirectory(context, specifications), log);
+    }
+
+    context.files.Clear();
+    std::string listText;
+    for (const TextString& spec : specifications) {
+        TextString directory;
+        DirectoryOf(spec, directory);
+        AddMatchingFiles(context, master, spec, directory, "");
+        if (!listText.empty()) listText += ' ';
+        listText += spec.Str();
+    }
+
+    if (context.files.Count() == 0) {
+        const std::string text = "ERROR: " + FillPlaceholder("No files found \"xxxxxx\"", "xxxxxx", listText).Str();
+        // The message box of the front end becomes a line on standard error.
+        ErrStream(context.sink) << text << '\n';
+        if (context.sink.logFile) context.sink.logFile->PutLine(text);
+        outcome.noFiles = true;
+    } else {
+        FC working(&context.sink);
+        const int code = FormatCodeFromOptions(context.options, formatCode);
+        while (context.files.index < context.files.Count()) {
+            const size_t at = static_cast<size_t>(context.files.index++);
+            const TextString path = context.files.paths[at];
+            if (path.Empty()) break;
+            working.ResetToDefaults();
+            const int refusedBefore = context.refusedFiles;
+            if (!ConvertToTable(master, nullptr, working, context, path, context.files.outputSpecs[at], code)) {
+                outcome.failed = true;
+                break;
+            }
+            if (context.refusedFiles > refusedBefore)
+                outcome.failed = true;
+            else
+                ++outcome.converted;
+        }
+    }
+
+    // The closing line still reaches the log, which is closed after it.
+    master.IssueStatus("%%%%%%%%%%%%%%%%%%% Conversion complete %%%%%%%%%%%%%%%%%%");
+    AttachLog(context.sink, nullptr);
+    log.Close();
+    return outcome;
+}
+
+}  // namespace tabulyst

@@ -1,0 +1,102 @@
+// The state of one run: command options, target, message sink, current file, file list.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "core/messages.h"
+#include "core/text_string.h"
+#include "policy/fc.h"
+
+namespace tabulyst {
+
+// What the qualifiers of the command line set. Flags start off, display starts on.
+struct CommandOptions {
+    bool help = false;
+    bool htmlSource = false;
+    bool createLog = false;
+    TextString logName;
+    TextString outputSpec, outputDirectory, outputName, outputExtension;
+    TextString contentsOutput, contentsOutputName;
+    bool addContents = false;
+    bool console = false;
+    bool compositionUnit = false;
+    bool contextInput = false;
+    TextString contextInputName;
+    TextString contextOutputName;
+    bool debug = false;
+    bool dosNames = false;
+    bool frames = false;
+    bool makeIndex = false;
+    TextString indexName;
+    bool listFiles = false;
+    TextString listName;
+    bool links = false;
+    TextString linksName;
+    bool outputPolicy = false;
+    TextString outputPolicyName;
+    bool rtf = false;
+    TextString ruleSetName;
+    bool simple = false;
+    bool display = true;
+    bool commaDelimited = false;
+    bool tabDelimited = false;
+    bool plainTable = false;
+    bool showTags = false;
+    TextString fileList;    // input specifications separated by one blank
+    TextString policyFile;  // the last ".pol" word
+};
+
+// The files of a run, in conversion order (three parallel lists).
+struct FileList {
+    std::vector<TextString> paths;
+    std::vector<TextString> inputDirectories;
+    std::vector<TextString> outputSpecs;
+    int index = 0;  // files taken so far
+    std::vector<TextString> matches;  // of the specification searched last
+
+    int Count() const { return static_cast<int>(paths.size()); }
+    void Clear() {
+        paths.clear();
+        inputDirectories.clear();
+        outputSpecs.clear();
+        index = 0;
+    }
+};
+
+// One per run; every conversion of the run reads its options and reports through its sink.
+struct ConversionContext {
+    CommandOptions options;
+    int productCode = 1;   // "Tabulyst 4.0"
+    int targetFormat = 0;  // 0 HTML, 1 RTF
+    ProgramSettings settings;  // linked to the policy sets so that RTF runs get ".rtf"
+    MessageSink sink;
+
+    // The file being converted, as given, and its parts.
+    TextString inputFile, inputDirectory, inputName, inputExtension;
+    // In-document policy changes of the current file; reset for every file.
+    std::unique_ptr<FC> inDocument;
+    FileList files;
+    // A second output directory that replaces every other when its switch is on.
+    TextString secondOutputDirectory;
+    bool useSecondOutputDirectory = false;
+    // Files refused because their output would have replaced them.
+    int refusedFiles = 0;
+
+    ConversionContext() : inDocument(std::make_unique<FC>(&sink)) {}
+    ConversionContext(const ConversionContext&) = delete;
+    ConversionContext& operator=(const ConversionContext&) = delete;
+    // Keeps the settings in step with the target and links them to a policy set.
+    void Link(FC& fc) {
+        settings.productCode = productCode;
+        settings.targetFormat = targetFormat;
+        fc.SetSink(&sink);
+        fc.LinkSettings(&settings);
+    }
+};
+
+// Applies the command options to a policy set: each given option assigns its policy and
+// marks it set; a rule set name is applied as a rule-set line.
+void ApplyCommandOptions(FC& fc, const ConversionContext& context);
+
+}  // namespace tabulyst

@@ -1,0 +1,48 @@
+// The log file of a run: its name, its opening with a fall-back, and its attachment.
+#include "convert/run_log.h"
+
+#include <string>
+
+namespace tabulyst {
+
+namespace {
+
+void RunLine(ConversionContext& context, std::string_view catalogueText, std::string_view path) {
+    context.sink.runDisplay = context.options.display;
+    IssueRunLine(context.sink, FillPlaceholder(catalogueText, "ffffff", path));
+}
+
+bool Attach(ConversionContext& context, FC& master, TextFile& log, std::string_view path) {
+    if (!log.OpenForWriting(path)) return false;
+    context.sink.logPath.Assign(path);
+    AttachLog(context.sink, &log);
+    master.IssueStatus("Generating log file " + std::string(path));
+    return true;
+}
+
+}  // namespace
+
+TextString LogPath(std::string_view logName, std::string_view outputDirectory) {
+    TextString directory;
+    DirectoryOf(logName, directory);
+    TextString path;
+    if (directory.Empty()) path.Assign(outputDirectory);
+    path.Append(logName);
+    return path;
+}
+
+bool OpenRunLog(ConversionContext& context, FC& master, std::string_view logName,
+                std::string_view outputDirectory, TextFile& log) {
+    const TextString path = LogPath(logName.empty() ? std::string_view("Pagelyst.log") : logName,
+                                    outputDirectory);
+    if (Attach(context, master, log, path)) return true;
+    RunLine(context, "*** Failed to open log file : ffffff ***", path);
+    TextString fallback(outputDirectory);
+    fallback.Append("Pagelyst.log");
+    RunLine(context, "    Opening ffffff instead", fallback);
+    if (Attach(context, master, log, fallback)) return true;
+    RunLine(context, "*** Failed to open log file : ffffff ***", fallback);
+    return false;
+}
+
+}  // namespace tabulyst
