@@ -101,6 +101,16 @@ bool IsPlainNumber(std::string_view text, int ruleSet) {
     return digit;
 }
 
+bool IsSymbolText(std::string_view text) {
+    if (text.empty()) return false;
+    long alnum = 0, others = 0;
+    for (char c : text) {
+        if (std::isalnum(static_cast<unsigned char>(c))) ++alnum;
+        else if (!IsBlankChar(c)) ++others;
+    }
+    return 5 * alnum < static_cast<long>(text.size()) || alnum < others;
+}
+
 bool LooksLikeMailHeader(std::string_view text) {
     const size_t colon = text.find(':');
     if (colon == 0 || colon == std::string_view::npos) return false;

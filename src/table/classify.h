@@ -19,6 +19,9 @@ bool IsRuleLine(std::string_view text);
 bool LooksLikeCode(std::string_view text);
 // True when a cell text is a plain number; `ruleSet` 1 or 2 also allows currency and brackets.
 bool IsPlainNumber(std::string_view text, int ruleSet);
+// True for a non-empty cell text whose letters and digits are fewer than 0.2 of all its
+// characters, or fewer than its other non-blank characters.
+bool IsSymbolText(std::string_view text);
 // True when a line looks like a mail or news header line ("Subject: ...", "X-Mailer: ...").
 bool LooksLikeMailHeader(std::string_view text);
 

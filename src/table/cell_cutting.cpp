@@ -1,0 +1,131 @@
+#include "table/cell_cutting.h"
+
+#include "output/escaping.h"
+#include "output/output_file.h"
+#include "policy/fc.h"
+#include "table/analysis.h"
+#include "table/classify.h"
+#include "table/rows.h"
+
+namespace tabulyst {
+namespace {
+
+// Characters at a boundary that let a cell end there, and that are skipped after a cut.
+bool IsCutChar(char c) {
+    return c == ' ' || c == '\t' || c == '-' || c == '+' || c == '*' || c == '|';
+}
+
+// Marks the positions covered by in-line tags, so that no tag is ever cut apart.
+// Reports end delimiters that have no start delimiter before them.
+std::vector<bool> TagMask(const TableBlock& block, std::string_view text, bool report) {
+    std::vector<bool> mask;
+    const std::string_view open = block.fc.Text(P::StartTagDelimiter).View();
+    const std::string_view close = block.fc.Text(P::EndTagDelimiter).View();
+    if (open.empty() || close.empty()) return mask;
+    if (text.find(open) == std::string_view::npos && text.find(close) == std::string_view::npos)
+        return mask;
+    mask.assign(text.size(), false);
+    size_t p = 0;
+    while (p < text.size()) {
+        if (text.compare(p, open.size(), open) == 0) {
+            const size_t end = text.find(close, p + open.size());
+            if (end == std::string_view::npos) break;  // an unclosed tag decides nothing
+            for (size_t i = p; i < end + close.size(); ++i) mask[i] = true;
+            p = end + close.size();
+        } else if (text.compare(p, close.size(), close) == 0) {
+            if (report) {
+                TextString message("INFO: Unbalanced tag delimiter inside table cell :\"");
+                message.Append(close);
+                message.Append("\"");
+                block.fc.Issue(message, 10);
+            }
+            ++p;
+        } else {
+            ++p;
+        }
+    }
+    return mask;
+}
+
+// The width a cell's alignment is judged against: its column's share of the line.
+int ColumnWidth(const TableBlock& block, int col) {
+    const int last = static_cast<int>(block.columns.size()) - 1;
+    const int previousEnd = col > 0 ? block.columns[col - 1].gapEnd : -1;
+    if (col == last) return block.widest - previousEnd - 1;
+    if (col == 0) return block.columns[0].boundary;
+    return block.columns[col].boundary - previousEnd - 1;
+}
+
+std::string_view TrimBlanks(std::string_view t) {
+    while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
+    while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.remove_suffix(1);
+    return t;
+}
+
+}  // namespace
+
+void CutPlainLine(TableBlock& block, int lineIndex, int target, std::vector<TableCell>& cells) {
+    const int columnCount = static_cast<int>(block.columns.size());
+    cells.resize(columnCount);
+    for (TableCell& cell : cells) cell.Reset();
+    if (lineIndex < 0 || lineIndex >= static_cast<int>(block.lines.size()) || columnCount == 0) return;
+    const TableLine& line = block.lines[lineIndex];
+    if (line.type == kTableLinePolicy) return;
+
+    const std::string_view text = line.text;
+    const int length = static_cast<int>(text.size());
+    const bool zeroWidth = BlockConfig(block).Flag(P::ColumnBoundariesHaveZeroWidth);
+    const std::vector<bool> inTag = TagMask(block, text, target != kCellsAnalysis);
+    auto tagAt = [&](int p) { return !inTag.empty() && inTag[p]; };
+
+    DocumentState localState;
+    const DocumentState* state = &localState;
+    if (target == kCellsHtml && block.htmlFile) state = &block.htmlFile->state;
+    else if (target == kCellsRtf && block.rtfFile) state = &block.rtfFile->state;
+    else localState.outputFormat = target == kCellsRtf ? kOutputRtf : kOutputHtml;
+
+    int start = 0;
+    int col = 0;
+    while (col < columnCount && start < length) {
+        // Find where this cell ends: the first boundary it may be cut at.
+        int last = col;
+        int end = length;
+        while (last < columnCount - 1) {
+            const int boundary = block.columns[last].boundary;
+            if (boundary >= length) {
+                end = length;
+                break;
+            }
+            if (boundary >= 0 && !tagAt(boundary) && (zeroWidth || IsCutChar(text[boundary]))) {
+                end = boundary;
+                break;
+            }
+            ++last;
+        }
+        if (end < start) end = start;
+
+        std::string_view piece = text.substr(start, end - start);
+        while (!piece.empty() && piece.front() == '|') piece.remove_prefix(1);
+        while (!piece.empty() && piece.back() == '|') piece.remove_suffix(1);
+
+        TableCell& cell = cells[col];
+        cell.colSpan = last - col + 1;
+        cell.crossings = last - col;
+        cell.align = GuessAlignment(block, piece, ColumnWidth(block, col));
+        const std::string_view trimmed = TrimBlanks(piece);
+        cell.text.Assign(trimmed);
+        cell.lines = trimmed.empty() ? 0 : 1;
+        cell.symbol = IsSymbolText(trimmed);
+        if (target != kCellsAnalysis && !trimmed.empty()) TidyLine(block.fc, *state, cell.text);
+
+        if (last >= columnCount - 1) break;
+        const TableColumn& ending = block.columns[last];
+        int next = ending.boundary;
+        if (!zeroWidth)
+            while (next <= ending.gapEnd && next < length && IsCutChar(text[next]) && !tagAt(next)) ++next;
+        start = next > start ? next : start;
+        col = last + 1;
+    }
+}
+
+}  // namespace tabulyst

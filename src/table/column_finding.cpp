@@ -1,0 +1,200 @@
+// Where the columns of a plain-text block lie: indent removal, per-position statistics,
+// gaps, separator columns and user layouts.
+#include <algorithm>
+
+#include "policy/fc.h"
+#include "table/classify.h"
+#include "table/column_analysis.h"
+
+namespace tabulyst {
+namespace {
+
+constexpr int kIndentLimit = 80;  // a common indent this large is no indent at all
+
+bool IsSeparatorAt(std::string_view text, size_t p) {
+    const char c = text[p];
+    if (c == '*' || c == '|') return true;
+    return c == '+' && p > 0 && (text[p - 1] == '-' || text[p - 1] == '=');
+}
+
+TableColumn MakeColumn(int gapStart, int gapEnd, int boundary, int score) {
+    TableColumn column;
+    column.gapStart = gapStart;
+    column.gapEnd = gapEnd;
+    column.boundary = boundary;
+    column.score = score;
+    return column;
+}
+
+}  // namespace
+
+void RemoveCommonIndent(TableBlock& block) {
+    const int indent = block.commonIndent;
+    const bool remove = indent > 0 && indent < kIndentLimit;
+    for (TableLine& line : block.lines) {
+        if (line.type == kTableLinePolicy) continue;
+        std::string_view text = line.full.empty() ? line.text : line.full;
+        if (remove) text.remove_prefix(std::min<size_t>(text.size(), indent));
+        line.text = text;
+        line.length = static_cast<int32_t>(text.size());
+    }
+    if (remove) {
+        block.widest -= indent;
+        block.narrowest -= indent;
+    }
+    block.widest = std::max(block.widest, 1);
+    block.narrowest = std::max(block.narrowest, 1);
+}
+
+void SetFirstAnalysedLine(TableBlock& block) {
+    const int n = static_cast<int>(block.lines.size());
+    if (!BlockConfig(block).Flag(P::IgnoreTableHeaderDuringAnalysis)) {
+        block.firstAnalysedLine = 0;
+        return;
+    }
+    if (n > 25) block.firstAnalysedLine = n / 5;
+    else if (n >= 8) block.firstAnalysedLine = 5;
+    else block.firstAnalysedLine = std::max(n - 2, 0);
+}
+
+std::vector<PositionStats> GatherPositionStats(const TableBlock& block) {
+    const int width = std::max(block.widest, 1);
+    std::vector<int> blanks(width, 0), separators(width, 0), endsAt(width + 1, 0);
+    int samples = 0;
+    const int n = static_cast<int>(block.lines.size());
+    for (int i = std::max(block.firstAnalysedLine, 0); i < n; ++i) {
+        const TableLine& line = block.lines[i];
+        if (line.type == kTableLinePolicy || line.blank) continue;
+        ++samples;
+        const std::string_view text = line.text;
+        const size_t length = std::min<size_t>(text.size(), width);
+        for (size_t p = 0; p < length; ++p) {
+            const char c = text[p];
+            if (c == ' ' || c == '\t') ++blanks[p];
+            else if (IsSeparatorAt(text, p)) ++separators[p];
+        }
+        ++endsAt[length];  // every position from the line's end on is blank
+    }
+
+    const TabConfig& config = BlockConfig(block);
+    const bool sparse = config.Flag(P::ExpectSparseTables);
+    const int analysed = n - block.firstAnalysedLine;
+    const double threshold = analysed < 6 ? 0.5 : analysed < 100 ? 0.8 : 0.9;
+
+    std::vector<PositionStats> stats(width);
+    int beyondEnd = 0;
+    for (int p = 0; p < width; ++p) {
+        beyondEnd += endsAt[p];
+        PositionStats& s = stats[p];
+        const int blank = blanks[p] + beyondEnd;
+        s.samples = samples;
+        s.blank.Add(1, blank);
+        s.blank.Add(0, samples - blank);
+        s.separator.Add(1, separators[p]);
+        s.separator.Add(0, samples - separators[p]);
+        s.blank.Sort();
+        s.separator.Sort();
+        const int b = s.blank.Value(1, 1);
+        const int q = s.separator.Value(1, 0);
+        s.blankLines = b == 1 ? s.blank.TopCount(1) : s.blank.Samples() - s.blank.TopCount(1);
+        s.separatorLines =
+            q == 1 ? s.separator.TopCount(1) : s.separator.Samples() - s.separator.TopCount(1);
+        s.separatorFlag = q == 1;
+        if (!sparse) {
+            s.gap = b == 1 || q == 1;
+        } else {
+            int score = 0;
+            if (b == 1) score = s.blank.Count(1);
+            else if (s.blank.Has(2)) score = s.blank.Count(2);
+            else score = s.separatorLines * q + s.blankLines * b;
+            const int divisor = samples - block.ruleLines;
+            const double ratio = divisor > 0 ? static_cast<double>(score) / divisor : 0.0;
+            s.gap = ratio > threshold;
+        }
+    }
+    return stats;
+}
+
+int StartingSeparation(const TableBlock& block) {
+    int m = BlockConfig(block).Value(P::MinimumTableColumnSeparation);
+    if (static_cast<int>(block.lines.size()) < 6 && m < 2) m = 2;
+    return m;
+}
+
+void FindColumns(TableBlock& block, const std::vector<PositionStats>& stats, int m) {
+    block.columns.clear();
+    block.separatorColumns = false;
+    block.userLayout = false;
+    const int width = static_cast<int>(stats.size());
+    const int lastPosition = width - m - 1;
+
+    int separatorRuns = 0;
+    for (int p = 0; p < width; ++p)
+        if (stats[p].separatorFlag && (p == 0 || !stats[p - 1].separatorFlag)) ++separatorRuns;
+
+    if (separatorRuns > 2) {
+        int lastBoundary = -1;
+        for (int p = 1; p <= lastPosition; ++p) {
+            if (!stats[p].separatorFlag) continue;
+            const int start = block.columns.empty() ? 1 : block.columns.back().gapEnd + 1;
+            block.columns.push_back(MakeColumn(start, p, p, stats[p].separatorLines));
+            lastBoundary = p;
+        }
+        block.columns.push_back(MakeColumn(lastBoundary + 1, width - 1, width - 1, -1));
+        block.separatorColumns = true;
+        return;
+    }
+
+    auto open = [&](int p) { return p >= 0 && p < width && (stats[p].gap || stats[p].separatorFlag); };
+    int columnStart = -1;
+    int bestScore = 0, bestPosition = 0, bestSamples = 0;
+    int lastEnd = -1;
+    for (int p = 1; p <= lastPosition; ++p) {
+        if (!open(p)) continue;
+        if (p == 1 || !open(p - 1)) {
+            if (columnStart < 0) columnStart = p;
+            bestScore = 0;
+            bestPosition = p;
+            bestSamples = stats[p].samples;
+        }
+        const int score = stats[p].blankLines + stats[p].separatorLines;
+        if (score >= bestScore) {
+            bestScore = score;
+            bestPosition = p;
+            bestSamples = stats[p].samples;
+        }
+        if (open(p + 1)) continue;
+        bool longEnough = p - m + 1 >= 0;
+        for (int k = p; longEnough && k > p - m; --k) longEnough = open(k);
+        if (!longEnough) continue;
+        if (bestSamples == 0 || 10LL * bestScore > 6LL * bestSamples) {
+            block.columns.push_back(MakeColumn(columnStart, p, bestPosition, bestScore));
+            lastEnd = p;
+            columnStart = p + 1;
+        }
+    }
+    block.columns.push_back(MakeColumn(lastEnd + 1, width - 1, width - 1, -1));
+}
+
+void TakeUserLayout(TableBlock& block) {
+    const std::vector<ColumnSpec>& specs = BlockConfig(block).columnSpecs;
+    block.columns.clear();
+    block.separatorColumns = false;
+    const int count = static_cast<int>(specs.size());
+    for (int k = 1; k < count; ++k) {
+        if (specs[k].last >= specs[k - 1].last) continue;
+        TextString message("TAG_ERROR: TABLE_LAYOUT columns ");
+        message.AppendNumber('d', k);
+        message.Append(" and ");
+        message.AppendNumber('d', k + 1);
+        message.Append(" overlap");
+        block.fc.Issue(message, 10);
+    }
+    for (int k = 0; k + 1 < count; ++k)
+        block.columns.push_back(MakeColumn(specs[k].last, specs[k].last, specs[k].last, -1));
+    const int last = std::max(block.widest, 1) - 1;
+    block.columns.push_back(MakeColumn(last, last, last, -1));
+    block.userLayout = true;
+}
+
+}  // namespace tabulyst

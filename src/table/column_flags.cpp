@@ -1,0 +1,107 @@
+// What the columns of a plain-text block hold: cells cut from every line feed six
+// histograms per column, from which the column flags are read; merging and widths.
+#include <algorithm>
+
+#include "policy/fc.h"
+#include "table/cell_cutting.h"
+#include "table/classify.h"
+#include "table/column_analysis.h"
+
+namespace tabulyst {
+namespace {
+
+// The six cell properties counted per column.
+struct ColumnSamples {
+    ValueHistogram align;
+    ValueHistogram covered;
+    ValueHistogram empty;
+    ValueHistogram text;
+    ValueHistogram symbol;
+    ValueHistogram number;
+};
+
+void DeriveFlags(TableColumn& column, ColumnSamples& s) {
+    for (ValueHistogram* h : {&s.align, &s.covered, &s.empty, &s.text, &s.symbol, &s.number})
+        h->Sort();
+    const int samples = s.empty.Samples();
+    column.align = s.align.Value(1, kAlignLeft);
+    column.span = s.covered.Value(1, 1);
+    if (column.span == 1 && 10LL * s.covered.Count(1) < 8LL * samples) column.span = 2;
+    column.mostlyEmpty = s.empty.Value(1, 0) == 1 && 4LL * s.empty.Count(1) > 3LL * samples;
+    column.entirelyEmpty = column.mostlyEmpty && s.empty.Count(1) == samples;
+    column.symbolColumn = s.symbol.Value(1, 0) == 1;
+    column.textColumn = !column.mostlyEmpty && !column.symbolColumn && s.text.Value(1, 0) == 1 &&
+                        10LL * s.text.CountOf(1) >= 8LL * samples;
+    column.numericColumn = !column.mostlyEmpty && s.number.Value(1, 0) == 1;
+}
+
+}  // namespace
+
+void BuildColumnStatistics(TableBlock& block) {
+    const int columnCount = static_cast<int>(block.columns.size());
+    std::vector<ColumnSamples> samples(columnCount);
+    block.crossingTotal = block.crossingCells = block.crossingLines = 0;
+    const int ruleSet = block.fc.RuleSet();
+    std::vector<TableCell> cells;
+    const int n = static_cast<int>(block.lines.size());
+    for (int i = 0; i < n; ++i) {
+        TableLine& line = block.lines[i];
+        if (line.type == kTableLinePolicy) continue;
+        CutPlainLine(block, i, kCellsAnalysis, cells);
+        line.nonEmptyCells = 0;
+        line.firstNonEmptyCell = -1;
+        for (int c = 0; c < columnCount; ++c) {
+            if (cells[c].text.Empty()) continue;
+            if (line.firstNonEmptyCell < 0) line.firstNonEmptyCell = c;
+            ++line.nonEmptyCells;
+        }
+        if (i < block.firstAnalysedLine || line.blank || line.rule) continue;
+
+        bool crossing = false;
+        for (int c = 0; c < columnCount; c += std::max(cells[c].colSpan, 1)) {
+            const TableCell& cell = cells[c];
+            if (c < columnCount - 1 && cell.colSpan > 1) {
+                block.crossingTotal += cell.colSpan - 1;
+                ++block.crossingCells;
+                crossing = true;
+            }
+            const bool empty = cell.text.Empty();
+            ColumnSamples& s = samples[c];
+            s.align.Add(cell.align);
+            s.covered.Add(cell.colSpan);
+            s.empty.Add(empty ? 1 : 0);
+            s.text.Add(!empty && !cell.symbol ? 1 : 0);
+            s.symbol.Add(cell.symbol ? 1 : 0);
+            s.number.Add(empty || IsPlainNumber(cell.text, ruleSet) ? 1 : 0);
+        }
+        if (crossing) ++block.crossingLines;
+    }
+    for (int c = 0; c < columnCount; ++c) DeriveFlags(block.columns[c], samples[c]);
+}
+
+void MergeColumns(TableBlock& block, int i, int j) {
+    const int count = static_cast<int>(block.columns.size());
+    if (i < 0 || j <= i || j >= count) return;
+    TableColumn& into = block.columns[i];
+    const TableColumn& from = block.columns[j];
+    into.gapStart = from.gapStart;
+    into.gapEnd = from.gapEnd;
+    into.boundary = from.boundary;
+    into.score = from.score;
+    for (int k = i + 1; k <= j; ++k) into.width += block.columns[k].width;
+    into.span = std::max(into.span - (j - i), 1);
+    block.columns.erase(block.columns.begin() + i + 1, block.columns.begin() + j + 1);
+}
+
+void SetColumnWidths(TableBlock& block) {
+    const int count = static_cast<int>(block.columns.size());
+    int previous = -1;
+    for (int k = 0; k < count; ++k) {
+        TableColumn& column = block.columns[k];
+        const int end = k == count - 1 ? block.widest : column.boundary;
+        column.width = end - (previous + 1);
+        previous = column.boundary;
+    }
+}
+
+}  // namespace tabulyst
