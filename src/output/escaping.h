@@ -2,6 +2,7 @@
 // escaper with its entity table, and the RTF escaper.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "core/text_string.h"
@@ -12,18 +13,24 @@ namespace tabulyst {
 class FC;
 
 // The source character conversions (PCL codes, DOS characters, quoted-printable, Windows
-// punctuation), as the policies ask; none of them run on a UTF-8 document.
+// punctuation), as the policies ask; DOS characters and punctuation are left alone in a
+// UTF-8 document.
 void ConvertSourceCharacters(const FC& fc, const DocumentState& state, TextString& text);
-// HTML escaping: "&", "<", ">" outside in-line tags; bytes above 160 as entities
-// (except in a UTF-8 document, whose bytes pass through).
+// HTML escaping: "&", "<", ">" outside in-line tags (inside them "<" and ">" still, so
+// that a tag never opens markup); bytes above 160 as entities under the Latin-1 rule.
+// Text in an ISO-2022 encoding, or Japanese text of no stated encoding, stays unchanged.
 void EscapeHTML(const FC& fc, const DocumentState& state, TextString& text);
 // RTF escaping: backslashes doubled, braces as \'7b and \'7d.
 void EscapeRTF(const FC& fc, TextString& text);
-// Conversions, then the escaper of the document's output format.
+// Conversions, then the escaper of the document's output format. Callers tidy each text
+// once: the source line as it is read, or the cell text as it is built.
 void TidyLine(const FC& fc, const DocumentState& state, TextString& text);
+// Appends the text with "&", "<" and ">" as references (for names put into markup).
+void EscapeMarkupCharacters(std::string_view text, std::string& out);
 
-// The entity of a character code, else "&#code;".
+// The entity of a character code ("&eacute;"), else "&#code;".
 void EntityText(int code, TextString& out);
+// True when a character reference for the code may be written for the targeted browsers.
 bool EntityAcceptable(const FC& fc, int code);
 
 // True when the bytes are valid UTF-8 holding at least one multi-byte sequence.

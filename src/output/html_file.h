@@ -1,6 +1,8 @@
 // The HTML output document: pending buffer, markup tidying, lines broken at 90 columns.
 #pragma once
 
+#include <string_view>
+
 #include "output/output_file.h"
 
 namespace tabulyst {
@@ -8,19 +10,32 @@ namespace tabulyst {
 class HTMLFile : public OutputFile {
 public:
     HTMLFile();
+    ~HTMLFile() override;
+
+    // Opens the document (to the console when asked) and writes the document start.
     bool OpenDocument(std::string_view name, FC& fc, bool console) override;
+    // Writes the document end with the given footer (a file name, or empty).
     bool EndDocument(std::string_view footer) override;
     bool WriteText(std::string_view text) override;
     bool WriteLine(std::string_view line, bool noBreak = false) override;
     bool FlushPending(bool final) override;
-    // Writes one line cut into pieces of at most 90 characters.
+    // Writes one line cut into pieces of at most 90 characters (whole when noBreak).
     bool WriteLineBroken(std::string_view line, bool noBreak);
 
     static constexpr int kMaxLineLength = 90;
+    // The pending buffer is flushed before a line is added once it holds more than this.
+    static constexpr int kFlushThreshold = 1024;
+    // A flush that is not final keeps a tail of at most this many characters.
+    static constexpr int kPendingTail = 341;
 };
 
-// Where a line of at most `maximum` characters from `start` should end (inclusive index).
+// Where a piece of at most `maximum` characters from `start` should end (inclusive index).
 int FindBreak(std::string_view line, int start, int maximum, bool japanese = false);
+// The next piece of a line being broken: skips a space at `start` (except at the line's
+// start), ends at FindBreak less a trailing space, and moves `start` past the break.
+// False when nothing of the line is left.
+bool NextLinePiece(std::string_view line, int& start, int maximum, std::string_view& piece,
+                   bool japanese = false);
 // Indents block markup by nesting level (two blanks a level) unless output is minimised.
 TextString IndentMarkup(const FC& fc, int level, std::string_view text);
 

@@ -1,0 +1,370 @@
+#include "output/escaping.h"
+
+#include <array>
+#include <span>
+
+#include "output/entities.h"
+#include "policy/fc.h"
+
+namespace tabulyst {
+
+namespace {
+
+// ---- Character encodings ---------------------------------------------------------------
+
+bool IsLatin1ForEscaping(std::string_view encoding) {
+    return encoding.empty() || EqualsNoCase(encoding, "us-ascii") || EqualsNoCase(encoding, "ascii") ||
+           EqualsNoCase(encoding, "iso-8859-1");
+}
+
+bool FoldsWindowsPunctuation(std::string_view encoding) {
+    return encoding.empty() || EqualsNoCase(encoding, "ascii") || EqualsNoCase(encoding, "iso-8859-1");
+}
+
+// The only encodings whose text is not ASCII-compatible: their shifted bytes can be "<".
+bool IsIso2022(std::string_view encoding) {
+    return StartsWithNoCase(encoding, "iso-2022") || StartsWithNoCase(encoding, "csiso2022");
+}
+
+// ---- DOS characters ----------------------------------------------------------------------
+
+// Code page 437 bytes 128..255 to Windows Latin-1: a result byte, or kUnknown for the
+// bytes that become "?" (except in RTF output, where they stay).
+constexpr short kUnknown = -1;
+constexpr std::array<short, 128> MakeDosTable() {
+    std::array<short, 128> table{};
+    constexpr short kLetters[] = {
+        199, 252, 233, 226, 228, 224, 229, 231, 234, 235, 232, 239, 238, 236, 196, 197,  // 128
+        201, 230, 198, 244, 246, 242, 251, 249, 253, 214, 220, 162, 163, 165, '.', 131,  // 144
+        225, 237, 243, 250, 241, 209, 170, 176, 191, kUnknown, 202, 189, 188, 161, 171, 187,  // 160
+    };
+    for (int i = 0; i < 48; ++i) table[i] = kLetters[i];
+    for (int b = 176; b <= 255; ++b) table[b - 128] = kUnknown;
+    for (int b = 180; b <= 218; ++b) table[b - 128] = '+';
+    table[179 - 128] = '|';
+    table[186 - 128] = '|';
+    table[196 - 128] = '-';
+    table[205 - 128] = '=';
+    table[241 - 128] = 177;
+    table[246 - 128] = 247;
+    table[248 - 128] = 176;
+    table[249 - 128] = 149;
+    table[250 - 128] = '.';
+    table[252 - 128] = 'n';
+    table[253 - 128] = 178;
+    return table;
+}
+constexpr std::array<short, 128> kDosTable = MakeDosTable();
+
+void ConvertDosCharacters(std::string& text, bool rtf) {
+    for (char& c : text) {
+        unsigned char byte = static_cast<unsigned char>(c);
+        if (byte < 128) continue;
+        short result = kDosTable[byte - 128];
+        if (result == kUnknown) {
+            if (!rtf) c = '?';
+        } else {
+            c = static_cast<char>(result);
+        }
+    }
+}
+
+// ---- Windows punctuation -----------------------------------------------------------------
+
+void FoldWindowsPunctuation(std::string& text) {
+    std::string out;
+    bool changed = false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        unsigned char byte = static_cast<unsigned char>(text[i]);
+        const char* replacement = nullptr;
+        switch (byte) {
+            case 145: replacement = "`"; break;
+            case 146: replacement = "'"; break;
+            case 147:
+            case 148: replacement = "\""; break;
+            case 149:
+            case 150: replacement = "-"; break;
+            case 151: replacement = "--"; break;
+            case 160: replacement = " "; break;
+            default: break;
+        }
+        if (!replacement && !changed) continue;
+        if (!changed) {
+            out.assign(text, 0, i);
+            changed = true;
+        }
+        if (replacement)
+            out.append(replacement);
+        else
+            out.push_back(text[i]);
+    }
+    if (changed) text.swap(out);
+}
+
+// ---- Quoted-printable --------------------------------------------------------------------
+
+int HexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+void DecodeQuotedPrintable(std::string& text) {
+    if (text.find('=') == std::string::npos) return;
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '=' && i + 2 < text.size()) {
+            int high = HexValue(text[i + 1]), low = HexValue(text[i + 2]);
+            int value = high * 16 + low;
+            if (high >= 0 && low >= 0 && value >= 32 && value <= 127) {
+                out.push_back(static_cast<char>(value));
+                i += 2;
+                continue;
+            }
+        }
+        out.push_back(text[i]);
+    }
+    text.swap(out);
+}
+
+// ---- PCL codes ---------------------------------------------------------------------------
+
+bool EndsWithOneOf(std::string_view sequence, std::string_view letters) {
+    return !sequence.empty() && letters.find(sequence.back()) != std::string_view::npos;
+}
+
+bool IsKnownPclSequence(std::string_view s) {
+    if (s == "E") return true;
+    if (s.size() >= 2 && s[0] == '%') return EndsWithOneOf(s, "B");
+    if (s.size() >= 3 && s.substr(0, 2) == "&l") return EndsWithOneOf(s, "APH");
+    if (s.size() >= 3 && s.substr(0, 2) == "*c") return EndsWithOneOf(s, "DF");
+    if (s.size() >= 3 && s.substr(0, 2) == "(s") return EndsWithOneOf(s, "T");
+    if (s.size() >= 3 && s[0] == '(' && s[1] >= '0' && s[1] <= '9') return EndsWithOneOf(s, "DEFGIJLMNSTU");
+    return false;
+}
+
+void RemovePclCodes(const FC& fc, std::string& text) {
+    size_t escape = text.find('\x1b');
+    while (escape != std::string::npos) {
+        size_t end = escape + 1;
+        while (end < text.size() && !(text[end] >= 'A' && text[end] <= 'Z')) ++end;
+        if (end < text.size()) ++end;  // the sequence includes its final letter
+        std::string sequence = text.substr(escape + 1, end - escape - 1);
+        if (!IsKnownPclSequence(sequence)) fc.Issue("Unknown PCL Code \"Esc " + sequence + "\"", 7);
+        if (sequence == "&l0H") {
+            text.replace(escape, end - escape, "\f");  // page eject
+            ++escape;
+        } else {
+            text.erase(escape, end - escape);
+        }
+        escape = text.find('\x1b', escape);
+    }
+}
+
+// ---- Entities ----------------------------------------------------------------------------
+
+struct CodeRange {
+    int low, high;
+};
+// The classes of character codes for which a reference may be written.
+constexpr CodeRange kPlainCodes[] = {{0, 127}, {161, 255}};
+constexpr CodeRange kWindowsPunctuationCodes[] = {{130, 140}, {145, 156}, {159, 159}};
+constexpr CodeRange kWindowsExtraCodes[] = {{128, 128}, {142, 142}, {158, 158}};
+constexpr CodeRange kHtml40Level2Codes[] = {
+    {402, 402},   {710, 710},   {732, 732},   {8211, 8212}, {8216, 8218}, {8220, 8222},
+    {8224, 8226}, {8230, 8230}, {8240, 8240}, {8249, 8250}, {8364, 8364}, {8482, 8482}};
+constexpr CodeRange kHtml40Level3Codes[] = {
+    {338, 339},   {352, 353},   {376, 376},   {913, 929},   {931, 937},   {945, 969},
+    {8242, 8243}, {8254, 8254}, {8260, 8260}, {8592, 8596}, {8706, 8706}, {8719, 8719},
+    {8721, 8722}, {8730, 8730}, {8734, 8734}, {8745, 8745}, {8747, 8747}, {8776, 8776},
+    {8800, 8801}, {8804, 8805}, {9674, 9674}, {9824, 9824}, {9827, 9827}, {9829, 9830}};
+
+bool InClass(std::span<const CodeRange> ranges, int code) {
+    for (const CodeRange& range : ranges)
+        if (code >= range.low && code <= range.high) return true;
+    return false;
+}
+
+// A setting of -1 means "all levels".
+bool LevelAllows(int setting, int level) { return setting == -1 || setting >= level; }
+
+}  // namespace
+
+void EscapeMarkupCharacters(std::string_view text, std::string& out) {
+    for (char c : text) {
+        switch (c) {
+            case '&': out.append("&amp;"); break;
+            case '<': out.append("&lt;"); break;
+            case '>': out.append("&gt;"); break;
+            default: out.push_back(c); break;
+        }
+    }
+}
+
+void ConvertSourceCharacters(const FC& fc, const DocumentState& state, TextString& text) {
+    const bool pcl = fc.Flag(P::InputFileContainsPclCodes) && text.View().find('\x1b') != std::string_view::npos;
+    const bool dos = fc.Flag(P::InputFileContainsDosCharacters) && !state.utf8;
+    const bool mime = fc.Flag(P::InputFileContainsMimeEncoding);
+    const bool punctuation = !state.utf8 && FoldsWindowsPunctuation(fc.Text(P::CharacterEncoding));
+    bool highBytes = false;
+    for (char c : text.View())
+        if (static_cast<unsigned char>(c) >= 128) {
+            highBytes = true;
+            break;
+        }
+    if (!pcl && !mime && !((dos || punctuation) && highBytes)) return;
+
+    std::string work(text.View());
+    if (pcl) RemovePclCodes(fc, work);
+    if (dos) ConvertDosCharacters(work, state.outputFormat == kOutputRtf);
+    if (mime) DecodeQuotedPrintable(work);
+    if (punctuation) FoldWindowsPunctuation(work);
+    text.Assign(work);
+}
+
+void EscapeHTML(const FC& fc, const DocumentState& state, TextString& text) {
+    const TextString& encoding = fc.Text(P::CharacterEncoding);
+    const bool japanese = fc.Flag(P::InputFileContainsJapaneseCharacters);
+    if (IsIso2022(encoding)) return;
+    if (japanese && encoding.Empty() && !state.utf8) return;
+    const bool entities = !state.utf8 && !japanese && IsLatin1ForEscaping(encoding);
+    const std::string_view startTag = fc.Text(P::StartTagDelimiter).View();
+    const std::string_view endTag = fc.Text(P::EndTagDelimiter).View();
+
+    // Most texts hold nothing to escape: leave them untouched.
+    const std::string_view in = text.View();
+    bool work = false;
+    for (char c : in) {
+        unsigned char byte = static_cast<unsigned char>(c);
+        if (c == '&' || c == '<' || c == '>' || (entities && byte > 160) ||
+            (!startTag.empty() && c == startTag[0])) {
+            work = true;
+            break;
+        }
+    }
+    if (!work) return;
+
+    std::string out;
+    out.reserve(in.size() + in.size() / 4 + 16);
+    size_t tagEnd = 0;  // inside an in-line tag up to this position
+    for (size_t i = 0; i < in.size(); ++i) {
+        if (i >= tagEnd && !startTag.empty() && !endTag.empty() &&
+            in.compare(i, startTag.size(), startTag) == 0) {
+            size_t close = in.find(endTag, i + startTag.size());
+            if (close != std::string_view::npos) tagEnd = close + endTag.size();
+        }
+        const bool inTag = i < tagEnd;
+        const char c = in[i];
+        const unsigned char byte = static_cast<unsigned char>(c);
+        if (c == '&' && !inTag) {
+            out.append("&amp;");
+        } else if (c == '<') {
+            out.append("&lt;");
+        } else if (c == '>') {
+            out.append("&gt;");
+        } else if (entities && byte > 160) {
+            out.push_back('&');
+            out.append(EntityName(byte));
+            out.push_back(';');
+        } else {
+            out.push_back(c);
+        }
+    }
+    text.Assign(out);
+}
+
+void EscapeRTF(const FC&, TextString& text) {
+    const std::string_view in = text.View();
+    if (in.find_first_of("\\{}") == std::string_view::npos) return;
+    std::string out;
+    out.reserve(in.size() + 16);
+    for (char c : in) {
+        switch (c) {
+            case '\\': out.append("\\\\"); break;
+            case '{': out.append("\\'7b"); break;
+            case '}': out.append("\\'7d"); break;
+            default: out.push_back(c); break;
+        }
+    }
+    text.Assign(out);
+}
+
+void TidyLine(const FC& fc, const DocumentState& state, TextString& text) {
+    ConvertSourceCharacters(fc, state, text);
+    switch (state.outputFormat) {
+        case kOutputHtml:
+            if (!state.passThrough) EscapeHTML(fc, state, text);
+            break;
+        case kOutputRtf:
+            EscapeRTF(fc, text);
+            break;
+        case 2:
+        case 3:
+            break;
+        default:
+            fc.Issue("UNSUPPORTED CASE: Output Format in TidyLine", 10);
+            break;
+    }
+}
+
+void EntityText(int code, TextString& out) {
+    std::string_view name = EntityName(code);
+    std::string text("&");
+    if (name.empty())
+        text.append("#").append(std::to_string(code));
+    else
+        text.append(name);
+    text.push_back(';');
+    out.Assign(text);
+}
+
+bool EntityAcceptable(const FC& fc, int code) {
+    const int microsoft = fc.Value(P::UseOfMicrosoftEntitiesCode);
+    const int html40 = fc.Value(P::UseOfHtml40EntitiesCode);
+    const bool sec = fc.RuleSet() == kSec;
+    if (InClass(kPlainCodes, code)) return true;
+    if (InClass(kWindowsPunctuationCodes, code)) return LevelAllows(microsoft, 1);
+    if (InClass(kWindowsExtraCodes, code)) return LevelAllows(microsoft, 2) && !sec;
+    if (InClass(kHtml40Level2Codes, code)) return LevelAllows(html40, 2) && !sec;
+    if (InClass(kHtml40Level3Codes, code)) return LevelAllows(html40, 3) && !sec;
+    return false;
+}
+
+bool IsUtf8Text(std::string_view bytes) {
+    bool multiByte = false;
+    size_t i = 0;
+    while (i < bytes.size()) {
+        unsigned char lead = static_cast<unsigned char>(bytes[i]);
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        int count;
+        unsigned int code;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            count = 1, code = lead & 0x1F;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            count = 2, code = lead & 0x0F;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            count = 3, code = lead & 0x07;
+        } else {
+            return false;  // a continuation byte, an overlong lead or beyond U+10FFFF
+        }
+        if (i + static_cast<size_t>(count) >= bytes.size()) return false;  // cut short
+        for (int k = 1; k <= count; ++k) {
+            unsigned char next = static_cast<unsigned char>(bytes[i + k]);
+            if ((next & 0xC0) != 0x80) return false;
+            code = (code << 6) | (next & 0x3F);
+        }
+        if ((count == 2 && code < 0x800) || (count == 3 && (code < 0x10000 || code > 0x10FFFF)) ||
+            (code >= 0xD800 && code <= 0xDFFF))
+            return false;
+        multiByte = true;
+        i += static_cast<size_t>(count) + 1;
+    }
+    return multiByte;
+}
+
+}  // namespace tabulyst

@@ -1,0 +1,208 @@
+#include "output/html_file.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <string>
+
+#include "output/html_frame.h"
+#include "output/markup_tidy.h"
+#include "policy/fc.h"
+
+namespace tabulyst {
+
+namespace {
+
+constexpr const char* kClosingBreaks = ")]},";
+constexpr const char* kOpeningBreaks = "([{";
+// A whitespace break that far or farther before the end gives way to a bracket break.
+constexpr int kWhitespaceReach = 15;
+// Continuation pieces carry the line's indentation but always keep this much room.
+constexpr int kMinimumPieceLength = 30;
+
+bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+
+bool IsOneOf(char c, const char* set) { return c != '\0' && std::strchr(set, c) != nullptr; }
+
+// Writes a text that may hold line feeds as separate lines.
+bool PutLines(TextFile& file, std::string_view text) {
+    bool ok = true;
+    size_t start = 0;
+    while (true) {
+        size_t lf = text.find('\n', start);
+        if (lf == std::string_view::npos) return file.PutLine(text.substr(start)) && ok;
+        ok = file.PutLine(text.substr(start, lf - start)) && ok;
+        start = lf + 1;
+    }
+}
+
+}  // namespace
+
+int FindBreak(std::string_view line, int start, int maximum, bool japanese) {
+    const int length = static_cast<int>(line.size());
+    const int end = start + maximum;
+    if (end >= length) return length - 1;
+
+    // A comma between two digits belongs to a number (1,000,000).
+    auto inNumber = [&](int p) {
+        return line[p] == ',' && p > 0 && p + 1 < length && IsDigit(line[p - 1]) && IsDigit(line[p + 1]);
+    };
+
+    // A blank at the end itself is dropped from the piece, so it may stand there; other
+    // white space must leave the piece within the maximum.
+    int whitespace = -1;
+    for (int p = end; p > start; --p) {
+        char c = line[p];
+        if (c == ' ' || ((c == '\t' || c == '\n') && p < end)) {
+            whitespace = p;
+            break;
+        }
+    }
+    int closing = -1;
+    for (int p = end - 1; p > std::max(whitespace, start); --p) {
+        if (!IsOneOf(line[p], kClosingBreaks) || inNumber(p)) continue;
+        if (p + 1 < length && line[p + 1] == '.') continue;  // the period stays with it
+        closing = p;
+        break;
+    }
+    int opening = -1;
+    const int floor = std::max({whitespace, closing, start});
+    for (int p = end; p > floor + 1; --p) {
+        if (IsOneOf(line[p], kOpeningBreaks)) {
+            opening = p;
+            break;
+        }
+    }
+
+    int position = whitespace;
+    if (whitespace < 0 || end - whitespace > kWhitespaceReach) {
+        if (closing > position) position = closing;
+        if (opening >= 0 && opening - 1 > position) position = opening - 1;
+    }
+    if (position < 0) position = end - 1;
+    if (japanese && position > start) {
+        unsigned char byte = static_cast<unsigned char>(line[position]);
+        if (byte >= 129 && byte <= 159) --position;  // never split a double-byte character
+    }
+    return position;
+}
+
+bool NextLinePiece(std::string_view line, int& start, int maximum, std::string_view& piece,
+                   bool japanese) {
+    const int length = static_cast<int>(line.size());
+    if (start > 0 && start < length && line[start] == ' ') ++start;
+    if (start >= length) return false;
+    int position = FindBreak(line, start, maximum, japanese);
+    int pieceEnd = position + 1;
+    if (pieceEnd > start && line[pieceEnd - 1] == ' ') --pieceEnd;
+    piece = line.substr(static_cast<size_t>(start), static_cast<size_t>(pieceEnd - start));
+    start = position + 1;
+    return true;
+}
+
+TextString IndentMarkup(const FC& fc, int level, std::string_view text) {
+    std::string result;
+    std::string_view body = text;
+    if (fc.RuleSet() == kNoRuleSet) {
+        size_t first = body.find_first_not_of(' ');
+        body = first == std::string_view::npos ? std::string_view() : body.substr(first);
+        size_t last = body.find_last_not_of(' ');
+        body = last == std::string_view::npos ? std::string_view() : body.substr(0, last + 1);
+    }
+    if (!fc.Flag(P::MinimiseHtmlFileSize) && level > 0) result.assign(static_cast<size_t>(level) * 2, ' ');
+    result.append(body);
+    return TextString(result);
+}
+
+HTMLFile::HTMLFile() { state.outputFormat = kOutputHtml; }
+
+HTMLFile::~HTMLFile() {
+    if (IsOpen()) FlushPending(true);
+}
+
+bool HTMLFile::OpenDocument(std::string_view name, FC& fc, bool console) {
+    if (!OpenOutputStream(name, fc, console, "HTML")) return false;
+    DocumentHeadTexts head = ComputeDocumentHeadTexts(fc);
+    HeaderFrameOptions options = MakeHeaderFrameOptions(false);
+    return HTML_StartDocument(this, head, fc.Text(P::HtmlHeaderFile), fc, options);
+}
+
+bool HTMLFile::EndDocument(std::string_view footer) {
+    if (!fc_) return false;  // never opened: there is no conversion to report through
+    return HTML_EndDocument(this, *fc_, footer, MakeHeaderFrameOptions(false));
+}
+
+bool HTMLFile::WriteText(std::string_view text) {
+    if (buffered_ && fc_ && fc_->passHtml) return WriteLine(text, false);
+    // Whatever is pending goes first, so that the order of the lines is kept.
+    bool ok = buffered_ ? FlushPending(true) : true;
+    return PutLines(*this, text) && ok;
+}
+
+bool HTMLFile::WriteLine(std::string_view line, bool noBreak) {
+    if (buffered_ && fc_ && fc_->passHtml) {
+        bool ok = true;
+        if (pending_.Length() > kFlushThreshold) ok = FlushPending(false);
+        pending_.Append(line);
+        pending_.AppendChar('\n');
+        return ok;
+    }
+    bool ok = buffered_ ? FlushPending(true) : true;
+    return WriteLineBroken(line, noBreak) && ok;
+}
+
+bool HTMLFile::FlushPending(bool final) {
+    if (pending_.Empty()) return true;
+    bool breaking = !state.preformatted && (!fc_ || fc_->Flag(P::BreakUpLongHtmlLines));
+
+    std::string text(pending_.View());
+    if (fc_ && fc_->passHtml) TidyMarkup(text, fc_->Flag(P::RemoveRedundantTags));
+
+    bool ok = true;
+    size_t position = 0;
+    while (position < text.size()) {
+        if (!final && text.size() - position <= static_cast<size_t>(kPendingTail)) break;
+        size_t lf = text.find('\n', position);
+        size_t lineEnd = lf == std::string::npos ? text.size() : lf;
+        std::string_view line(text.data() + position, lineEnd - position);
+        position = lf == std::string::npos ? text.size() : lf + 1;
+        if (!ok) continue;  // after a failed write no further line is written
+        bool noBreak = !breaking || line.find("HREF=") != std::string_view::npos;
+        ok = WriteLineBroken(line, noBreak);
+    }
+    pending_.Assign(std::string_view(text).substr(position));
+    return ok;
+}
+
+bool HTMLFile::WriteLineBroken(std::string_view line, bool noBreak) {
+    if (!IsOpen()) return false;
+    if (line.empty() || noBreak || static_cast<int>(line.size()) <= kMaxLineLength) {
+        // A short line is one piece: written whole, less a trailing blank.
+        if (!noBreak && !line.empty() && line.back() == ' ') line.remove_suffix(1);
+        return PutLine(line);
+    }
+
+    const bool japanese = fc_ && fc_->Flag(P::InputFileContainsJapaneseCharacters);
+    const size_t indent = std::min(line.find_first_not_of(' '), line.size());
+    const std::string margin(indent, ' ');
+    const int continuationLength =
+        std::max(kMaxLineLength - static_cast<int>(indent), kMinimumPieceLength);
+
+    std::string buffer;
+    std::string_view piece;
+    int start = 0;
+    bool first = true;
+    while (NextLinePiece(line, start, first ? kMaxLineLength : continuationLength, piece, japanese)) {
+        if (first) {
+            if (!PutLine(piece)) return false;
+            first = false;
+            continue;
+        }
+        if (piece.find_first_not_of(' ') == std::string_view::npos) continue;
+        buffer.assign(margin).append(piece);
+        if (!PutLine(buffer)) return false;
+    }
+    return true;
+}
+
+}  // namespace tabulyst
