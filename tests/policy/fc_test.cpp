@@ -1,0 +1,93 @@
+// The policy set: copying whole sets, linking settings and the table setters.
+#include "policy/fc.h"
+
+#include <gtest/gtest.h>
+
+#include "policy/policy_test_support.h"
+
+using namespace tabulyst;
+using tabulyst::testing::CapturedFC;
+
+TEST(FCCopy, SetValuesRuleSetAndIndentation) {
+    FC from;
+    int group = 0;
+    for (const char* line : {"Rule set to be used : SEC", "TAB size : 3", "Default TABLE border size : 2",
+                             "Indent position(s) : 4 8"})
+        from.ParsePolicyLine(line, group, true);
+    FC to;
+    to.ParsePolicyLine("Page Width : 60", group, true);
+    to.CopyFrom(from, false);
+    EXPECT_EQ(to.RuleSet(), kSec);
+    EXPECT_FALSE(to.RuleSetStated()) << "the stated flag travels only with the flags";
+    EXPECT_EQ(to.Value(P::TabSize), 3);
+    EXPECT_EQ(to.Value(P::DefaultTableBorderSize), 2);
+    EXPECT_EQ(to.Value(P::PageWidth), 60);
+    EXPECT_EQ(to.GetExtras().indentPositions, (std::vector<int>{4, 8}));
+
+    FC flags;
+    flags.CopyFrom(from, true);
+    EXPECT_TRUE(flags.RuleSetStated());
+    EXPECT_TRUE(flags.IsSet(P::DefaultTableBorderSize));
+
+    FC none;
+    flags.CopyFrom(none, true);
+    EXPECT_EQ(flags.RuleSet(), kSec) << "a set without a rule set leaves it";
+    EXPECT_EQ(flags.Value(P::TabSize), 3);
+}
+
+TEST(FCLink, ProductTexts) {
+    FC fc;
+    EXPECT_EQ(fc.ProductText().View(), "Tabulyst 4.0");
+    const std::pair<int, const char*> kProducts[] = {
+        {0, "Pagelyst 4.1"}, {1, "Tabulyst 4.0"}, {2, "Richlyst 1.5"}, {3, "Richlyst 1.5"},
+        {4, "Linklyst 1.0"}, {5, "Textlyst 1.0"}, {6, "Striplyst 1.0"}, {7, "xxxxlyst ?.?"},
+        {8, "Backlyst 1.0"}, {9, "xxxxlyst ?.?"}, {-1, "xxxxlyst ?.?"},
+    };
+    for (auto [code, text] : kProducts) {
+        ProgramSettings settings;
+        settings.productCode = code;
+        fc.LinkSettings(&settings);
+        EXPECT_EQ(fc.ProductText().View(), text) << code;
+    }
+    fc.LinkSettings(nullptr);
+    EXPECT_EQ(fc.ProductText().View(), "Tabulyst 4.0");
+}
+
+TEST(FCTableSetters, MarkSetAndCheckColours) {
+    CapturedFC c;
+    c.fc.SetTableValue(P::DefaultTableBorderSize, 3);
+    EXPECT_EQ(c.fc.Value(P::DefaultTableBorderSize), 3);
+    EXPECT_TRUE(c.fc.IsSet(P::DefaultTableBorderSize));
+    c.fc.SetTableColour(P::DefaultTableOddRowColour, "ffff00");
+    EXPECT_EQ(c.fc.Text(P::DefaultTableOddRowColour).View(), "Yellow");
+    EXPECT_TRUE(c.messages.empty());
+    c.fc.SetTableColour(P::DefaultTableColour, "orange");
+    EXPECT_TRUE(c.Said("WARNING: \"orange\" is not a standard HTML colour"));
+    EXPECT_EQ(c.fc.Text(P::DefaultTableColour).View(), "ORANGE");
+    EXPECT_TRUE(c.fc.IsSet(P::DefaultTableColour)) << "taken even when not standard";
+
+    c.fc.passPreRead = true;
+    c.fc.CreateNewTabConfig();
+    c.fc.SetTableText(P::DefaultTableCaption, "Prices");
+    EXPECT_EQ(c.fc.NewestConfig().Text(P::DefaultTableCaption).View(), "Prices");
+    EXPECT_TRUE(c.fc.BaseConfig().Text(P::DefaultTableCaption).Empty());
+    EXPECT_EQ(c.fc.NewestConfig().Value(P::DefaultTableBorderSize), 3) << "copied from the base";
+}
+
+TEST(FCReset, BackToDefaultsAndKeys) {
+    ProgramSettings rtf;
+    rtf.targetFormat = 1;
+    FC fc;
+    int group = 0;
+    fc.ParsePolicyLine("TAB size : 3", group, true);
+    fc.ParsePolicyLine("Rule set to be used : SEC", group, true);
+    fc.ParsePolicyLine("Bullet Char : '*'", group, true);
+    fc.LinkSettings(&rtf);
+    fc.ResetToDefaults();
+    EXPECT_EQ(fc.Value(P::TabSize), 8);
+    EXPECT_FALSE(fc.IsSet(P::TabSize));
+    EXPECT_EQ(fc.RuleSet(), kNoRuleSet);
+    EXPECT_TRUE(fc.GetExtras().bulletChars.empty());
+    EXPECT_EQ(fc.Record(P::FixedFont).Key().View(), "Fixed-pitch font") << "still linked to RTF";
+    EXPECT_EQ(fc.Text(P::FixedFont).View(), "Courier New, Regular, 8");
+}
