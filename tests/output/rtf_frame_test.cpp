@@ -1,0 +1,274 @@
+#include "output/rtf_frame.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "output/document_state.h"
+#include "output/rtf_test_support.h"
+
+using namespace tabulyst;
+using tabulyst::testing::RtfHarness;
+using tabulyst::testing::RtfSyntaxProblem;
+
+namespace {
+
+// 5 March 2024, 14:07 local time.
+std::tm FixedTime() {
+    std::tm time{};
+    time.tm_year = 124;
+    time.tm_mon = 2;
+    time.tm_mday = 5;
+    time.tm_hour = 14;
+    time.tm_min = 7;
+    return time;
+}
+
+struct Frame : RtfHarness {
+    DocumentState state;
+    std::vector<FontSpec> extraFonts;
+
+    Frame() { state.inputFileName = "data.csv"; }
+
+    std::vector<std::string> Header() {
+        RtfStyles styles;
+        SetUpRtfStyles(fc.get(), styles);
+        return RtfHeaderLines(*fc, state, styles, extraFonts, FixedTime());
+    }
+
+    RtfStyle Style(int index) {
+        RtfStyle style;
+        SetUpRtfStyle(fc.get(), index, style);
+        return style;
+    }
+
+    void Choose(P id, std::string_view text) {
+        int index = 0;
+        ASSERT_TRUE(static_cast<const ChoicePolicy&>(fc->Record(id)).FindChoice(text, index)) << text;
+        fc->SetValue(id, index);
+    }
+};
+
+bool Contains(const std::vector<std::string>& lines, std::string_view line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+std::vector<std::string> Between(const std::vector<std::string>& lines, std::string_view first, std::string_view last) {
+    auto from = std::find(lines.begin(), lines.end(), first);
+    auto to = std::find(from, lines.end(), last);
+    if (from == lines.end() || to == lines.end()) return {};
+    return {from, to + 1};
+}
+
+}  // namespace
+
+TEST(RtfHeader, DefaultsGiveTheWindowsCodePageAnA4PageAndTwoOpenContentGroups) {
+    Frame f;
+    const std::vector<std::string> lines = f.Header();
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "{\\rtf1\\ansi\\ansicpg1252\\uc1");
+    EXPECT_EQ(lines[1], "\\deff0\\deflang1033\\deflangfe1033") << "no proofing language gives 1033";
+    EXPECT_TRUE(Contains(lines, "\\paperw11906\\paperh16838\\margl1800\\margr1800\\margt1440\\margb1440\\gutter0"));
+    EXPECT_TRUE(Contains(lines, "\\widowctrl\\ftnbj\\aenddoc\\formshade"));
+    EXPECT_TRUE(Contains(lines, "\\fet0\\sectd"));
+    EXPECT_TRUE(Contains(lines, "\\linex0\\headery709\\footery709\\colsx709\\endnhere"));
+    EXPECT_TRUE(Contains(lines, "{\\*\\pnseclvl9\\pnlcrm\\pnstart1\\pnindent720\\pnhang{\\pntxtb (}{\\pntxta )}}"));
+    // An RTF run justifies body text, so the Body style ends in \qj.
+    EXPECT_EQ(lines.back(), "{\\pard\\plain \\s1\\sb60\\sa60 \\f21\\fs20\\b0\\i0\\qj{");
+
+    std::vector<std::string> closed = lines;
+    closed.emplace_back("\\par}");
+    closed.emplace_back("}}");
+    EXPECT_EQ(RtfSyntaxProblem(closed), "") << "the header leaves exactly three groups open";
+}
+
+TEST(RtfHeader, FontTableHoldsTheFixedFontsAndOneEntryPerStyle) {
+    Frame f;
+    const std::vector<std::string> table = Between(f.Header(), "{\\fonttbl", "}");
+    ASSERT_EQ(table.size(), 1u + 4u + 23u + 1u);
+    EXPECT_EQ(table[1], "{\\f1\\froman\\fcharset2\\fprq2 Symbol;}");
+    EXPECT_EQ(table[2], "{\\f2\\fmodern Courier New;}");
+    EXPECT_EQ(table[3], "{\\f4\\froman\\fcharset0\\fprq2 Times New Roman;}");
+    EXPECT_EQ(table[4], "{\\f5\\fswiss\\fcharset0\\fprq2 Arial;}");
+    // The RTF fonts: default and table Times New Roman, fixed Courier New, headings and
+    // contents Arial.
+    EXPECT_EQ(table[5], "{\\f20\\froman\\fprq2\\fcharset0 Times New Roman;}") << "Normal";
+    EXPECT_EQ(table[5 + kStyleTable], "{\\f27\\froman\\fprq2\\fcharset0 Times New Roman;}");
+    EXPECT_EQ(table[5 + kStyleCode], "{\\f30\\fmodern\\fprq1\\fcharset0 Courier New;}");
+    EXPECT_EQ(table[5 + kStyleHeading1], "{\\f32\\fswiss\\fprq2\\fcharset0 Arial;}");
+}
+
+TEST(RtfHeader, FurtherFontsAndFontClassesFollowTheStyleFonts) {
+    Frame f;
+    FontSpec verdana;
+    verdana.SetFontFace("Verdana");
+    f.extraFonts.push_back(verdana);
+    f.state.fontClasses = {"1-Arial-1-2", "2-Times-0-0", "3-Odd-Face-x-1"};
+    const std::vector<std::string> table = Between(f.Header(), "{\\fonttbl", "}");
+    ASSERT_EQ(table.size(), 1u + 4u + 23u + 1u + 3u + 1u);
+    EXPECT_EQ(table[28], "{\\f200\\fswiss\\fprq2\\fcharset0 Verdana;}");
+    EXPECT_EQ(table[29], "{\\f100\\fswiss\\fcharset0\\fprq2 Arial;{\\*\\falt Geneva;}}");
+    EXPECT_EQ(table[30], "{\\f101\\froman\\fcharset0\\fprq2 Times;{\\*\\falt Times;}}");
+    EXPECT_EQ(table[31], "{\\f102\\froman\\fcharset0\\fprq2 Times;{\\*\\falt Times;}}")
+        << "a family that is not a number counts as serif";
+}
+
+TEST(RtfHeader, CharacterEncodingChoosesTheCharsetOfEveryStyleFont) {
+    Frame f;
+    f.fc->SetText(P::CharacterEncoding, "windows-1251");
+    const std::vector<std::string> table = Between(f.Header(), "{\\fonttbl", "}");
+    ASSERT_EQ(table.size(), 29u);
+    for (size_t i = 5; i < 5 + 23; ++i)
+        EXPECT_NE(table[i].find("\\fcharset204 "), std::string::npos) << table[i];
+    EXPECT_EQ(table[5 + kStylePreformatted], "{\\f28\\fmodern\\fprq1\\fcharset204 Courier New;}");
+
+    Frame chinese;
+    chinese.fc->SetText(P::CharacterEncoding, "GB2312");
+    const std::vector<std::string> gb = Between(chinese.Header(), "{\\fonttbl", "}");
+    ASSERT_EQ(gb.size(), 29u);
+    EXPECT_EQ(gb[5], "{\\f20\\fmodern\\fprq1\\fcharset134 MS Hei{\\*\\falt SimSun};}");
+}
+
+TEST(RtfHeader, JapaneseInputUsesTheBareHeaderAndMsGothic) {
+    Frame f;
+    f.fc->SetValue(P::InputFileContainsJapaneseCharacters, 1);
+    const std::vector<std::string> lines = f.Header();
+    EXPECT_EQ(lines[0], "{\\rtf1\\ansi");
+    EXPECT_TRUE(Contains(lines, "{\\f16\\fmodern\\fcharset128\\fprq1 MS Gothic;}"));
+    EXPECT_TRUE(Contains(lines, "{\\f20\\fmodern\\fprq1\\fcharset0 MS Gothic;}"));
+    EXPECT_EQ(lines.back(), "{\\pard\\plain \\s1\\sb60\\sa60 \\f21\\fs20\\b0\\i0\\loch\\af100\\hich\\af100\\dbch\\f16 {")
+        << "Japanese text is left-aligned";
+}
+
+TEST(RtfHeader, LanguageForProofingGivesTheWindowsIdentifier) {
+    Frame f;
+    f.Choose(P::LanguageForProofing, "English (United Kingdom)");
+    const std::vector<std::string> lines = f.Header();
+    EXPECT_EQ(lines[1], "\\deff0\\deflang2057\\deflangfe1033");
+    EXPECT_TRUE(Contains(lines, "{\\stylesheet{\\widctlpar \\f4\\fs20\\lang2057 \\snext0 Normal;}"));
+}
+
+TEST(RtfHeader, StyleSheetLines) {
+    Frame f;
+    const std::vector<std::string> sheet = Between(f.Header(), "{\\stylesheet{\\widctlpar \\f4\\fs20\\lang1033 \\snext0 Normal;}", "}");
+    ASSERT_EQ(sheet.size(), 1u + 23u + 3u + 1u);
+    EXPECT_EQ(sheet[1], "{\\s0\\sb60\\sa60\\widctlpar \\f20\\fs20\\kerning28\\qj \\sbasedon0 Normal;}");
+    EXPECT_EQ(sheet[1 + kStyleBullet], "{\\s12\\sb30\\widctlpar \\f23\\fs20\\kerning28\\qj \\sbasedon1 Bullet;}");
+    EXPECT_EQ(sheet[1 + kStyleQuotes], "{\\s13\\widctlpar \\f24\\fs20\\kerning28 \\sbasedon1 Quotes;}");
+    EXPECT_EQ(sheet[1 + kStyleTable], "{\\s2\\widctlpar \\f27\\fs20\\kerning28 \\sbasedon0 Table;}");
+    EXPECT_EQ(sheet[1 + kStylePreformatted], "{\\s3\\widctlpar \\f28\\fs16\\kerning28 \\sbasedon0 Preformatted;}");
+    EXPECT_EQ(sheet[1 + kStyleHeading1],
+              "{\\s61\\sb240\\sa120\\keepn\\widctlpar \\f32\\fs20\\kerning28 \\sbasedon6 Heading 1;}");
+    EXPECT_EQ(sheet[1 + kStyleToc5], "{\\s75\\widctlpar \\f42\\fs20\\kerning28 \\sbasedon7 TOC 5;}");
+    EXPECT_EQ(sheet[24], "{\\*\\cs10 \\additive Default Paragraph Font;}");
+    EXPECT_EQ(sheet[25], "{\\*\\cs32 \\additive \\ul\\cf2 \\sbasedon10 Hyperlink;}");
+    EXPECT_EQ(sheet[26], "{\\*\\cs33 \\additive \\f5\\fs20\\sbasedon10 footnote reference;}");
+}
+
+TEST(RtfHeader, TableFontAndWindowsHelpShapeTheTableStyle) {
+    Frame f;
+    f.fc->SetText(P::TableFont, "Arial, Bold Italic, 9");
+    f.fc->SetValue(P::MakeWindowsHelpSourceFile, 1);
+    const std::vector<std::string> lines = f.Header();
+    EXPECT_TRUE(Contains(lines, "{\\f27\\fswiss\\fprq2\\fcharset0 Arial;}"));
+    EXPECT_TRUE(Contains(lines, "{\\s2\\keepn\\widctlpar \\b\\i\\f27\\fs18\\kerning28 \\sbasedon0 Table;}"));
+    EXPECT_TRUE(Contains(lines, "{\\s3\\keepn\\widctlpar \\f28\\fs16\\kerning28 \\sbasedon0 Preformatted;}"))
+        << "Windows Help keeps every keep-with-next style";
+    EXPECT_EQ(ParagraphStart(f.fc.get(), f.Style(kStyleTable)), "\\pard\\intbl \\s2\\keepn\\widctlpar \\f27\\fs18\\b\\i");
+    EXPECT_EQ(ParagraphStart(f.fc.get(), f.Style(kStyleTable), kParaFont), "\\f27\\fs18\\b\\i");
+}
+
+TEST(RtfHeader, JustificationAndRightToLeftEncodings) {
+    Frame centred;
+    centred.fc->SetValue(P::TextJustification, 2);
+    EXPECT_TRUE(Contains(centred.Header(), "{\\s1\\sb60\\sa60\\widctlpar \\f21\\fs20\\kerning28\\qc \\sbasedon0 Body;}"));
+    Frame right;
+    right.fc->SetValue(P::TextJustification, 3);
+    EXPECT_TRUE(Contains(right.Header(), "{\\s1\\sb60\\sa60\\widctlpar \\f21\\fs20\\kerning28\\qr \\sbasedon0 Body;}"));
+    Frame left;
+    left.fc->SetValue(P::TextJustification, 1);
+    EXPECT_TRUE(Contains(left.Header(), "{\\s1\\sb60\\sa60\\widctlpar \\f21\\fs20\\kerning28 \\sbasedon0 Body;}"));
+
+    Frame arabic;
+    arabic.fc->SetText(P::CharacterEncoding, "windows-1256");
+    const std::vector<std::string> lines = arabic.Header();
+    EXPECT_TRUE(Contains(lines, "{\\s0\\sb60\\sa60\\widctlpar \\ltrch \\af20 \\rltch \\f20\\fs20\\kerning28\\qr \\sbasedon0 Normal;}"));
+    EXPECT_TRUE(Contains(lines, "{\\f20\\fbidi \\froman\\fprq2\\fcharset178 Times New Roman;}"));
+    EXPECT_EQ(lines.back(), "{\\pard\\plain \\s1\\sb60\\sa60 \\ltrch \\af21 \\rltch \\f21\\fs20\\b0\\i0\\qr{");
+}
+
+TEST(RtfHeader, PaperOrientationAndMargins) {
+    Frame f;
+    f.Choose(P::PaperSize, "Letter");
+    f.fc->SetValue(P::UseLandscapeMode, 1);
+    f.fc->SetValue(P::MirrorMargins, 1);
+    f.fc->SetText(P::LeftMarginInCm, "2");
+    f.fc->SetText(P::TopMarginInCm, "1");
+    f.fc->SetText(P::RightMarginInCm, "wide");
+    const std::vector<std::string> lines = f.Header();
+    // 2 cm: 2 / 2.54 * 1440 = 1133.9 -> 1134; 1 cm -> 567; a text that is no number and a
+    // margin never stated keep 1800 and 1440.
+    EXPECT_TRUE(Contains(lines, "\\paperw15840\\paperh12240\\margl1134\\margr1800\\margt567\\margb1440\\gutter0"));
+    EXPECT_TRUE(Contains(lines, "\\widowctrl\\ftnbj\\aenddoc\\margmirror\\formshade"));
+    EXPECT_TRUE(Contains(lines, "\\lndscpsxn\\psz9\\linex0\\headery709\\footery709\\colsx709\\endnhere"));
+
+    Frame a4;
+    a4.fc->SetValue(P::UseLandscapeMode, 1);
+    EXPECT_EQ(RtfPageSetup(*a4.fc), "\\paperw16838\\paperh11906\\margl1800\\margr1800\\margt1440\\margb1440\\gutter0");
+    Frame legal;
+    legal.Choose(P::PaperSize, "Legal");
+    EXPECT_EQ(RtfPageSetup(*legal.fc).substr(0, 26), "\\paperw12240\\paperh20160\\m");
+}
+
+TEST(RtfHeader, InformationGroup) {
+    Frame f;
+    f.fc->SetText(P::DocumentAuthor, "Ann {B} C:\\x");
+    f.fc->SetText(P::DocumentDescription, "Prices");
+    f.fc->SetText(P::DocumentCompanyName, "Quillon");
+    const std::vector<std::string> info = Between(f.Header(), "{\\info", "{\\version1}{\\edmins0}{\\nofpages1}");
+    EXPECT_EQ(info, (std::vector<std::string>{
+                        "{\\info",
+                        "{\\title Converted from \"data.csv\"}",
+                        "{\\author Ann \\'7bB\\'7d C:\\\\x}",
+                        "{\\operator Richlyst auto-convert}",
+                        "{\\subject Prices}",
+                        "{\\company Quillon}",
+                        "{\\creatim\\yr2024\\mo3\\dy5\\hr14\\min7}",
+                        "{\\version1}{\\edmins0}{\\nofpages1}",
+                    }));
+
+    Frame untitled;
+    untitled.fc->SetText(P::DocumentTitle, "");
+    untitled.fc->SetText(P::DocumentSubject, "Stock");
+    untitled.fc->SetText(P::DocumentDescription, "Prices");
+    const std::vector<std::string> lines = untitled.Header();
+    EXPECT_TRUE(Contains(lines, "{\\title Converted from table \"data.csv\"}"));
+    EXPECT_TRUE(Contains(lines, "{\\subject Stock}")) << "a stated subject wins over the description";
+    EXPECT_FALSE(Contains(lines, "{\\subject Prices}"));
+}
+
+TEST(RtfHeader, StatedBaseSizeBecomesTheCurrentSize) {
+    Frame f;
+    f.fc->SetValue(P::BaseFontSizeInPts, 14);
+    f.fc->SetValue(P::DeltaFontSizeInPts, 2);
+    f.Header();
+    EXPECT_EQ(f.state.currentSize, 16);
+}
+
+TEST(RtfStyles, IndexOutsideTheTableIsReportedAndChangesNothing) {
+    Frame f;
+    RtfStyle style;
+    style.number = 99;
+    SetUpRtfStyle(f.fc.get(), kRtfStyleCount, style);
+    EXPECT_TRUE(f.HasMessage("UNSUPPORTED CASE: Style 23in RTFFile constructor"));
+    EXPECT_EQ(style.number, 99);
+}
+
+TEST(RtfStyles, FaceNamesCannotBreakTheFontTable) {
+    Frame f;
+    FontSpec odd;
+    odd.face = "Odd}{Face;\\";
+    EXPECT_EQ(RtfFontEntry(f.fc.get(), odd, 7), "{\\f7\\froman\\fprq2\\fcharset0 OddFace;}");
+}
