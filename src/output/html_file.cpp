@@ -167,7 +167,10 @@ bool HTMLFile::FlushPending(bool final) {
         std::string_view line(text.data() + position, lineEnd - position);
         position = lf == std::string::npos ? text.size() : lf + 1;
         if (!ok) continue;  // after a failed write no further line is written
-        bool noBreak = !breaking || line.find("HREF=") != std::string_view::npos;
+        // A link is never broken (in either case of the attribute: a broken link in an
+        // included header is as broken as one of ours); short lines need no search.
+        bool noBreak = !breaking || (line.size() > static_cast<size_t>(kMaxLineLength) &&
+                                     FindNoCase(line, "HREF=") != std::string_view::npos);
         ok = WriteLineBroken(line, noBreak);
     }
     pending_.Assign(std::string_view(text).substr(position));

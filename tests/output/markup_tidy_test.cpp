@@ -1,0 +1,53 @@
+// Tidying generated markup: spaces and breaks around "&nbsp;" and cell ends.
+#include "output/markup_tidy.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+namespace tabulyst {
+namespace {
+
+std::string Tidy(std::string text, bool removeRedundant = false) {
+    TidyMarkup(text, removeRedundant);
+    return text;
+}
+
+TEST(MarkupTidy, BlanksBesideNbspGoButIndentationStays) {
+    EXPECT_EQ(Tidy("a &nbsp; b"), "a&nbsp;b");
+    EXPECT_EQ(Tidy("a   &nbsp;&nbsp;  b"), "a&nbsp;&nbsp;b");
+    EXPECT_EQ(Tidy("x\n    &nbsp;y"), "x\n    &nbsp;y");
+    EXPECT_EQ(Tidy("a&amp;nbsp; b"), "a&amp;nbsp; b");
+}
+
+TEST(MarkupTidy, BreaksBeforeCellEnds) {
+    EXPECT_EQ(Tidy("x&nbsp;<BR>y"), "x<BR>y");
+    EXPECT_EQ(Tidy("<TD>a<BR></TD>"), "<TD>a</TD>");
+    EXPECT_EQ(Tidy("<TH ALIGN=\"LEFT\"><BR></TH>"), "<TH ALIGN=\"LEFT\">&nbsp;</TH>");
+    EXPECT_EQ(Tidy("    <TD>&nbsp;<BR></TD>"), "    <TD>&nbsp;</TD>");
+    EXPECT_EQ(Tidy("<TD><STRONG>&nbsp;</STRONG><BR></TD>"), "<TD><STRONG>&nbsp;</STRONG></TD>");
+    // A break that does not end the cell stays.
+    EXPECT_EQ(Tidy("<TD>a<BR>b</TD>"), "<TD>a<BR>b</TD>");
+}
+
+TEST(MarkupTidy, LineFeedsAreKeptAndASecondTidyChangesNothing) {
+    const std::string cells =
+        "  <TR>\n    <TD>a<BR>\n      b<BR></TD>\n    <TD>&nbsp;<BR></TD>\n    <TD>\n<BR></TD>\n  </TR>\n";
+    std::string once = Tidy(cells);
+    EXPECT_EQ(once,
+              "  <TR>\n    <TD>a<BR>\n      b</TD>\n    <TD>&nbsp;</TD>\n    <TD>\n&nbsp;</TD>\n  </TR>\n");
+    EXPECT_EQ(std::count(once.begin(), once.end(), '\n'), std::count(cells.begin(), cells.end(), '\n'));
+    EXPECT_EQ(Tidy(once), once);
+}
+
+TEST(MarkupTidy, RedundantBlanksAroundEmphasisOnlyOnRequest) {
+    const std::string text = "<P> <EM>x</EM> </P>\n<TD ALIGN=\"RIGHT\">  <FONT FACE=\"Arial\">1</FONT>\t</TD>";
+    EXPECT_EQ(Tidy(text), text);
+    EXPECT_EQ(Tidy(text, true), "<P><EM>x</EM></P>\n<TD ALIGN=\"RIGHT\"><FONT FACE=\"Arial\">1</FONT></TD>");
+    // Blanks between words, and line ends, are not redundant.
+    EXPECT_EQ(Tidy("<P>\n<EM>a</EM> <B>b</B></P>", true), "<P>\n<EM>a</EM> <B>b</B></P>");
+}
+
+}  // namespace
+}  // namespace tabulyst
