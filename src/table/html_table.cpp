@@ -1,0 +1,448 @@
+#include "table/html_table.h"
+
+#include <algorithm>
+#include <charconv>
+#include <string>
+#include <vector>
+
+#include "output/output_file.h"
+#include "policy/fc.h"
+#include "table/classify.h"
+#include "table/table_writers.h"
+
+namespace tabulyst {
+namespace {
+
+// The comments that open and close each kind of table.
+struct KindComments {
+    BlockKind kind;
+    std::string_view open;
+    std::string_view close;
+};
+
+constexpr KindComments kComments[] = {
+    {BlockKind::UserTable, "<!-- User-specified TABLE structure -->",
+     "<!-- end of user-specified TABLE structure -->"},
+    {BlockKind::Delimited, "<!-- User-specified DELIMITED TABLE structure -->",
+     "<!-- end of DELIMITED TABLE structure -->"},
+    {BlockKind::TextBlock, "<!-- Automatically detected Text Block structure -->",
+     "<!-- end of automatically detected Text Block structure -->"},
+    {BlockKind::Tagged, "<!-- User-specified TAGGED TABLE -->", "<!-- end of user-specified TAGGED TABLE -->"},
+    {BlockKind::PlainText, "<!-- Automatically detected TABLE structure -->",
+     "<!-- end of automatically detected TABLE structure -->"},
+};
+
+const KindComments& CommentsFor(BlockKind kind) {
+    for (const KindComments& entry : kComments)
+        if (entry.kind == kind) return entry;
+    return kComments[std::size(kComments) - 1];
+}
+
+// The table font's markup around a cell's content; empty while cells carry no font markup.
+void CellFontMarkup(const TableBlock&, const TableRow&, int /*column*/, TextString& start, TextString& end) {
+    start.Clear();
+    end.Clear();
+}
+
+std::string Quoted(std::string_view name, std::string_view value) {
+    std::string text = " ";
+    text.append(name).append("=\"").append(value).append("\"");
+    return text;
+}
+
+// The indent removed from the block's lines: 80 and above is never removed (and 80 is
+// what a block without text lines reports).
+int RemovedIndent(const TableBlock& block) {
+    return block.commonIndent > 0 && block.commonIndent < 80 ? block.commonIndent : 0;
+}
+
+bool ParsePlainNumber(std::string_view text, int& value) {
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size();
+}
+
+class HtmlTableWriter {
+public:
+    HtmlTableWriter(TableBlock& block, const HtmlTableOptions& options)
+        : block_(block),
+          config_(BlockConfig(block)),
+          fc_(block.fc),
+          out_(*block.htmlFile),
+          tagged_(options.tagged),
+          minimise_(fc_.Flag(P::MinimiseHtmlFileSize)),
+          noColour_(fc_.Flag(P::SuppressAllColourMarkup)),
+          strong_(fc_.Flag(P::UseEmAndStrongMarkup)),
+          fontOnEmpty_(fc_.Flag(P::ApplyFontToEmptyTableCells)) {
+        const int cols = config_.Value(P::DefaultTableHeaderCols);
+        headerCols_ = cols > 0 ? cols : 0;
+        const KindComments& comments = CommentsFor(tagged_ ? BlockKind::Tagged : block.kind);
+        closeComment_ = comments.close;
+        SettlePlacement();
+        opening_.emplace_back(comments.open);
+        opening_.push_back(StartTag());
+        const TextString& caption = config_.Text(P::DefaultTableCaption);
+        if (config_.IsSet(P::DefaultTableCaption) && !caption.Empty())
+            opening_.push_back("<CAPTION>" + caption.Str() + "</CAPTION>");
+    }
+
+    // The table is opened with its first row, so that a table with no row leaves no markup.
+    void Row(const TableRow& row) {
+        if (std::all_of(row.cells.begin(), row.cells.end(),
+                        [](const TableCell& cell) { return IsBlankText(cell.text); }))
+            return;
+        if (!opened_) {
+            for (const std::string& statement : opening_) Write(statement);
+            opened_ = true;
+        }
+        WriteRow(row);
+    }
+
+    void Finish() {
+        if (!opened_) return;
+        Write(align_ != kAlignLeft ? "</TABLE></DIV>" : "</TABLE>");
+        Write(closeComment_);
+    }
+
+private:
+    void Write(std::string_view statement) { out_.WriteText(statement); }
+
+    void SettlePlacement() {
+        const int indent = RemovedIndent(block_);
+        const std::vector<int>& levels = fc_.GetExtras().indentPositions;
+        const bool matchesLevel = std::find(levels.begin(), levels.end(), indent) != levels.end();
+        // Judged afresh for every table: an indented table must not centre the ones after it.
+        const bool autoCentre = indent > 0 && !matchesLevel && indent / 6 >= 3;
+        if (block_.config) block_.config->autoCentre = autoCentre;
+        const int chosen = config_.Value(P::DefaultTableAlignment);
+        if (config_.IsSet(P::DefaultTableAlignment) && chosen != kAlignNone)
+            align_ = chosen;
+        else
+            align_ = autoCentre ? kAlignCentre : kAlignLeft;
+    }
+
+    std::string StartTag() {
+        std::string tag;
+        if (align_ != kAlignLeft) {
+            const char* side = align_ == kAlignCentre ? "CENTER" : align_ == kAlignRight ? "RIGHT" : "LEFT";
+            tag.append("<DIV ALIGN=\"").append(side).append("\">");
+        }
+        tag += "<TABLE";
+        tag += BorderAttribute();
+        tag += WidthAttribute();
+        const int spacing = config_.Value(P::DefaultTableCellSpacing);
+        tag += " CELLSPACING=" + std::to_string(config_.IsSet(P::DefaultTableCellSpacing) && spacing > 0 ? spacing : 0);
+        int padding;
+        if (config_.IsSet(P::DefaultTableCellPadding))
+            padding = std::max(0, config_.Value(P::DefaultTableCellPadding));
+        else if (tagged_)
+            padding = hasBorder_ ? 4 : 0;
+        else
+            padding = hasBorder_ ? 2 : 4;
+        tag += " CELLPADDING=" + std::to_string(padding);
+        if (!noColour_) {
+            for (P colour : {P::DefaultTableColour, P::DefaultTableBorderColour}) {
+                const TextString& text = config_.Text(colour);
+                if (config_.IsSet(colour) && !text.Empty())
+                    tag += Quoted(colour == P::DefaultTableColour ? "BGCOLOR" : "BORDERCOLOR", text);
+            }
+        }
+        tag += ">";
+        return tag;
+    }
+
+    std::string BorderAttribute() {
+        const int size = config_.Value(P::DefaultTableBorderSize);
+        if (config_.IsSet(P::DefaultTableBorderSize) || tagged_) {
+            if (config_.IsSet(P::DefaultTableBorderSize) && size > 0) {
+                hasBorder_ = true;
+                return " BORDER=" + std::to_string(size);
+            }
+            return " BORDER=0";
+        }
+        const int lines = static_cast<int>(block_.lines.size());
+        if (block_.hasHeader && lines >= 4) {
+            hasBorder_ = true;
+            return " BORDER=2";
+        }
+        const int remaining = lines - block_.firstAnalysedLine - block_.blankLines - block_.ruleLines;
+        if (block_.ruleLines > 1 || block_.firstRule >= 4 || remaining < 4) return " BORDER=0";
+        if (block_.columns.size() == 2 && block_.columns[0].mostlyEmpty) return "";
+        hasBorder_ = true;
+        return " BORDER=2";
+    }
+
+    std::string WidthAttribute() {
+        const TextString& width = config_.Text(P::DefaultTableWidth);
+        const bool widthGiven = config_.IsSet(P::DefaultTableWidth) && !width.Empty();
+        if (tagged_ && config_.Flag(P::AddTableWidthMarkup)) {
+            int sum = 0;
+            for (const ColumnSpec& spec : config_.columnSpecs)
+                if (!spec.hidden) sum += spec.width + spec.gutter;
+            if (sum > 0) {
+                int given = 0;
+                if (widthGiven && ParsePlainNumber(width.View(), given) && given < sum) {
+                    fc_.Issue("WARNING: Specified Table width " + std::to_string(given) +
+                                  " is less than the sum of column widths " + std::to_string(sum),
+                              10);
+                    sum = given;
+                }
+                return Quoted("WIDTH", std::to_string(sum));
+            }
+        }
+        return widthGiven ? Quoted("WIDTH", width) : std::string();
+    }
+
+    bool Hidden(size_t column) const {
+        return column < config_.columnSpecs.size() && config_.columnSpecs[column].hidden;
+    }
+
+    // Appends the colour of a data row; false when the row stays uncoloured.
+    bool AppendRowColour(std::string& tag) const {
+        if (!config_.Flag(P::ColourDataRows) || noColour_) return false;
+        const TextString& colour =
+            config_.Text(dataRows_ % 2 == 1 ? P::DefaultTableOddRowColour : P::DefaultTableEvenRowColour);
+        if (colour.Empty()) return false;
+        tag += Quoted("BGCOLOR", colour);
+        return true;
+    }
+
+    // The row's alignment code of a tagged data row, written as its VALIGN attribute.
+    int AppendTaggedAlignment(std::string& tag, int code) const {
+        switch (code) {
+            case kVAlignNone:
+            case kVAlignTop:
+                tag += Quoted("VALIGN", "TOP");
+                return kVAlignTop;
+            case kVAlignBottom:
+                tag += Quoted("VALIGN", "BOTTOM");
+                return kVAlignBottom;
+            case kVAlignCentre:
+                return kVAlignCentre;
+            default:
+                fc_.Issue("UNSUPPORTED CASE: Vertical alignment code " + std::to_string(code), 10);
+                return kVAlignNone;
+        }
+    }
+
+    void WriteRow(const TableRow& row) {
+        const size_t count = row.cells.size();
+        int most = 0;
+        for (size_t c = 0; c < count; c += Span(row, c))
+            if (!Hidden(c)) most = std::max(most, row.cells[c].lines);
+        bool uniform = true;
+        for (size_t c = 0; c < count; c += Span(row, c))
+            if (!Hidden(c) && row.cells[c].lines != most) uniform = false;
+
+        std::string tag = minimise_ ? "<TR" : "  <TR";
+        if (row.header)
+            dataRows_ = 0;
+        else
+            ++dataRows_;
+        int rowAlign = kVAlignNone;
+        if (tagged_) {
+            if (row.header) {
+                tag += Quoted("VALIGN", "BOTTOM");
+                rowAlign = kVAlignBottom;
+            } else {
+                const bool coloured = AppendRowColour(tag);
+                if (!coloured && fc_.Value(P::HtmlVersionToBeTargeted) > 1 && fc_.Flag(P::LabelStyleClasses))
+                    tag += Quoted("CLASS", dataRows_ % 2 == 1 ? "OddRow" : "EvenRow");
+                rowAlign = AppendTaggedAlignment(tag, row.valign);
+            }
+        } else {
+            if (!row.header) AppendRowColour(tag);
+            if (!uniform || most > 1) {
+                tag += Quoted("VALIGN", "TOP");
+                rowAlign = kVAlignTop;
+            }
+        }
+        tag += ">";
+        Write(tag);
+        for (size_t c = 0; c < count; c += Span(row, c))
+            if (!Hidden(c)) WriteCell(row, c, rowAlign);
+        Write(minimise_ ? "</TR>" : "  </TR>");
+    }
+
+    static size_t Span(const TableRow& row, size_t column) {
+        const int span = row.cells[column].colSpan;
+        return std::clamp<size_t>(span > 0 ? static_cast<size_t>(span) : 1, 1, row.cells.size() - column);
+    }
+
+    // The width of an indent column, in proportion to the page.
+    int IndentColumnWidth() const {
+        const int x = block_.columns[0].boundary + RemovedIndent(block_);
+        const int page = fc_.Value(P::PageWidth);
+        // A page width of 0 or less cannot scale: it counts as narrower than the column.
+        if (page <= 0 || page < x) return 120 * x / 100;
+        return 800 * x / page;
+    }
+
+    void WriteCell(const TableRow& row, size_t c, int rowAlign) {
+        const TableCell& cell = row.cells[c];
+        const size_t span = Span(row, c);
+        const bool th = row.header;
+        const bool empty = IsBlankText(cell.text);
+        const std::vector<ColumnSpec>& specs = config_.columnSpecs;
+
+        std::string text(cell.text.View());
+        bool rule = text.find("<HR") != std::string::npos;
+        if (!rule && cell.lines == 1) {
+            const size_t first = text.find_first_not_of(" \t");
+            const size_t last = text.find_last_not_of(" \t");
+            const std::string_view trimmed =
+                first == std::string::npos ? std::string_view{} : std::string_view(text).substr(first, last - first + 1);
+            if (trimmed.size() >= 4 && IsRuleText(trimmed)) {
+                text = "<HR>";
+                rule = true;
+            }
+        }
+
+        int valign = cell.valign;
+        if (c < specs.size() && specs[c].valign != kVAlignNone) valign = specs[c].valign;
+        if (cell.valignOverride != kVAlignNone) valign = cell.valignOverride;
+        if (valign == rowAlign) valign = kVAlignNone;
+
+        std::string markup = minimise_ ? "" : "    ";
+        markup += th ? "<TH" : "<TD";
+        if (c == 0 && specs.empty() && !block_.columns.empty() && block_.columns[0].mostlyEmpty) {
+            const int width = IndentColumnWidth();
+            if (width > 0 && span == 1) markup += " WIDTH=" + std::to_string(width);
+        }
+        size_t covered = span;
+        for (size_t k = c; k < c + span; ++k)
+            if (Hidden(k)) --covered;
+        if (covered > 1) markup += " COLSPAN=" + std::to_string(covered);
+        if (cell.rowSpan > 1) markup += " ROWSPAN=" + std::to_string(cell.rowSpan);
+
+        int align = cell.align;
+        if (config_.Value(P::DefaultTableCellAlignment) != kAlignNone) align = config_.Value(P::DefaultTableCellAlignment);
+        if (c < specs.size()) align = specs[c].align;
+        if (!empty) {
+            if (align == kAlignCentre)
+                markup += Quoted("ALIGN", "CENTER");
+            else if (align == kAlignRight)
+                markup += Quoted("ALIGN", "RIGHT");
+            else if (th)
+                markup += Quoted("ALIGN", "LEFT");
+        }
+        if (!th) {
+            if (valign == kVAlignTop) markup += Quoted("VALIGN", "TOP");
+            if (valign == kVAlignBottom) markup += Quoted("VALIGN", "BOTTOM");
+            if (valign == kVAlignCentre) markup += Quoted("VALIGN", "CENTER");
+        }
+        markup += ">";
+        const bool headerColumn = !row.header && c < static_cast<size_t>(headerCols_);
+        if (headerColumn) markup += strong_ ? "<STRONG>" : "<B>";
+
+        TextString fontStart;
+        TextString fontEnd;
+        CellFontMarkup(block_, row, static_cast<int>(c), fontStart, fontEnd);
+        if (empty) {
+            if (fontOnEmpty_) markup += fontStart.View();
+            markup += "&nbsp;";
+            if (fontOnEmpty_) markup += fontEnd.View();
+        } else {
+            markup.append(fontStart.View()).append(text).append(fontEnd.View());
+        }
+
+        if (headerColumn) markup += strong_ ? "</STRONG>" : "</B>";
+        if (!rule && cell.kind != 1 && cell.kind != 2) markup += "<BR>";
+        markup += th ? "</TH>" : "</TD>";
+        WriteCellLines(markup);
+    }
+
+    // One statement per line break; a break just before the end tag stays with it.
+    void WriteCellLines(std::string_view markup) {
+        const std::string_view indent = minimise_ ? "" : "      ";
+        size_t from = 0;
+        size_t at = 0;
+        bool first = true;
+        while ((at = markup.find("<BR>", at)) != std::string_view::npos) {
+            at += 4;
+            const std::string_view rest = markup.substr(at);
+            if (rest.starts_with("</TD") || rest.starts_with("</TH")) continue;
+            WritePiece(markup.substr(from, at - from), first, indent);
+            first = false;
+            from = at;
+        }
+        if (from < markup.size()) WritePiece(markup.substr(from), first, indent);
+    }
+
+    void WritePiece(std::string_view piece, bool first, std::string_view indent) {
+        if (first || indent.empty()) {
+            Write(piece);
+            return;
+        }
+        std::string line(indent);
+        line += piece;
+        Write(line);
+    }
+
+    TableBlock& block_;
+    const TabConfig& config_;
+    FC& fc_;
+    OutputFile& out_;
+    bool tagged_;
+    bool minimise_;
+    bool noColour_;
+    bool strong_;
+    bool fontOnEmpty_;
+    int headerCols_ = 0;
+    int align_ = kAlignLeft;
+    bool hasBorder_ = false;
+    int dataRows_ = 0;
+    bool opened_ = false;
+    std::vector<std::string> opening_;
+    std::string_view closeComment_;
+};
+
+bool WrittenAsTable(const TableBlock& block) { return block.isTable || block.kind == BlockKind::TextBlock; }
+
+}  // namespace
+
+void WriteHtmlTable(TableBlock& block, const HtmlTableOptions& options, const RowSource& rows) {
+    if (!block.htmlFile) {
+        block.fc.Issue("PROGRAM ERROR : No HTMLFile inside ParseTable", 10);
+        return;
+    }
+    HtmlTableWriter writer(block, options);
+    rows([&writer](const TableRow& row) { writer.Row(row); });
+    writer.Finish();
+}
+
+void WriteHtmlTable(TableBlock& block, const HtmlTableOptions& options) {
+    WriteHtmlTable(block, options, [&block](const std::function<void(const TableRow&)>& emit) {
+        ForEachRow(block, kCellsHtml, emit);
+    });
+}
+
+void WriteHtmlTable(TableBlock& block) {
+    HtmlTableOptions options;
+    options.tagged = block.kind == BlockKind::Tagged;
+    WriteHtmlTable(block, options);
+}
+
+void ParseTable(TableBlock& block) {
+    bool html = block.writeHtml;
+    bool rtf = block.writeRtf;
+    if (!html && !rtf) (block.fc.TargetFormat() == kOutputRtf ? rtf : html) = true;
+    if (html && !block.htmlFile) {
+        block.fc.Issue("PROGRAM ERROR : No HTMLFile inside ParseTable", 10);
+        html = false;
+    }
+    if (rtf && !block.rtfFile) {
+        block.fc.Issue("PROGRAM ERROR : No RTFFile inside ParseTable", 10);
+        rtf = false;
+    }
+    block.writeHtml = html;
+    block.writeRtf = rtf;
+    if (!html && !rtf) return;
+    if (!WrittenAsTable(block)) {
+        WritePreformattedBlock(block);
+        return;
+    }
+    if (html) WriteHtmlTable(block);
+    if (rtf) WriteRtfTable(block);
+}
+
+}  // namespace tabulyst
