@@ -191,13 +191,15 @@ void TextPolicy::Parse(PolicyLine& line, int, int) {
 
 void ChoicePolicy::Parse(PolicyLine& line, int, int) {
     if (!MatchLine(line) || !AllowRepeat(line)) return;
-    if (line.none) {
+    int index = -1;
+    // A list with an entry "None" ("Language (for proofing)") keeps it: the written
+    // entry must read back as itself, not as no value.
+    if (line.none && !FindChoice(line.valueText.View(), index)) {
         value_ = -1;
         set_ = true;
         return;
     }
-    int index = -1;
-    if (!FindChoice(line.valueText.View(), index)) {
+    if (index < 0 && !FindChoice(line.valueText.View(), index)) {
         line.accepted = false;
         set_ = false;
         return;

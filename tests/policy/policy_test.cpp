@@ -163,6 +163,12 @@ TEST(PolicyChoice, FindAndTextOfEntries) {
     EXPECT_FALSE(d.fc.IsSet(P::PaperSize));
     EXPECT_EQ(d.Line("Paper size : (none)"), kParsed);
     EXPECT_EQ(d.fc.Value(P::PaperSize), -1);
+    EXPECT_EQ(d.Line("Language (for proofing) : none"), kParsed);
+    EXPECT_EQ(d.fc.Value(P::LanguageForProofing), 1) << "the entry None is a value of its own";
+    EXPECT_EQ(d.Line("Language (for proofing) : (none)"), kRejected) << "a repeat";
+    int group = 0;
+    d.fc.ParsePolicyLine("Language (for proofing) : (none)", group, false);
+    EXPECT_EQ(d.fc.Value(P::LanguageForProofing), -1);
 
     auto& version = static_cast<ChoicePolicy&>(d.fc.Record(P::HtmlVersionToBeTargeted));
     int index = 0;
