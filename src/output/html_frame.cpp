@@ -4,6 +4,7 @@
 #include <string>
 
 #include "output/escaping.h"
+#include "output/font_markup.h"
 #include "output/html_file.h"
 #include "policy/fc.h"
 #include "policy/fonts.h"
@@ -392,6 +393,8 @@ bool HTML_StartDocument(HTMLFile* file, const DocumentHeadTexts& head, std::stri
     DocumentState& state = file->state;
     const int previousPhase = state.phase;
     if (state.phase == 0) state.phase = 3;
+    // Fonts travel as FONT tags, or in the style block below when the policies ask for it.
+    UpdateFontTagFlag(fc, state);
 
     file->WriteText(DocumentTypeLine(fc));
     const bool omit = fc.Flag(P::OmitHeadAndBodyFromOutput);
