@@ -17,8 +17,12 @@ void RunLine(ConversionContext& context, std::string_view text) {
     IssueRunLine(context.sink, text);
 }
 
-// The policy file named on the command line becomes the master set.
-void LoadMasterPolicies(ConversionContext& context, FC& master) {
+// The master set: defaults, the command options (so that a silent run is silent from
+// its first line), then the policy file named on the command line.
+void PrepareMaster(ConversionContext& context, FC& master) {
+    master.ResetToDefaults();
+    context.Link(master);
+    ApplyCommandOptions(master, context);
     const TextString& name = context.options.policyFile;
     if (name.Empty()) return;
     TextFile probe;
@@ -27,8 +31,6 @@ void LoadMasterPolicies(ConversionContext& context, FC& master) {
         return;
     }
     probe.Close();
-    master.ResetToDefaults();
-    context.Link(master);
     LoadPolicyFile(master, name);
 }
 
@@ -45,8 +47,7 @@ TextString RunOutputDirectory(const ConversionContext& context, const std::vecto
 RunOutcome RunBatch(ConversionContext& context, FC& master, const std::vector<TextString>& specifications,
                     int formatCode) {
     RunOutcome outcome;
-    context.Link(master);
-    LoadMasterPolicies(context, master);
+    PrepareMaster(context, master);
 
     TextFile log;
     if (context.options.createLog || master.Flag(P::CreateALogFile)) {

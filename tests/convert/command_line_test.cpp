@@ -149,6 +149,16 @@ TEST(CommandLineTest, ConsoleWritesTheDocumentToStandardOutput) {
     EXPECT_FALSE(std::filesystem::exists(dir.Dir() + "t.html"));
 }
 
+TEST(CommandLineTest, ASilentRunPrintsNothing) {
+    ScratchDir dir;
+    dir.Write("t.csv", "a,b\n");
+    Program run = RunProgram(dir, "-silent -comma t.csv");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "");
+    EXPECT_TRUE(std::filesystem::exists(dir.Dir() + "t.html"));
+}
+
 TEST(CommandLineTest, ARunOverSeveralFilesWritesItsLogInOrder) {
     ScratchDir dir;
     dir.Write("C.csv", "c,3\n");
