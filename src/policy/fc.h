@@ -38,25 +38,30 @@ enum ParseResult : int { kParsed = 0, kUnclaimed = 1, kRejected = 2 };
 
 class FC {
 public:
+    // Every record at its default, consolidated; messages go to the sink (none: console).
     explicit FC(MessageSink* sink = nullptr);
     FC(const FC&) = delete;
     FC& operator=(const FC&) = delete;
     ~FC();
 
     // --- Records -------------------------------------------------------------------
+    // The record of a policy (table policies live in the base configuration).
     Policy& Record(P id);
     const Policy& Record(P id) const;
     // Value of a Boolean, Integer, Alignment or Choice policy.
     int Value(P id) const;
+    // A Boolean policy's value as a flag.
     bool Flag(P id) const { return Value(id) != 0; }
     // Value of a Text, Colour or Font policy.
     const TextString& Text(P id) const;
+    // True when the policy was stated explicitly.
     bool IsSet(P id) const { return Record(id).IsSet(); }
     // Assign a value; markSet raises the explicitly-set flag.
     void SetValue(P id, int value, bool markSet = true);
     void SetText(P id, std::string_view text, bool markSet = true);
 
     // --- Messages ------------------------------------------------------------------
+    // Where this set's messages are routed (null: the console).
     MessageSink* Sink() const { return sink_; }
     void SetSink(MessageSink* sink) { sink_ = sink; }
     // The entry all stages report through; filtered by this set's message policies.
@@ -70,20 +75,25 @@ public:
     // --- Construction, copying and consolidation -----------------------------------
     // Every record back to its default, then consolidation (construction with reset).
     void ResetToDefaults();
+    // Takes every value the other set holds explicitly (and its rule set).
     void CopyFrom(const FC& other, bool carryFlags);
+    // Derives the dependent values; force lets the rule set replace stated values.
     void Consolidate(bool force = false);
     // Links the front end's settings (null unlinks). Linked read-only, the set cannot
     // hand back the rule set, the DOS-characters choice or the named styles.
     void LinkSettings(const ProgramSettings* settings);
     void LinkSettings(ProgramSettings* settings);
     void LinkSettings(std::nullptr_t) { LinkSettings(static_cast<const ProgramSettings*>(nullptr)); }
+    // The linked settings, or null.
     const ProgramSettings* Settings() const { return settings_; }
     // The linked settings when they were linked writable, else null.
     ProgramSettings* WritableSettings() const { return writableSettings_; }
+    // The generating program's name and version ("Tabulyst 4.0").
     const TextString& ProductText() const { return productText_; }
     void SetProductText(std::string_view text) { productText_.Assign(text); }
     // 0 HTML, 1 RTF: from the linked settings, HTML when unlinked.
     int TargetFormat() const { return settings_ ? settings_->targetFormat : 0; }
+    // The rule set code in force, whether a line stated it, and setting both.
     int RuleSet() const { return ruleSet_; }
     bool RuleSetStated() const { return ruleSetStated_; }
     void SetRuleSet(int code, bool stated);
@@ -114,16 +124,20 @@ public:
              hangingStated = false, sectionStated = false, definitionStated = false,
              bulletStated = false, headingStated = false, newsStated = false;
     };
+    // The settings above, as the line parser recorded them.
     Extras& GetExtras() { return extras_; }
     const Extras& GetExtras() const { return extras_; }
 
     // --- Table configurations ------------------------------------------------------
+    // The default table configuration, which policy files and the command line set.
     TabConfig& BaseConfig() { return baseConfig_; }
     const TabConfig& BaseConfig() const { return baseConfig_; }
     // Pass flags: writing HTML, pre-reading (executing directives ahead of output), writing RTF.
     bool passHtml = false;
     bool passPreRead = false;
     bool passRtf = false;
+    // Queues a copy of the base for a table in progress (pre-reading pass only), and
+    // drops the oldest queued one once its table is written.
     void CreateNewTabConfig();
     void DeleteOldTabConfig();
     int NumTabConfigs() const { return static_cast<int>(queue_.size()); }

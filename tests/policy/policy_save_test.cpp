@@ -116,7 +116,8 @@ TEST(PolicySave, FixedLinesWithValues) {
 }
 
 TEST(PolicySave, WriteAllReadsBackIntoAFreshSet) {
-    FC source;
+    CapturedFC quiet;
+    FC& source = quiet.fc;
     Apply(source, {"TAB size : 6", "Default TABLE header rows : 0", "Default TABLE alignment : right",
                    "Paper size : Legal", "Document Title : Prices: 2024", "Table font : Arial, Bold, 9",
                    "Use of Microsoft entities code : -1", "Default TABLE colour : Cyan",
