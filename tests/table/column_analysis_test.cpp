@@ -254,7 +254,11 @@ TEST(PlainTextCorpusTest, EveryTableGivesTheExpectedGrid) {
                 expected.push_back(line);
             }
         }
-        for (const std::string& line : ReadLines(input)) t.block.AddLine(line, line);
+        for (const std::string& line : ReadLines(input)) {
+            TextString expanded(line);
+            expanded.ExpandTabs(t.fc.Value(P::TabSize));
+            t.block.AddLine(line, expanded);
+        }
         AnalysePlainText(t.block);
 
         EXPECT_EQ(KindName(t.block), kind);
