@@ -10,8 +10,10 @@
 
 namespace tabulyst {
 
+// An RTF document: the RTF header and end around the content, and the RTF line pipeline.
 class RTFFile : public OutputFile {
 public:
+    // A closed document with the default styles; brace checking starts with the open.
     RTFFile();
     // Derives the path, opens it (standard output with `console`) and writes the header.
     bool OpenDocument(std::string_view name, FC& fc, bool console) override;
