@@ -1,6 +1,7 @@
 #include "table/delimited.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "policy/fc.h"
 #include "table/analysis.h"
@@ -29,31 +30,43 @@ bool FieldSplitter::Next(std::string_view& field) {
         field = {};
         return false;
     }
-    const size_t start = next_;
-    size_t end = start;
-    bool quoted = false;
-    while (end < line_.size()) {
-        const char c = line_[end];
-        if (quoted) {
-            if (c == '"') {
-                if (end + 1 < line_.size() && line_[end + 1] == '"') {
-                    end += 2;  // a doubled quote stays inside the quoted run
+    const char* const begin = line_.data() + next_;
+    const char* const last = line_.data() + line_.size();
+    const char* p = begin;
+    if (blankMode_) {
+        while (p < last && *p != ' ' && *p != '\t') ++p;
+    } else if (!quoteAware_) {
+        const void* hit = std::memchr(p, delimiter_, static_cast<size_t>(last - p));
+        p = hit ? static_cast<const char*>(hit) : last;
+    } else {
+        while (p < last && *p != delimiter_) {
+            if (*p != '"') {
+                ++p;
+                continue;
+            }
+            // A quote opens a quoted run wherever it stands; a doubled quote stays inside
+            // it and a single one ends it. An unclosed run takes the rest of the line.
+            ++p;
+            while (p < last) {
+                const void* hit = std::memchr(p, '"', static_cast<size_t>(last - p));
+                if (!hit) {
+                    p = last;
+                    break;
+                }
+                p = static_cast<const char*>(hit) + 1;
+                if (p < last && *p == '"') {
+                    ++p;
                     continue;
                 }
-                quoted = false;
+                break;
             }
-        } else if (IsSeparator(c)) {
-            break;
-        } else if (quoteAware_ && c == '"') {
-            quoted = true;  // wherever it stands in the field
         }
-        ++end;
     }
-    field = line_.substr(start, end - start);
-    if (end >= line_.size()) {
+    field = std::string_view(begin, static_cast<size_t>(p - begin));
+    if (p >= last) {
         done_ = true;
     } else {
-        next_ = end + 1;
+        next_ = static_cast<size_t>(p - line_.data()) + 1;
         if (blankMode_)
             while (next_ < line_.size() && IsSeparator(line_[next_])) ++next_;
     }
@@ -67,12 +80,13 @@ void FieldText(std::string_view field, char delimiter, TextString& text) {
         return;
     }
     text.Clear();
-    const std::string_view inner = field.substr(1, field.size() - 2);
-    text.Reserve(static_cast<int32_t>(inner.size()));
-    for (size_t i = 0; i < inner.size(); ++i) {
-        text.AppendChar(inner[i]);
-        if (inner[i] == '"' && i + 1 < inner.size() && inner[i + 1] == '"') ++i;
+    std::string_view rest = field.substr(1, field.size() - 2);
+    // Copied in runs that end just after each doubled quote's first half.
+    for (size_t pair = rest.find("\"\""); pair != std::string_view::npos; pair = rest.find("\"\"")) {
+        text.Append(rest.substr(0, pair + 1));
+        rest.remove_prefix(pair + 2);
     }
+    text.Append(rest);
 }
 
 char BlockDelimiter(const TableBlock& block) {

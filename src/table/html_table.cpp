@@ -72,7 +72,9 @@ public:
           minimise_(fc_.Flag(P::MinimiseHtmlFileSize)),
           noColour_(fc_.Flag(P::SuppressAllColourMarkup)),
           strong_(fc_.Flag(P::UseEmAndStrongMarkup)),
-          fontOnEmpty_(fc_.Flag(P::ApplyFontToEmptyTableCells)) {
+          fontOnEmpty_(fc_.Flag(P::ApplyFontToEmptyTableCells)),
+          cellAlign_(config_.Value(P::DefaultTableCellAlignment)),
+          pageWidth_(fc_.Value(P::PageWidth)) {
         const int cols = config_.Value(P::DefaultTableHeaderCols);
         headerCols_ = cols > 0 ? cols : 0;
         const KindComments& comments = CommentsFor(tagged_ ? BlockKind::Tagged : block.kind);
@@ -271,10 +273,9 @@ private:
     // The width of an indent column, in proportion to the page.
     int IndentColumnWidth() const {
         const int x = block_.columns[0].boundary + RemovedIndent(block_);
-        const int page = fc_.Value(P::PageWidth);
         // A page width of 0 or less cannot scale: it counts as narrower than the column.
-        if (page <= 0 || page < x) return 120 * x / 100;
-        return 800 * x / page;
+        if (pageWidth_ <= 0 || pageWidth_ < x) return 120 * x / 100;
+        return 800 * x / pageWidth_;
     }
 
     void WriteCell(const TableRow& row, size_t c, int rowAlign) {
@@ -284,13 +285,13 @@ private:
         const bool empty = IsBlankText(cell.text);
         const std::vector<ColumnSpec>& specs = config_.columnSpecs;
 
-        std::string text(cell.text.View());
-        bool rule = text.find("<HR") != std::string::npos;
+        std::string_view text = cell.text.View();
+        bool rule = text.find("<HR") != std::string_view::npos;
         if (!rule && cell.lines == 1) {
             const size_t first = text.find_first_not_of(" \t");
             const size_t last = text.find_last_not_of(" \t");
             const std::string_view trimmed =
-                first == std::string::npos ? std::string_view{} : std::string_view(text).substr(first, last - first + 1);
+                first == std::string_view::npos ? std::string_view{} : text.substr(first, last - first + 1);
             if (trimmed.size() >= 4 && IsRuleText(trimmed)) {
                 text = "<HR>";
                 rule = true;
@@ -302,7 +303,8 @@ private:
         if (cell.valignOverride != kVAlignNone) valign = cell.valignOverride;
         if (valign == rowAlign) valign = kVAlignNone;
 
-        std::string markup = minimise_ ? "" : "    ";
+        std::string& markup = markup_;
+        markup.assign(minimise_ ? "" : "    ");
         markup += th ? "<TH" : "<TD";
         if (c == 0 && specs.empty() && !block_.columns.empty() && block_.columns[0].mostlyEmpty) {
             const int width = IndentColumnWidth();
@@ -315,7 +317,7 @@ private:
         if (cell.rowSpan > 1) markup += " ROWSPAN=" + std::to_string(cell.rowSpan);
 
         int align = cell.align;
-        if (config_.Value(P::DefaultTableCellAlignment) != kAlignNone) align = config_.Value(P::DefaultTableCellAlignment);
+        if (cellAlign_ != kAlignNone) align = cellAlign_;
         if (c < specs.size()) align = specs[c].align;
         if (!empty) {
             if (align == kAlignCentre)
@@ -334,15 +336,13 @@ private:
         const bool headerColumn = !row.header && c < static_cast<size_t>(headerCols_);
         if (headerColumn) markup += strong_ ? "<STRONG>" : "<B>";
 
-        TextString fontStart;
-        TextString fontEnd;
-        CellFontMarkup(block_, row, static_cast<int>(c), fontStart, fontEnd);
+        CellFontMarkup(block_, row, static_cast<int>(c), fontStart_, fontEnd_);
         if (empty) {
-            if (fontOnEmpty_) markup += fontStart.View();
+            if (fontOnEmpty_) markup += fontStart_.View();
             markup += "&nbsp;";
-            if (fontOnEmpty_) markup += fontEnd.View();
+            if (fontOnEmpty_) markup += fontEnd_.View();
         } else {
-            markup.append(fontStart.View()).append(text).append(fontEnd.View());
+            markup.append(fontStart_.View()).append(text).append(fontEnd_.View());
         }
 
         if (headerColumn) markup += strong_ ? "</STRONG>" : "</B>";
@@ -373,9 +373,9 @@ private:
             Write(piece);
             return;
         }
-        std::string line(indent);
-        line += piece;
-        Write(line);
+        line_.assign(indent);
+        line_ += piece;
+        Write(line_);
     }
 
     TableBlock& block_;
@@ -387,6 +387,8 @@ private:
     bool noColour_;
     bool strong_;
     bool fontOnEmpty_;
+    int cellAlign_;
+    int pageWidth_;
     int headerCols_ = 0;
     int align_ = kAlignLeft;
     bool hasBorder_ = false;
@@ -394,6 +396,11 @@ private:
     bool opened_ = false;
     std::vector<std::string> opening_;
     std::string_view closeComment_;
+    // Reused for every cell: a table may have millions of them.
+    std::string markup_;
+    std::string line_;
+    TextString fontStart_;
+    TextString fontEnd_;
 };
 
 bool WrittenAsTable(const TableBlock& block) { return block.isTable || block.kind == BlockKind::TextBlock; }
