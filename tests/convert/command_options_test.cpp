@@ -32,18 +32,5 @@ TEST(CommandOptionsTest, GivenOptionsStateTheirPoliciesAndOthersStayUnstated) {
     EXPECT_FALSE(fc.IsSet(P::DirectoryFilename));
 }
 
-TEST(CommandOptionsTest, AnOptionOverridesOnlyWhatALaterSetLeavesUnstated) {
-    ConversionContext context;
-    context.options.simple = true;
-    context.options.frames = true;
-    FC master;
-    master.SetValue(P::KeepItSimple, 0);
-    FC working(&context.sink);
-    ApplyCommandOptions(working, context);
-    working.CopyFrom(master, true);
-    EXPECT_FALSE(working.Flag(P::KeepItSimple));
-    EXPECT_TRUE(working.Flag(P::PlaceDocumentInFrames));
-}
-
 }  // namespace
 }  // namespace tabulyst

@@ -196,14 +196,5 @@ TEST(ConvertToTableTest, WhatCountsAsAUtf8Input) {
     EXPECT_FALSE(InputIsUtf8(dir.Write("l1.txt", "\xC3\xA9\n\xE9\n"), nullptr));
 }
 
-TEST(ConvertToTableTest, FormatCodeFromTheCommandOptions) {
-    CommandOptions options;
-    EXPECT_EQ(FormatCodeFromOptions(options, kFormatUser), kFormatUser);
-    options.tabDelimited = true;
-    EXPECT_EQ(FormatCodeFromOptions(options, kFormatUser), kFormatTab);
-    options.commaDelimited = true;
-    EXPECT_EQ(FormatCodeFromOptions(options, kFormatUser), kFormatComma);
-}
-
 }  // namespace
 }  // namespace tabulyst
