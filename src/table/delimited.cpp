@@ -130,6 +130,8 @@ void SplitDelimitedLine(TableBlock& block, int lineIndex, int target, std::vecto
     const TableLine& line = block.lines[lineIndex];
     if (line.type == kTableLinePolicy) return;
 
+    // The analysis' own splitting (measuring, counting) wants the texts as read.
+    const bool escape = target == kCellsHtml || target == kCellsRtf;
     const DocumentState& state = CellState(block, target);
     FieldSplitter split(line.raw, block.delimiter);
     std::string_view field;
@@ -138,7 +140,7 @@ void SplitDelimitedLine(TableBlock& block, int lineIndex, int target, std::vecto
         FieldText(field, block.delimiter, cell.text);
         // The guess reads the text as written in the source, before any escaping.
         cell.align = GuessAlignment(block, cell.text, -1);
-        TidyLine(block.fc, state, cell.text);
+        if (escape) TidyLine(block.fc, state, cell.text);
         cell.lines = IsBlankText(cell.text) ? 0 : 1;
     }
 }

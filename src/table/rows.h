@@ -24,7 +24,8 @@ enum CellTarget : int { kCellsHtml = 0, kCellsRtf = 1 };
 
 // Cuts one line of the block into cells: delimited splitting or plain-text cutting.
 void BuildLineCells(TableBlock& block, int lineIndex, int target, std::vector<TableCell>& cells);
-// Splits one line of a delimited block into one cell per field.
+// Splits one line of a delimited block into one cell per field; texts are escaped for an
+// HTML or RTF target and left as read for any other target.
 void SplitDelimitedLine(TableBlock& block, int lineIndex, int target, std::vector<TableCell>& cells);
 // Groups the block's lines into rows, in order, and hands each non-empty row to `emit`.
 // A cell's line count is the number of lines that gave it text; blank texts add no line.

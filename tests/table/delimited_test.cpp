@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "table/analysis.h"
+#include "table/cell_cutting.h"
 #include "table/rows.h"
 #include "table/table_capture.h"
 
@@ -181,6 +182,19 @@ TEST(SplitDelimitedLineTest, CellsCarryTheirAlignmentGuessAndOneLineOfText) {
         EXPECT_EQ(cell.colSpan, 1);
         EXPECT_EQ(cell.crossings, 0);
     }
+}
+
+TEST(SplitDelimitedLineTest, TextsAreEscapedForTheDocumentOnly) {
+    BlockFixture t;
+    t.Lines({"a<b,c&d"});
+    AnalyseDelimited(t.block);
+    std::vector<TableCell> cells;
+    SplitDelimitedLine(t.block, 0, kCellsHtml, cells);
+    EXPECT_EQ(cells[0].text.Str(), "a&lt;b");
+    EXPECT_EQ(cells[1].text.Str(), "c&amp;d");
+    SplitDelimitedLine(t.block, 0, kCellsAnalysis, cells);
+    EXPECT_EQ(cells[0].text.Str(), "a<b");
+    EXPECT_EQ(cells[1].text.Str(), "c&d");
 }
 
 }  // namespace
