@@ -187,14 +187,16 @@ bool ConvertToTable(FC& master, const FC* user, FC& working, ConversionContext& 
 
     // 19. Every line waits in a window of 40 before it reaches the table.
     std::array<SourceLine, kWindowSize> window;
-    const bool plainText = formatCode != kFormatTab && formatCode != kFormatComma;
+    // Mail headers matter only to the plain-text analysis, and only when looked for.
+    const bool mailHeaders = formatCode != kFormatTab && formatCode != kFormatComma &&
+                             working.Flag(P::LookForMailAndUsenetHeaders);
     int current = 0;
     bool full = false;
     long linesRead = 0;
     while (ReadSourceLine(reader, window[current], working)) {
         ++linesRead;
         SourceLine& line = window[current];
-        if (plainText) line.mailHeader = LooksLikeMailHeader(line.text);
+        if (mailHeaders) line.mailHeader = LooksLikeMailHeader(line.text);
         if (!full) {
             if (++current == kWindowSize - 1) full = true;
         } else {
