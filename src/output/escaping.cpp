@@ -1,6 +1,8 @@
 #include "output/escaping.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <span>
 
 #include "output/entities.h"
@@ -190,6 +192,30 @@ bool InClass(std::span<const CodeRange> ranges, int code) {
 // A setting of -1 means "all levels".
 bool LevelAllows(int setting, int level) { return setting == -1 || setting >= level; }
 
+// ---- Fast scans --------------------------------------------------------------------------
+
+// Whether any byte of the text is one of three given bytes or is 128 or above, eight bytes
+// at a time: every cell and line passes here and nearly all of them hold none.
+bool HoldsAnyOf(std::string_view text, char a, char b, char c) {
+    constexpr uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr uint64_t kHighs = 0x8080808080808080ULL;
+    auto zeroByte = [](uint64_t v) { return (v - kOnes) & ~v & kHighs; };
+    size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        uint64_t word;
+        std::memcpy(&word, text.data() + i, 8);
+        if ((word & kHighs) || zeroByte(word ^ (kOnes * static_cast<unsigned char>(a))) ||
+            zeroByte(word ^ (kOnes * static_cast<unsigned char>(b))) ||
+            zeroByte(word ^ (kOnes * static_cast<unsigned char>(c))))
+            return true;
+    }
+    for (; i < text.size(); ++i) {
+        char d = text[i];
+        if (d == a || d == b || d == c || static_cast<unsigned char>(d) >= 128) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 void EscapeMarkupCharacters(std::string_view text, std::string& out) {
@@ -204,17 +230,21 @@ void EscapeMarkupCharacters(std::string_view text, std::string& out) {
 }
 
 void ConvertSourceCharacters(const FC& fc, const DocumentState& state, TextString& text) {
-    const bool pcl = fc.Flag(P::InputFileContainsPclCodes) && text.View().find('\x1b') != std::string_view::npos;
-    const bool dos = fc.Flag(P::InputFileContainsDosCharacters) && !state.utf8;
-    const bool mime = fc.Flag(P::InputFileContainsMimeEncoding);
+    // Each conversion needs bytes of its own; look at the policies only when they occur.
+    if (!HoldsAnyOf(text.View(), '\x1b', '=', '\x1b')) return;
+    bool escape = false, equals = false, highBytes = false;
+    for (char c : text.View()) {
+        escape |= c == '\x1b';
+        equals |= c == '=';
+        highBytes |= static_cast<unsigned char>(c) >= 128;
+    }
+    if (!escape && !equals && !highBytes) return;
+
+    const bool pcl = escape && fc.Flag(P::InputFileContainsPclCodes);
+    const bool mime = equals && fc.Flag(P::InputFileContainsMimeEncoding);
+    const bool dos = highBytes && !state.utf8 && fc.Flag(P::InputFileContainsDosCharacters);
     const bool punctuation = !state.utf8 && FoldsWindowsPunctuation(fc.Text(P::CharacterEncoding));
-    bool highBytes = false;
-    for (char c : text.View())
-        if (static_cast<unsigned char>(c) >= 128) {
-            highBytes = true;
-            break;
-        }
-    if (!pcl && !mime && !((dos || punctuation) && highBytes)) return;
+    if (!pcl && !mime && !dos && !(punctuation && highBytes)) return;
 
     std::string work(text.View());
     if (pcl) RemovePclCodes(fc, work);
@@ -225,6 +255,11 @@ void ConvertSourceCharacters(const FC& fc, const DocumentState& state, TextStrin
 }
 
 void EscapeHTML(const FC& fc, const DocumentState& state, TextString& text) {
+    // Most texts hold nothing that any rule would change: leave them untouched before
+    // asking the policies anything (tags only shield characters from these rules).
+    const std::string_view in = text.View();
+    if (!HoldsAnyOf(in, '&', '<', '>')) return;
+
     const TextString& encoding = fc.Text(P::CharacterEncoding);
     const bool japanese = fc.Flag(P::InputFileContainsJapaneseCharacters);
     if (IsIso2022(encoding)) return;
@@ -232,19 +267,6 @@ void EscapeHTML(const FC& fc, const DocumentState& state, TextString& text) {
     const bool entities = !state.utf8 && !japanese && IsLatin1ForEscaping(encoding);
     const std::string_view startTag = fc.Text(P::StartTagDelimiter).View();
     const std::string_view endTag = fc.Text(P::EndTagDelimiter).View();
-
-    // Most texts hold nothing to escape: leave them untouched.
-    const std::string_view in = text.View();
-    bool work = false;
-    for (char c : in) {
-        unsigned char byte = static_cast<unsigned char>(c);
-        if (c == '&' || c == '<' || c == '>' || (entities && byte > 160) ||
-            (!startTag.empty() && c == startTag[0])) {
-            work = true;
-            break;
-        }
-    }
-    if (!work) return;
 
     std::string out;
     out.reserve(in.size() + in.size() / 4 + 16);

@@ -121,7 +121,9 @@ HTMLFile::~HTMLFile() {
 }
 
 bool HTMLFile::OpenDocument(std::string_view name, FC& fc, bool console) {
+    buffer_.clear();
     if (!OpenOutputStream(name, fc, console, "HTML")) return false;
+    removeRedundant_ = fc.Flag(P::RemoveRedundantTags);
     DocumentHeadTexts head = ComputeDocumentHeadTexts(fc);
     HeaderFrameOptions options = MakeHeaderFrameOptions(false);
     return HTML_StartDocument(this, head, fc.Text(P::HtmlHeaderFile), fc, options);
@@ -142,9 +144,11 @@ bool HTMLFile::WriteText(std::string_view text) {
 bool HTMLFile::WriteLine(std::string_view line, bool noBreak) {
     if (buffered_ && fc_ && fc_->passHtml) {
         bool ok = true;
-        if (pending_.Length() > kFlushThreshold) ok = FlushPending(false);
-        pending_.Append(line);
-        pending_.AppendChar('\n');
+        if (buffer_.size() > static_cast<size_t>(kFlushThreshold)) ok = FlushPending(false);
+        // Each line is tidied as it joins the buffer, against the tidied lines before it,
+        // which is the same as tidying the buffer whole when it is flushed.
+        AppendTidied(line, buffer_, removeRedundant_);
+        buffer_.push_back('\n');
         return ok;
     }
     bool ok = buffered_ ? FlushPending(true) : true;
@@ -152,28 +156,48 @@ bool HTMLFile::WriteLine(std::string_view line, bool noBreak) {
 }
 
 bool HTMLFile::FlushPending(bool final) {
-    if (pending_.Empty()) return true;
-    bool breaking = !state.preformatted && (!fc_ || fc_->Flag(P::BreakUpLongHtmlLines));
+    // The tidying variant is read once a batch: the policies do not change while a
+    // table is being written.
+    if (fc_) removeRedundant_ = fc_->Flag(P::RemoveRedundantTags);
+    if (buffer_.empty()) return true;
+    const bool breaking = !state.preformatted && (!fc_ || fc_->Flag(P::BreakUpLongHtmlLines));
+    const std::string_view text = buffer_;
 
-    std::string text(pending_.View());
-    if (fc_ && fc_->passHtml) TidyMarkup(text, fc_->Flag(P::RemoveRedundantTags));
-
+    // Lines written as they stand go to a file in runs, one write for many lines; memory
+    // lines keep one entry per line.
+    const bool runs = !WritesToMemory();
+    size_t runStart = std::string_view::npos, runEnd = 0;
     bool ok = true;
+    auto writeRun = [&]() {
+        if (runStart == std::string_view::npos) return;
+        if (ok) ok = PutLine(text.substr(runStart, runEnd - runStart));
+        runStart = std::string_view::npos;
+    };
+
     size_t position = 0;
     while (position < text.size()) {
         if (!final && text.size() - position <= static_cast<size_t>(kPendingTail)) break;
         size_t lf = text.find('\n', position);
-        size_t lineEnd = lf == std::string::npos ? text.size() : lf;
-        std::string_view line(text.data() + position, lineEnd - position);
-        position = lf == std::string::npos ? text.size() : lf + 1;
+        size_t lineEnd = lf == std::string_view::npos ? text.size() : lf;
+        std::string_view line = text.substr(position, lineEnd - position);
+        const size_t lineStart = position;
+        position = lf == std::string_view::npos ? text.size() : lf + 1;
         if (!ok) continue;  // after a failed write no further line is written
         // A link is never broken (in either case of the attribute: a broken link in an
         // included header is as broken as one of ours); short lines need no search.
-        bool noBreak = !breaking || (line.size() > static_cast<size_t>(kMaxLineLength) &&
-                                     FindNoCase(line, "HREF=") != std::string_view::npos);
-        ok = WriteLineBroken(line, noBreak);
+        const bool longLine = line.size() > static_cast<size_t>(kMaxLineLength);
+        const bool noBreak = !breaking || (longLine && FindNoCase(line, "HREF=") != std::string_view::npos);
+        const bool asItStands = noBreak || (!longLine && (line.empty() || line.back() != ' '));
+        if (runs && asItStands) {
+            if (runStart == std::string_view::npos) runStart = lineStart;
+            runEnd = lineEnd;
+            continue;
+        }
+        writeRun();
+        if (ok) ok = WriteLineBroken(line, noBreak);
     }
-    pending_.Assign(std::string_view(text).substr(position));
+    writeRun();
+    buffer_.erase(0, position);
     return ok;
 }
 

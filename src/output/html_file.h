@@ -1,6 +1,7 @@
 // The HTML output document: pending buffer, markup tidying, lines broken at 90 columns.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "output/output_file.h"
@@ -27,6 +28,11 @@ public:
     static constexpr int kFlushThreshold = 1024;
     // A flush that is not final keeps a tail of at most this many characters.
     static constexpr int kPendingTail = 341;
+
+private:
+    // The pending lines, tidied, each followed by a line feed (storage reused).
+    std::string buffer_;
+    bool removeRedundant_ = false;  // "Remove redundant tags", read at the open and each flush
 };
 
 // Where a piece of at most `maximum` characters from `start` should end (inclusive index).

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstdint>
+#include <cstring>
 
 namespace tabulyst {
 
@@ -24,13 +26,20 @@ bool OneOf(const std::array<std::string_view, N>& names, std::string_view name) 
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
-bool EndsWith(const std::string& text, std::string_view tail) {
-    return text.size() >= tail.size() &&
-           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+// Byte loops rather than library compares: the texts compared are a few bytes long and
+// the tests run for every tag of the output.
+inline bool SameBytes(const char* a, std::string_view b) {
+    for (size_t k = 0; k < b.size(); ++k)
+        if (a[k] != b[k]) return false;
+    return true;
 }
 
-bool At(std::string_view text, size_t i, std::string_view what) {
-    return text.compare(i, what.size(), what) == 0;
+inline bool EndsWith(const std::string& text, std::string_view tail) {
+    return text.size() >= tail.size() && SameBytes(text.data() + text.size() - tail.size(), tail);
+}
+
+inline bool At(std::string_view text, size_t i, std::string_view what) {
+    return i <= text.size() && text.size() - i >= what.size() && SameBytes(text.data() + i, what);
 }
 
 // The name of the tag that starts at `lt` ("TD", "/FONT"); empty when there is none.
@@ -50,22 +59,24 @@ std::string_view LastTagName(const std::string& text) {
     return TagName(text, lt);
 }
 
-// Blanks next to "&nbsp;" are redundant; a line's own indentation stays.
-std::string DropBlanksAroundNbsp(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    size_t i = 0;
-    for (size_t at = text.find(kNbsp); at != std::string_view::npos; at = text.find(kNbsp, i)) {
-        out.append(text.substr(i, at - i));
-        size_t keep = out.size();
-        while (keep > 0 && out[keep - 1] == ' ') --keep;
-        if (keep > 0 && out[keep - 1] != '\n') out.resize(keep);
-        out.append(kNbsp);
-        i = at + kNbsp.size();
-        while (i < text.size() && text[i] == ' ') ++i;
+// The next "&" or "B" at or after `from` (the size when none): eight bytes at a time,
+// since nearly all of the output goes through here and little of it needs a second look.
+// "B" rather than "<" finds "<BR>" while passing over most other tags.
+size_t NextCandidate(std::string_view in, size_t from) {
+    constexpr uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr uint64_t kHighs = 0x8080808080808080ULL;
+    const size_t n = in.size();
+    size_t i = from;
+    for (; i + 8 <= n; i += 8) {
+        uint64_t word;
+        std::memcpy(&word, in.data() + i, 8);
+        uint64_t amp = word ^ (kOnes * '&');
+        uint64_t b = word ^ (kOnes * 'B');
+        uint64_t found = ((amp - kOnes) & ~amp) | ((b - kOnes) & ~b);
+        if (found & kHighs) break;
     }
-    out.append(text.substr(i));
-    return out;
+    while (i < n && in[i] != '&' && in[i] != 'B') ++i;
+    return i;
 }
 
 // True when everything between the cell's start tag and the end of `out` is white space.
@@ -79,30 +90,54 @@ bool CellIsEmptySoFar(const std::string& out) {
     return name == "TD" || name == "TH";
 }
 
-// "&nbsp;<BR>" becomes "<BR>"; a "<BR>" directly before a cell's end tag is dropped, or
-// becomes "&nbsp;" when the cell holds nothing else.
-std::string TidyBreaks(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
+// One pass for the "&nbsp;" and "<BR>" rules: blanks beside "&nbsp;" go (not a line's
+// own indentation); "&nbsp;<BR>" becomes "<BR>"; a "<BR>" directly before a cell's end
+// tag is dropped, or becomes "&nbsp;" when the cell holds nothing else.
+void TidyBreaksAndSpaces(std::string_view in, std::string& out) {
+    out.reserve(out.size() + in.size() + 16);
+    const size_t n = in.size();
     size_t i = 0;
-    for (size_t at = text.find(kBreak); at != std::string_view::npos; at = text.find(kBreak, i)) {
-        out.append(text.substr(i, at - i));
-        while (EndsWith(out, kNbsp)) out.resize(out.size() - kNbsp.size());
-        i = at + kBreak.size();
-        if (At(text, i, "</TD>") || At(text, i, "</TH>")) {
-            if (CellIsEmptySoFar(out)) out.append(kNbsp);
-        } else {
-            out.append(kBreak);
+    size_t from = 0;  // where the search for the next candidate goes on
+    while (i < n) {
+        size_t j = NextCandidate(in, from);
+        if (j == n) break;
+        if (in[j] == 'B') {
+            if (j == 0 || in[j - 1] != '<' || !At(in, j - 1, kBreak)) {
+                from = j + 1;
+                continue;
+            }
+            --j;  // the break tag starts at its "<"
         }
+        out.append(in.substr(i, j - i));
+        if (in[j] == '&') {
+            if (!At(in, j, kNbsp)) {
+                out.push_back('&');
+                i = from = j + 1;
+                continue;
+            }
+            size_t keep = out.size();
+            while (keep > 0 && out[keep - 1] == ' ') --keep;
+            if (keep > 0 && out[keep - 1] != '\n') out.resize(keep);
+            out.append(kNbsp);
+            i = j + kNbsp.size();
+            while (i < n && in[i] == ' ') ++i;
+        } else {
+            while (EndsWith(out, kNbsp)) out.resize(out.size() - kNbsp.size());
+            i = j + kBreak.size();
+            if (At(in, i, "</TD>") || At(in, i, "</TH>")) {
+                if (CellIsEmptySoFar(out)) out.append(kNbsp);
+            } else {
+                out.append(kBreak);
+            }
+        }
+        from = i;
     }
-    out.append(text.substr(i));
-    return out;
+    out.append(in.substr(i));
 }
 
 // Emphasis and FONT tags drawn tight to the block and cell tags around them.
-std::string DrawTagsTight(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
+void DrawTagsTight(std::string_view text, std::string& out) {
+    out.reserve(out.size() + text.size());
     size_t i = 0;
     // Only blanks that follow a tag can be redundant.
     for (size_t gt = text.find('>'); gt != std::string_view::npos; gt = text.find('>', i)) {
@@ -119,15 +154,26 @@ std::string DrawTagsTight(std::string_view text) {
         if (!tight) out.append(text.substr(start, end - start));
     }
     out.append(text.substr(i));
-    return out;
 }
 
 }  // namespace
 
-void TidyMarkup(std::string& text, bool removeRedundant) {
-    if (text.find(kNbsp) != std::string::npos) text = DropBlanksAroundNbsp(text);
-    if (text.find(kBreak) != std::string::npos) text = TidyBreaks(text);
-    if (removeRedundant && text.find('>') != std::string::npos) text = DrawTagsTight(text);
+void AppendTidied(std::string_view text, std::string& out, bool removeRedundant) {
+    if (!removeRedundant) {
+        TidyBreaksAndSpaces(text, out);
+        return;
+    }
+    std::string first;
+    std::swap(first, out);
+    const size_t from = first.size();
+    TidyBreaksAndSpaces(text, first);
+    out.assign(first, 0, from);
+    DrawTagsTight(std::string_view(first).substr(from), out);
+}
+
+void TidyMarkup(std::string_view text, std::string& out, bool removeRedundant) {
+    out.clear();
+    AppendTidied(text, out, removeRedundant);
 }
 
 }  // namespace tabulyst

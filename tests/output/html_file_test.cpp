@@ -152,6 +152,34 @@ TEST(HtmlPendingBuffer, EmptyCellsAreTidiedOnTheirWayOut) {
     EXPECT_EQ(h.Lines(), (Lines{"    <TD>&nbsp;</TD>", "    <TD>a<BR>", "      b</TD>"}));
 }
 
+TEST(HtmlPendingBuffer, FileOutputMatchesTheLineRules) {
+    HtmlHarness h;
+    h.file.SetMemoryWrite(nullptr);
+    const std::string directory = ::testing::TempDir();
+    h.fc->SetText(P::OutputDirectory, directory);
+    ASSERT_TRUE(h.file.OpenDocument("pipeline", *h.fc, false));
+    ASSERT_TRUE(h.file.FlushPending(true));
+    const std::string path = h.file.OutputPath().Str();
+    // Lines that stand as they are, one that loses its trailing blank, one that is broken.
+    h.file.WriteText("    <TD>&nbsp;<BR></TD>");
+    h.file.WriteText("short ");
+    h.file.WriteText("  " + Words(30));
+    h.file.WriteText("last");
+    h.file.Close();
+
+    std::FILE* in = std::fopen(path.c_str(), "r");
+    ASSERT_NE(in, nullptr);
+    std::string text;
+    char chunk[4096];
+    for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, in)) > 0;) text.append(chunk, n);
+    std::fclose(in);
+    std::remove(path.c_str());
+    // 2 + 30 words = 151 characters: 17 words (86 with the blanks) on the first line.
+    const std::string expectedTail = "    <TD>&nbsp;</TD>\nshort\n  " + Words(17) + "\n  " + Words(13) + "\nlast\n";
+    ASSERT_GE(text.size(), expectedTail.size());
+    EXPECT_EQ(text.substr(text.size() - expectedTail.size()), expectedTail);
+}
+
 TEST(HtmlOpen, MessagesAndLogLinesNameTheOutputPath) {
     HtmlHarness h;
     FakeLog log;

@@ -243,7 +243,7 @@ TEST(HtmlFrame, StyleBlockFontRulesAndFontClasses) {
     h.fc->SetText(P::DefaultFont, "Arial, Regular, 10");
     h.fc->SetText(P::HeadingFont, "Arial, Bold, 12");
     h.fc->SetText(P::FixedFont, "Courier, Regular, 9");
-    h.file.state.fontTags = false;
+    // Fonts stated explicitly, under "Use CSS to implement fonts", travel in the style sheet.
     h.file.state.fontClasses.push_back("3-Verdana-1-2");
     ASSERT_TRUE(h.Open());
     ASSERT_TRUE(h.file.FlushPending(true));

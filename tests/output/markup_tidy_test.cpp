@@ -9,9 +9,10 @@
 namespace tabulyst {
 namespace {
 
-std::string Tidy(std::string text, bool removeRedundant = false) {
-    TidyMarkup(text, removeRedundant);
-    return text;
+std::string Tidy(const std::string& text, bool removeRedundant = false) {
+    std::string out = "stale";
+    TidyMarkup(text, out, removeRedundant);
+    return out;
 }
 
 TEST(MarkupTidy, BlanksBesideNbspGoButIndentationStays) {
