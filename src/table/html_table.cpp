@@ -7,6 +7,7 @@
 
 #include "output/output_file.h"
 #include "policy/fc.h"
+#include "table/cell_font.h"
 #include "table/classify.h"
 #include "table/table_writers.h"
 
@@ -38,10 +39,9 @@ const KindComments& CommentsFor(BlockKind kind) {
     return kComments[std::size(kComments) - 1];
 }
 
-// The table font's markup around a cell's content; empty while cells carry no font markup.
-void CellFontMarkup(const TableBlock&, const TableRow&, int /*column*/, TextString& start, TextString& end) {
-    start.Clear();
-    end.Clear();
+// The table font's markup around a cell's content (see cell_font.h).
+void CellFontMarkup(const TableBlock& block, const TableRow&, int /*column*/, TextString& start, TextString& end) {
+    TableCellFontMarkup(block, start, end);
 }
 
 std::string Quoted(std::string_view name, std::string_view value) {
