@@ -1,11 +1,11 @@
 #include "table/cell_cutting.h"
 
 #include "output/escaping.h"
-#include "output/output_file.h"
 #include "policy/fc.h"
 #include "table/analysis.h"
 #include "table/classify.h"
 #include "table/rows.h"
+#include "table/tagged_table.h"
 
 namespace tabulyst {
 namespace {
@@ -71,6 +71,10 @@ void CutPlainLine(TableBlock& block, int lineIndex, int target, std::vector<Tabl
     if (lineIndex < 0 || lineIndex >= static_cast<int>(block.lines.size()) || columnCount == 0) return;
     const TableLine& line = block.lines[lineIndex];
     if (line.type == kTableLinePolicy) return;
+    if (block.kind == BlockKind::Tagged) {
+        CutTaggedLine(block, lineIndex, target, cells);
+        return;
+    }
 
     const std::string_view text = line.text;
     const int length = static_cast<int>(text.size());
@@ -78,11 +82,7 @@ void CutPlainLine(TableBlock& block, int lineIndex, int target, std::vector<Tabl
     const std::vector<bool> inTag = TagMask(block, text, target != kCellsAnalysis);
     auto tagAt = [&](int p) { return !inTag.empty() && inTag[p]; };
 
-    DocumentState localState;
-    const DocumentState* state = &localState;
-    if (target == kCellsHtml && block.htmlFile) state = &block.htmlFile->state;
-    else if (target == kCellsRtf && block.rtfFile) state = &block.rtfFile->state;
-    else localState.outputFormat = target == kCellsRtf ? kOutputRtf : kOutputHtml;
+    const DocumentState& state = CellState(block, target == kCellsRtf ? kCellsRtf : kCellsHtml);
 
     int start = 0;
     int col = 0;
@@ -116,7 +116,7 @@ void CutPlainLine(TableBlock& block, int lineIndex, int target, std::vector<Tabl
         cell.text.Assign(trimmed);
         cell.lines = trimmed.empty() ? 0 : 1;
         cell.symbol = IsSymbolText(trimmed);
-        if (target != kCellsAnalysis && !trimmed.empty()) TidyLine(block.fc, *state, cell.text);
+        if (target != kCellsAnalysis && !trimmed.empty()) TidyLine(block.fc, state, cell.text);
 
         if (last >= columnCount - 1) break;
         const TableColumn& ending = block.columns[last];

@@ -7,6 +7,7 @@
 #include "table/cell_cutting.h"
 #include "table/classify.h"
 #include "table/column_analysis.h"
+#include "table/tagged_table.h"
 
 namespace tabulyst {
 namespace {
@@ -242,6 +243,10 @@ struct Analysis {
 }  // namespace
 
 void AnalysePlainText(TableBlock& block) {
+    if (IsTaggedBlock(block)) {
+        AnalyseTaggedTable(block);
+        return;
+    }
     const TabConfig& config = BlockConfig(block);
     Analysis a{block, config, block.fc, static_cast<int>(block.lines.size()),
                config.Value(P::ColumnMergingFactor), config.Flag(P::ExpectSparseTables)};

@@ -116,7 +116,9 @@ TEST(AnalysePlainTextTest, CodeSamplesAreRecognisedOnlyWhenExpected) {
         AnalysePlainText(t.block);
         EXPECT_EQ(t.block.isCodeSample, expect == 1);
         EXPECT_EQ(Count(t.Messages(), "INFO: Code sample detected"), expect);
-        if (expect) EXPECT_FALSE(t.block.isTable);
+        if (expect) {
+            EXPECT_FALSE(t.block.isTable);
+        }
     }
 }
 
@@ -262,7 +264,9 @@ TEST(PlainTextCorpusTest, EveryTableGivesTheExpectedGrid) {
         AnalysePlainText(t.block);
 
         EXPECT_EQ(KindName(t.block), kind);
-        if (header >= 0) EXPECT_EQ(t.block.headerRows, header);
+        if (header >= 0) {
+            EXPECT_EQ(t.block.headerRows, header);
+        }
         Texts rows;
         if (t.block.isTable)
             ForEachRow(t.block, kCellsHtml, [&rows](const TableRow& row) {

@@ -1,0 +1,77 @@
+#include "table/tagged_table.h"
+
+#include <gtest/gtest.h>
+
+#include "plain_block.h"
+#include "table/analysis.h"
+#include "table/directives.h"
+
+namespace tabulyst {
+namespace {
+
+using test::PlainFixture;
+using test::Texts;
+
+void Begin(PlainFixture& t) { t.block.AddLine("$_$_BEGIN_TAGGED_TABLE", "$_$_BEGIN_TAGGED_TABLE", kLineDirective, kDirBeginTaggedTable); }
+
+TEST(IsTaggedBlockTest, ABeginDirectiveOrALeadingCellTag) {
+    PlainFixture directive;
+    Begin(directive);
+    directive.Lines({"plain text"});
+    EXPECT_TRUE(IsTaggedBlock(directive.block));
+    PlainFixture leading;
+    leading.Lines({"", "  [[DATA_CELL]]a [[DATA_CELL]]b"});
+    EXPECT_TRUE(IsTaggedBlock(leading.block));
+    PlainFixture later;
+    later.Lines({"Name   Age", "[[DATA_CELL]]a"});
+    EXPECT_FALSE(IsTaggedBlock(later.block));
+}
+
+TEST(AnalyseTaggedTableTest, ColumnsHeaderRowsAndColumnAlignment) {
+    PlainFixture t;
+    Begin(t);
+    t.Lines({"[[COLUMN_DETAILS 2 ALIGN=right]]", "[[HEAD_CELL]]Name [[HEAD_CELL]]Age",
+             "[[DATA_CELL]]Ann [[DATA_CELL COLSPAN=3]]gone", "[[HEAD_CELL]]Late"});
+    AnalysePlainText(t.block);
+    EXPECT_EQ(t.block.kind, BlockKind::Tagged);
+    EXPECT_TRUE(t.block.isTable);
+    ASSERT_EQ(t.block.columns.size(), 4u);
+    EXPECT_EQ(t.block.columns[1].align, kAlignRight);
+    EXPECT_EQ(t.block.columns[0].align, kAlignNone);
+    EXPECT_TRUE(t.block.hasHeader);
+    EXPECT_EQ(t.block.headerRows, 3);  // the directive, the details and the head row
+}
+
+TEST(CutTaggedLineTest, CellsSpansAlignmentsAndOtherTags) {
+    PlainFixture t;
+    Begin(t);
+    t.Lines({"[[COLUMN_DETAILS 2 ALIGN=right]]",
+             "[[DATA_CELL]] A & B [[DATA_CELL]]7[[NEW_CELL COLSPAN=2 ALIGN=centre VALIGN=bottom]][[B]]x[[/B]]"});
+    AnalysePlainText(t.block);
+    std::vector<TableCell> cells;
+    CutTaggedLine(t.block, 2, kCellsHtml, cells);
+    ASSERT_EQ(cells.size(), 4u);
+    EXPECT_EQ(cells[0].text.Str(), "A &amp; B");
+    EXPECT_EQ(cells[1].text.Str(), "7");
+    EXPECT_EQ(cells[1].align, kAlignRight);
+    EXPECT_EQ(cells[2].text.Str(), "[[B]]x[[/B]]");
+    EXPECT_EQ(cells[2].colSpan, 2);
+    EXPECT_EQ(cells[2].align, kAlignCentre);
+    EXPECT_EQ(cells[2].valignOverride, kVAlignBottom);
+    EXPECT_TRUE(t.Messages().empty());
+}
+
+TEST(CutTaggedLineTest, TextOutsideAnyCellIsReportedAndKept) {
+    PlainFixture t;
+    Begin(t);
+    t.Lines({"[[DATA_CELL]]a [[DATA_CELL]]b", "loose words [[DATA_CELL]]c"});
+    AnalysePlainText(t.block);
+    EXPECT_EQ(t.Cells(2), (Texts{"loose words", "c"}));
+    EXPECT_EQ(t.Messages(), (Texts{"TAG ERROR: No NEW_CELL definition for \"loose words\""}));
+    std::vector<TableCell> cells;
+    CutTaggedLine(t.block, 2, kCellsAnalysis, cells);  // no second report
+    EXPECT_EQ(t.Messages().size(), 1u);
+}
+
+}  // namespace
+}  // namespace tabulyst
