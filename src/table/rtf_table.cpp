@@ -178,29 +178,15 @@ int RtfTextWidth(std::string_view text, const FontSpec& font, bool escaped, bool
 std::vector<int> RtfColumnEdges(TableBlock& block, const FontSpec& font, bool utf8) {
     const TabConfig& config = BlockConfig(block);
     std::vector<int> widest(block.columns.size(), 0);
-    // Delimited fields are split without messages; plain-text lines are cut the way the
-    // analysis cuts them, unescaped and silently, so that no message is issued twice.
-    const bool delimited = block.kind == BlockKind::Delimited;
-    const int target = delimited ? kCellsRtf : kCellsAnalysis;
+    // Lines are cut the way the analysis cuts them: texts as read, no message issued twice.
     std::vector<TableCell> cells;
     for (int i = 0; i < static_cast<int>(block.lines.size()); ++i) {
         const TableLine& line = block.lines[i];
         if (line.type == kTableLinePolicy || line.blank || line.rule) continue;
-        BuildLineCells(block, i, target, cells);
+        BuildLineCells(block, i, kCellsAnalysis, cells);
         if (cells.size() > widest.size()) widest.resize(cells.size(), 0);
-        for (size_t c = 0; c < cells.size(); ++c) {
-            if (cells[c].colSpan > 1) continue;
-            std::string_view text = cells[c].text.View();
-            // Lines of a cell that already holds several are measured one by one.
-            size_t from = 0;
-            while (true) {
-                const size_t at = text.find("\\par ", from);
-                const std::string_view piece = text.substr(from, at == std::string_view::npos ? text.npos : at - from);
-                widest[c] = std::max(widest[c], RtfTextWidth(piece, font, delimited, utf8));
-                if (at == std::string_view::npos) break;
-                from = at + 5;
-            }
-        }
+        for (size_t c = 0; c < cells.size(); ++c)
+            if (cells[c].colSpan <= 1) widest[c] = std::max(widest[c], RtfTextWidth(cells[c].text.View(), font, false, utf8));
     }
     std::vector<int> edges(widest.size(), 0);
     int edge = 0;
