@@ -229,3 +229,21 @@ TEST(RtfTable, TableInADocumentReadsBack) {
     const std::string text = ReadBackWithUnrtf(lines);
     EXPECT_TRUE(InOrder(text, {"Item", "Price", "Apples", "1.20", "Pears {ripe}", "0.50"})) << text;
 }
+
+TEST(RtfTable, ACellCoveringTwoColumnsEndsAtTheSecondEdge) {
+    RtfBlock t({"ab    cd", "xxxxxxx"});
+    t.block.kind = BlockKind::PlainText;
+    t.block.columns.assign(2, TableColumn{});
+    t.block.columns[0].gapStart = 2;
+    t.block.columns[0].gapEnd = 5;
+    t.block.columns[0].boundary = 4;
+    t.block.columns[1].boundary = 8;
+    t.block.commonIndent = 0;
+    t.block.widest = 8;
+    const std::vector<std::string> lines = t.Write();
+    // Only single-column cells are measured: "ab" 308, edge 524; "cd" 308, edge 1048.
+    EXPECT_TRUE(InOrder(Joined(lines), {"\\cellx416\\cellx940\n", "\\keepn\\intbl ab\\cell\n", "cd\\cell\n",
+                                        "\\cellx940\n", "\\intbl xxxxxxx\\cell\n"}))
+        << Joined(lines);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "\\cellx940"), 1) << "the spanning cell has one edge";
+}
