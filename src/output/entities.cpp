@@ -7,6 +7,7 @@ namespace tabulyst {
 namespace {
 
 // Sorted by code, so that a look-up is a binary search.
+// clang-format off
 constexpr Entity kEntities[] = {
     {34, "quot"}, {38, "amp"}, {60, "lt"}, {62, "gt"},
     // Latin-1
@@ -64,6 +65,7 @@ constexpr Entity kEntities[] = {
     {9002, "rang"}, {9674, "loz"}, {9824, "spades"}, {9827, "clubs"}, {9829, "hearts"},
     {9830, "diams"},
 };
+// clang-format on
 
 }  // namespace
 

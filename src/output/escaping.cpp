@@ -15,12 +15,13 @@ namespace {
 // ---- Character encodings ---------------------------------------------------------------
 
 bool IsLatin1ForEscaping(std::string_view encoding) {
-    return encoding.empty() || EqualsNoCase(encoding, "us-ascii") || EqualsNoCase(encoding, "ascii") ||
-           EqualsNoCase(encoding, "iso-8859-1");
+    return encoding.empty() || EqualsNoCase(encoding, "us-ascii") ||
+           EqualsNoCase(encoding, "ascii") || EqualsNoCase(encoding, "iso-8859-1");
 }
 
 bool FoldsWindowsPunctuation(std::string_view encoding) {
-    return encoding.empty() || EqualsNoCase(encoding, "ascii") || EqualsNoCase(encoding, "iso-8859-1");
+    return encoding.empty() || EqualsNoCase(encoding, "ascii") ||
+           EqualsNoCase(encoding, "iso-8859-1");
 }
 
 // The only encodings whose text is not ASCII-compatible: their shifted bytes can be "<".
@@ -36,8 +37,8 @@ constexpr short kUnknown = -1;
 constexpr std::array<short, 128> MakeDosTable() {
     std::array<short, 128> table{};
     constexpr short kLetters[] = {
-        199, 252, 233, 226, 228, 224, 229, 231, 234, 235, 232, 239, 238, 236, 196, 197,  // 128
-        201, 230, 198, 244, 246, 242, 251, 249, 253, 214, 220, 162, 163, 165, '.', 131,  // 144
+        199, 252, 233, 226, 228, 224, 229, 231, 234, 235,      232, 239, 238, 236, 196, 197,  // 128
+        201, 230, 198, 244, 246, 242, 251, 249, 253, 214,      220, 162, 163, 165, '.', 131,  // 144
         225, 237, 243, 250, 241, 209, 170, 176, 191, kUnknown, 202, 189, 188, 161, 171, 187,  // 160
     };
     for (int i = 0; i < 48; ++i) table[i] = kLetters[i];
@@ -73,23 +74,28 @@ void ConvertDosCharacters(std::string& text, bool rtf) {
 
 // ---- Windows punctuation -----------------------------------------------------------------
 
+// Bytes of the Windows Latin-1 code page folded to plain characters.
+struct Folding {
+    unsigned char byte;
+    const char* text;
+};
+constexpr Folding kWindowsPunctuation[] = {
+    {145, "`"}, {146, "'"}, {147, "\""}, {148, "\""},
+    {149, "-"}, {150, "-"}, {151, "--"}, {160, " "},
+};
+
+const char* FoldingOf(unsigned char byte) {
+    for (const Folding& folding : kWindowsPunctuation)
+        if (folding.byte == byte) return folding.text;
+    return nullptr;
+}
+
 void FoldWindowsPunctuation(std::string& text) {
     std::string out;
     bool changed = false;
     for (size_t i = 0; i < text.size(); ++i) {
         unsigned char byte = static_cast<unsigned char>(text[i]);
-        const char* replacement = nullptr;
-        switch (byte) {
-            case 145: replacement = "`"; break;
-            case 146: replacement = "'"; break;
-            case 147:
-            case 148: replacement = "\""; break;
-            case 149:
-            case 150: replacement = "-"; break;
-            case 151: replacement = "--"; break;
-            case 160: replacement = " "; break;
-            default: break;
-        }
+        const char* replacement = byte >= 128 ? FoldingOf(byte) : nullptr;
         if (!replacement && !changed) continue;
         if (!changed) {
             out.assign(text, 0, i);
@@ -143,7 +149,8 @@ bool IsKnownPclSequence(std::string_view s) {
     if (s.size() >= 3 && s.substr(0, 2) == "&l") return EndsWithOneOf(s, "APH");
     if (s.size() >= 3 && s.substr(0, 2) == "*c") return EndsWithOneOf(s, "DF");
     if (s.size() >= 3 && s.substr(0, 2) == "(s") return EndsWithOneOf(s, "T");
-    if (s.size() >= 3 && s[0] == '(' && s[1] >= '0' && s[1] <= '9') return EndsWithOneOf(s, "DEFGIJLMNSTU");
+    if (s.size() >= 3 && s[0] == '(' && s[1] >= '0' && s[1] <= '9')
+        return EndsWithOneOf(s, "DEFGIJLMNSTU");
     return false;
 }
 
@@ -174,9 +181,9 @@ struct CodeRange {
 constexpr CodeRange kPlainCodes[] = {{0, 127}, {161, 255}};
 constexpr CodeRange kWindowsPunctuationCodes[] = {{130, 140}, {145, 156}, {159, 159}};
 constexpr CodeRange kWindowsExtraCodes[] = {{128, 128}, {142, 142}, {158, 158}};
-constexpr CodeRange kHtml40Level2Codes[] = {
-    {402, 402},   {710, 710},   {732, 732},   {8211, 8212}, {8216, 8218}, {8220, 8222},
-    {8224, 8226}, {8230, 8230}, {8240, 8240}, {8249, 8250}, {8364, 8364}, {8482, 8482}};
+constexpr CodeRange kHtml40Level2Codes[] = {{402, 402},   {710, 710},   {732, 732},   {8211, 8212},
+                                            {8216, 8218}, {8220, 8222}, {8224, 8226}, {8230, 8230},
+                                            {8240, 8240}, {8249, 8250}, {8364, 8364}, {8482, 8482}};
 constexpr CodeRange kHtml40Level3Codes[] = {
     {338, 339},   {352, 353},   {376, 376},   {913, 929},   {931, 937},   {945, 969},
     {8242, 8243}, {8254, 8254}, {8260, 8260}, {8592, 8596}, {8706, 8706}, {8719, 8719},
@@ -221,10 +228,18 @@ bool HoldsAnyOf(std::string_view text, char a, char b, char c) {
 void EscapeMarkupCharacters(std::string_view text, std::string& out) {
     for (char c : text) {
         switch (c) {
-            case '&': out.append("&amp;"); break;
-            case '<': out.append("&lt;"); break;
-            case '>': out.append("&gt;"); break;
-            default: out.push_back(c); break;
+            case '&':
+                out.append("&amp;");
+                break;
+            case '<':
+                out.append("&lt;");
+                break;
+            case '>':
+                out.append("&gt;");
+                break;
+            default:
+                out.push_back(c);
+                break;
         }
     }
 }
@@ -304,10 +319,18 @@ void EscapeRTF(const FC&, TextString& text) {
     out.reserve(in.size() + 16);
     for (char c : in) {
         switch (c) {
-            case '\\': out.append("\\\\"); break;
-            case '{': out.append("\\'7b"); break;
-            case '}': out.append("\\'7d"); break;
-            default: out.push_back(c); break;
+            case '\\':
+                out.append("\\\\");
+                break;
+            case '{':
+                out.append("\\'7b");
+                break;
+            case '}':
+                out.append("\\'7d");
+                break;
+            default:
+                out.push_back(c);
+                break;
         }
     }
     text.Assign(out);

@@ -45,7 +45,8 @@ int FindBreak(std::string_view line, int start, int maximum, bool japanese) {
 
     // A comma between two digits belongs to a number (1,000,000).
     auto inNumber = [&](int p) {
-        return line[p] == ',' && p > 0 && p + 1 < length && IsDigit(line[p - 1]) && IsDigit(line[p + 1]);
+        return line[p] == ',' && p > 0 && p + 1 < length && IsDigit(line[p - 1]) &&
+               IsDigit(line[p + 1]);
     };
 
     // A blank at the end itself is dropped from the piece, so it may stand there; other
@@ -109,7 +110,8 @@ TextString IndentMarkup(const FC& fc, int level, std::string_view text) {
         size_t last = body.find_last_not_of(' ');
         body = last == std::string_view::npos ? std::string_view() : body.substr(0, last + 1);
     }
-    if (!fc.Flag(P::MinimiseHtmlFileSize) && level > 0) result.assign(static_cast<size_t>(level) * 2, ' ');
+    if (!fc.Flag(P::MinimiseHtmlFileSize) && level > 0)
+        result.assign(static_cast<size_t>(level) * 2, ' ');
     result.append(body);
     return TextString(result);
 }
@@ -124,6 +126,8 @@ bool HTMLFile::OpenDocument(std::string_view name, FC& fc, bool console) {
     buffer_.clear();
     if (!OpenOutputStream(name, fc, console, "HTML")) return false;
     removeRedundant_ = fc.Flag(P::RemoveRedundantTags);
+    monitoring_ = fc.Flag(P::MonitorTagGeneration);
+    monitor_.Clear();
     DocumentHeadTexts head = ComputeDocumentHeadTexts(fc);
     HeaderFrameOptions options = MakeHeaderFrameOptions(false);
     return HTML_StartDocument(this, head, fc.Text(P::HtmlHeaderFile), fc, options);
@@ -138,6 +142,7 @@ bool HTMLFile::WriteText(std::string_view text) {
     if (buffered_ && fc_ && fc_->passHtml) return WriteLine(text, false);
     // Whatever is pending goes first, so that the order of the lines is kept.
     bool ok = buffered_ ? FlushPending(true) : true;
+    if (monitoring_) monitor_.Record(text);
     return PutLines(*this, text) && ok;
 }
 
@@ -152,6 +157,7 @@ bool HTMLFile::WriteLine(std::string_view line, bool noBreak) {
         return ok;
     }
     bool ok = buffered_ ? FlushPending(true) : true;
+    if (monitoring_) monitor_.Record(line);
     return WriteLineBroken(line, noBreak) && ok;
 }
 
@@ -183,10 +189,12 @@ bool HTMLFile::FlushPending(bool final) {
         const size_t lineStart = position;
         position = lf == std::string_view::npos ? text.size() : lf + 1;
         if (!ok) continue;  // after a failed write no further line is written
+        if (monitoring_) monitor_.Record(line);
         // A link is never broken (in either case of the attribute: a broken link in an
         // included header is as broken as one of ours); short lines need no search.
         const bool longLine = line.size() > static_cast<size_t>(kMaxLineLength);
-        const bool noBreak = !breaking || (longLine && FindNoCase(line, "HREF=") != std::string_view::npos);
+        const bool noBreak =
+            !breaking || (longLine && FindNoCase(line, "HREF=") != std::string_view::npos);
         const bool asItStands = noBreak || (!longLine && (line.empty() || line.back() != ' '));
         if (runs && asItStands) {
             if (runStart == std::string_view::npos) runStart = lineStart;
@@ -199,6 +207,13 @@ bool HTMLFile::FlushPending(bool final) {
     writeRun();
     buffer_.erase(0, position);
     return ok;
+}
+
+void HTMLFile::ReportTags() {
+    if (!monitoring_ || !fc_) return;
+    std::string summary = monitor_.Summary();
+    if (!summary.empty()) fc_->Issue(summary, 10);
+    for (const std::string& warning : monitor_.Imbalances()) fc_->Issue(warning, 10);
 }
 
 bool HTMLFile::WriteLineBroken(std::string_view line, bool noBreak) {
@@ -219,7 +234,8 @@ bool HTMLFile::WriteLineBroken(std::string_view line, bool noBreak) {
     std::string_view piece;
     int start = 0;
     bool first = true;
-    while (NextLinePiece(line, start, first ? kMaxLineLength : continuationLength, piece, japanese)) {
+    while (
+        NextLinePiece(line, start, first ? kMaxLineLength : continuationLength, piece, japanese)) {
         if (first) {
             if (!PutLine(piece)) return false;
             first = false;

@@ -5,11 +5,12 @@
 #include <string_view>
 
 #include "output/output_file.h"
+#include "output/tag_monitor.h"
 
 namespace tabulyst {
 
 class HTMLFile : public OutputFile {
-public:
+  public:
     HTMLFile();
     ~HTMLFile() override;
 
@@ -22,6 +23,8 @@ public:
     bool FlushPending(bool final) override;
     // Writes one line cut into pieces of at most 90 characters (whole when noBreak).
     bool WriteLineBroken(std::string_view line, bool noBreak);
+    // Issues the tag monitor's report when "Monitor tag generation" was on at the open.
+    void ReportTags();
 
     static constexpr int kMaxLineLength = 90;
     // The pending buffer is flushed before a line is added once it holds more than this.
@@ -29,10 +32,12 @@ public:
     // A flush that is not final keeps a tail of at most this many characters.
     static constexpr int kPendingTail = 341;
 
-private:
+  private:
     // The pending lines, tidied, each followed by a line feed (storage reused).
     std::string buffer_;
     bool removeRedundant_ = false;  // "Remove redundant tags", read at the open and each flush
+    bool monitoring_ = false;       // every line written is also counted by the monitor
+    TagMonitor monitor_;
 };
 
 // Where a piece of at most `maximum` characters from `start` should end (inclusive index).

@@ -68,7 +68,8 @@ constexpr ContentsRule kContentsRules[] = {
     {"  SPAN.TOC3, SPAN.TOC4, STAN.TOC5", true, true, false},
     {"  SPAN.TOC1 EM, SPAN1.TOC1 STRONG", false, false, false},
     {"  SPAN.TOC2 EM, SPAN1.TOC2 STRONG", false, false, false},
-    {"  SPAN.TOC3 EM, SPAN.TOC4 EM, STAN.TOC5 EM, SPAN.TOC3 STRONG, SPAN.TOC4 STRONG, STAN.TOC5 STRONG",
+    {"  SPAN.TOC3 EM, SPAN.TOC4 EM, STAN.TOC5 EM, SPAN.TOC3 STRONG, SPAN.TOC4 STRONG, STAN.TOC5 "
+     "STRONG",
      false, true, false},
 };
 
@@ -89,7 +90,8 @@ std::string ExpandFileNameTag(const FC& fc, const DocumentState& state, std::str
     EscapeMarkupCharacters(state.inputFileName, name);
     std::string result;
     size_t from = 0;
-    for (size_t at = FindNoCase(text, tag); at != std::string_view::npos; at = FindNoCase(text, tag, from)) {
+    for (size_t at = FindNoCase(text, tag); at != std::string_view::npos;
+         at = FindNoCase(text, tag, from)) {
         result.append(text.substr(from, at - from)).append(name);
         from = at + tag.size();
     }
@@ -226,7 +228,8 @@ void WriteFontClassRules(HTMLFile& file, const FC& fc, std::string_view entry) {
         return;
     }
     std::string number(entry.substr(0, first));
-    std::string face(first < middle ? entry.substr(first + 1, middle - first - 1) : std::string_view());
+    std::string face(first < middle ? entry.substr(first + 1, middle - first - 1)
+                                    : std::string_view());
     auto field = [](std::string_view text) {
         double value = 0;
         return TextString(text).IsNumber(value) ? static_cast<int>(value) : 0;
@@ -282,7 +285,8 @@ std::string FrameFileName(const FC& fc, std::string_view outputPath) {
     const TextString& pattern = fc.Text(P::OutputFrameName);
     if (pattern.Empty()) return base.Str() + "_frame" + fc.OutputExtension().Str();
     std::string name(pattern.View());
-    for (size_t at = name.find('*'); at != std::string::npos; at = name.find('*', at + base.Length()))
+    for (size_t at = name.find('*'); at != std::string::npos;
+         at = name.find('*', at + base.Length()))
         name.replace(at, 1, base.View());
     if (fc.Flag(P::UseHtmExtension)) {
         size_t at = name.find(".html");
@@ -295,8 +299,8 @@ void WriteFrameRedirect(HTMLFile& file, const FC& fc) {
     file.WriteText("<SCRIPT LANGUAGE=\"JavaScript\">");
     file.WriteText("    <!--");
     file.WriteText("       if (parent.frames.length == 0)");
-    file.WriteText("\t  window.setTimeout('location.href=\"" + FrameFileName(fc, file.OutputPath()) +
-                   "\"',2000);");
+    file.WriteText("\t  window.setTimeout('location.href=\"" +
+                   FrameFileName(fc, file.OutputPath()) + "\"',2000);");
     file.WriteText("    //-->");
     file.WriteText("  </SCRIPT>");
 }
@@ -365,8 +369,10 @@ TextString BodyLine(const FC& fc, const HeaderFrameOptions& options) {
             attribute("TEXT", options.textColourOverride);
         else if (!fc.Text(P::TextColour).Empty())
             attribute("TEXT", fc.Text(P::TextColour));
-        if (!fc.Text(P::UnvisitedLinkColour).Empty()) attribute("LINK", fc.Text(P::UnvisitedLinkColour));
-        if (!fc.Text(P::VisitedLinkColour).Empty()) attribute("VLINK", fc.Text(P::VisitedLinkColour));
+        if (!fc.Text(P::UnvisitedLinkColour).Empty())
+            attribute("LINK", fc.Text(P::UnvisitedLinkColour));
+        if (!fc.Text(P::VisitedLinkColour).Empty())
+            attribute("VLINK", fc.Text(P::VisitedLinkColour));
         if (!fc.Text(P::ActiveLinkColour).Empty()) attribute("ALINK", fc.Text(P::ActiveLinkColour));
         if (!options.backgroundColourOverride.Empty())
             attribute("BGCOLOR", options.backgroundColourOverride);
@@ -426,7 +432,8 @@ bool HTML_StartDocument(HTMLFile* file, const DocumentHeadTexts& head, std::stri
         }
         if (!head.description.Empty()) {
             file->WriteText("  <META NAME=\"Description\"");
-            file->WriteText("        CONTENT=\"" + ExpandFileNameTag(fc, state, head.description) + "\">");
+            file->WriteText("        CONTENT=\"" + ExpandFileNameTag(fc, state, head.description) +
+                            "\">");
         }
         if (fc.Value(P::CommentGenerationCode) <= 1) {
             std::string meta("  <META NAME=\"Generator\" CONTENT=\"");
@@ -435,7 +442,8 @@ bool HTML_StartDocument(HTMLFile* file, const DocumentHeadTexts& head, std::stri
         }
         // A UTF-8 document declares itself, whatever the policy says (the driver only
         // decides on UTF-8 when "Character encoding" was not stated).
-        std::string_view encoding = state.utf8 ? std::string_view("UTF-8") : fc.Text(P::CharacterEncoding).View();
+        std::string_view encoding =
+            state.utf8 ? std::string_view("UTF-8") : fc.Text(P::CharacterEncoding).View();
         if (!encoding.empty()) {
             std::string meta("  <META http-equiv=\"Content-Type\" content=\"text/html; charset=");
             meta.append(encoding).append("\">");
@@ -457,7 +465,9 @@ bool HTML_StartDocument(HTMLFile* file, const DocumentHeadTexts& head, std::stri
 
     if (!omit) {
         if (fc.IsSet(P::BaseFontSizeInPts) && !special)
-            body.append("\n<BASEFONT SIZE=").append(Number(BaseFontSizeCode(FontSizeSum(fc)))).append(">");
+            body.append("\n<BASEFONT SIZE=")
+                .append(Number(BaseFontSizeCode(FontSizeSum(fc))))
+                .append(">");
         file->WriteText(body);
     }
     if (fc.Flag(P::IndentWholeDocument))
@@ -497,6 +507,7 @@ bool HTML_EndDocument(HTMLFile* file, FC& fc, std::string_view footer,
         file->WriteText("</HTML>");
     }
     bool ok = file->FlushPending(true);
+    file->ReportTags();
     state.phase = 0;
     return ok;
 }

@@ -8,10 +8,10 @@
 
 namespace tabulyst {
 
-// Writes the tidied text to `out` (its storage is reused). Line feeds are never added or removed, and the rules are
-// chosen so that tidying generated markup a second time changes nothing: the tail that a
-// flush keeps is tidied again together with the text that follows it.
-// `removeRedundant` adds the tightening rules.
+// Writes the tidied text to `out` (its storage is reused). Line feeds are never added or removed,
+// and the rules are chosen so that tidying generated markup a second time changes nothing: the tail
+// that a flush keeps is tidied again together with the text that follows it. `removeRedundant` adds
+// the tightening rules.
 void TidyMarkup(std::string_view text, std::string& out, bool removeRedundant);
 // Appends the tidied text to `out`, whose content is already tidied markup that the
 // rules may look back into (the pending lines before this one). Tidying line by line

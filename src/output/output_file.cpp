@@ -74,7 +74,11 @@ bool OutputFile::OpenOutputStream(std::string_view name, FC& fc, bool console,
     fc.IssueStatus(line);
 
     if (MessageSink* sink = fc.Sink(); sink && sink->logFile) {
-        line.assign(">>> Start of ").append(kind).append(" file ").append(path.View()).append(" <<<");
+        line.assign(">>> Start of ")
+            .append(kind)
+            .append(" file ")
+            .append(path.View())
+            .append(" <<<");
         sink->logFile->PutLine("");
         sink->logFile->PutLine(line);
         sink->logFile->PutLine("");

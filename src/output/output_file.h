@@ -14,7 +14,7 @@ namespace tabulyst {
 class FC;
 
 class OutputFile : public TextFile {
-public:
+  public:
     OutputFile() = default;
     ~OutputFile() override = default;
 
@@ -47,7 +47,7 @@ public:
     // What the document knows about itself while it is written.
     DocumentState state;
 
-protected:
+  protected:
     // The open steps shared by both kinds: remembers the conversion, derives and records
     // the path, issues "Generating <kind> file ", writes the log lines and opens the stream
     // (to the console, to memory lines, or a new file). False, after the error message,

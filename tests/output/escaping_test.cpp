@@ -49,7 +49,10 @@ TEST(EscapeHtml, MarkupCharactersOutsideInlineTags) {
 TEST(EscapeHtml, HighBytesBecomeEntitiesButNoBreakSpaceStays) {
     Escaper e;
     EXPECT_EQ(e.Html("caf\xE9"), "caf&eacute;");
-    EXPECT_EQ(e.Html("a\xA0" "b"), "a\xA0" "b");
+    EXPECT_EQ(e.Html("a\xA0"
+                     "b"),
+              "a\xA0"
+              "b");
     EXPECT_EQ(e.Html("[[\xE9]]"), "[[&eacute;]]");
 }
 
@@ -121,11 +124,16 @@ TEST(SourceCharacters, DosBoxDrawingAndLetters) {
 
 TEST(SourceCharacters, WindowsPunctuationFoldsOnlyForLatin1) {
     Escaper e;
-    std::string folded = e.Tidy("a\x97" "b\x93q\x94\x91s\x92");
+    std::string folded = e.Tidy(
+        "a\x97"
+        "b\x93q\x94\x91s\x92");
     EXPECT_EQ(folded, "a--b\"q\"`s'");
     EXPECT_EQ(e.Tidy("\x95\x96\xA0"), "-- ");
     e.fc.SetText(P::CharacterEncoding, "windows-1252");
-    EXPECT_EQ(e.Tidy("a\x97" "b"), "a\x97" "b");
+    EXPECT_EQ(e.Tidy("a\x97"
+                     "b"),
+              "a\x97"
+              "b");
 }
 
 TEST(SourceCharacters, QuotedPrintableDecodesOnlyPrintableCodes) {
@@ -139,7 +147,9 @@ TEST(SourceCharacters, PclSequencesAreRemovedAndUnknownOnesReported) {
     Escaper e;
     e.fc.SetValue(P::InputFileContainsPclCodes, 1);
     e.state.outputFormat = 2;
-    EXPECT_EQ(e.Tidy("\x1B" "EHello\x1B&l0HWorld\x1B(10U!\x1BzQ"), "Hello\fWorld!");
+    EXPECT_EQ(e.Tidy("\x1B"
+                     "EHello\x1B&l0HWorld\x1B(10U!\x1BzQ"),
+              "Hello\fWorld!");
     EXPECT_EQ(e.messages, std::vector<std::string>{"Unknown PCL Code \"Esc zQ\""});
 }
 
@@ -195,13 +205,13 @@ TEST(Utf8Detection, ValidMultiByteTextOnly) {
     EXPECT_TRUE(IsUtf8Text("caf\xC3\xA9"));
     EXPECT_TRUE(IsUtf8Text("\xE2\x82\xAC and \xF0\x9F\x98\x80"));
     EXPECT_FALSE(IsUtf8Text("plain ascii"));
-    EXPECT_FALSE(IsUtf8Text("caf\xE9"));               // Latin-1
-    EXPECT_FALSE(IsUtf8Text("caf\xC3"));               // cut short
-    EXPECT_FALSE(IsUtf8Text("\xC0\xAF"));              // overlong
-    EXPECT_FALSE(IsUtf8Text("\xE0\x80\xAF"));          // overlong, three bytes
-    EXPECT_FALSE(IsUtf8Text("\xED\xA0\x80"));          // surrogate
-    EXPECT_FALSE(IsUtf8Text("\xF4\x90\x80\x80"));      // beyond U+10FFFF
-    EXPECT_FALSE(IsUtf8Text("\xC3\xA9\x80"));          // stray continuation byte
+    EXPECT_FALSE(IsUtf8Text("caf\xE9"));           // Latin-1
+    EXPECT_FALSE(IsUtf8Text("caf\xC3"));           // cut short
+    EXPECT_FALSE(IsUtf8Text("\xC0\xAF"));          // overlong
+    EXPECT_FALSE(IsUtf8Text("\xE0\x80\xAF"));      // overlong, three bytes
+    EXPECT_FALSE(IsUtf8Text("\xED\xA0\x80"));      // surrogate
+    EXPECT_FALSE(IsUtf8Text("\xF4\x90\x80\x80"));  // beyond U+10FFFF
+    EXPECT_FALSE(IsUtf8Text("\xC3\xA9\x80"));      // stray continuation byte
 }
 
 }  // namespace

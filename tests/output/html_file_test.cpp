@@ -35,7 +35,7 @@ struct Pipeline : HtmlHarness {
 };
 
 class FakeLog : public LineSink {
-public:
+  public:
     bool PutLine(std::string_view line) override {
         lines.emplace_back(line);
         return true;
@@ -175,7 +175,8 @@ TEST(HtmlPendingBuffer, FileOutputMatchesTheLineRules) {
     std::fclose(in);
     std::remove(path.c_str());
     // 2 + 30 words = 151 characters: 17 words (86 with the blanks) on the first line.
-    const std::string expectedTail = "    <TD>&nbsp;</TD>\nshort\n  " + Words(17) + "\n  " + Words(13) + "\nlast\n";
+    const std::string expectedTail =
+        "    <TD>&nbsp;</TD>\nshort\n  " + Words(17) + "\n  " + Words(13) + "\nlast\n";
     ASSERT_GE(text.size(), expectedTail.size());
     EXPECT_EQ(text.substr(text.size() - expectedTail.size()), expectedTail);
 }
@@ -187,7 +188,8 @@ TEST(HtmlOpen, MessagesAndLogLinesNameTheOutputPath) {
     ASSERT_TRUE(h.Open("data"));
     EXPECT_EQ(h.file.OutputPath().Str(), "data.html");
     EXPECT_EQ(h.status, Lines{"Generating HTML file data.html"});
-    EXPECT_EQ(log.lines, (Lines{"Generating HTML file data.html", "", ">>> Start of HTML file data.html <<<", ""}));
+    EXPECT_EQ(log.lines, (Lines{"Generating HTML file data.html", "",
+                                ">>> Start of HTML file data.html <<<", ""}));
 }
 
 TEST(HtmlOpen, UnwritablePathIsReportedAndNothingIsWritten) {

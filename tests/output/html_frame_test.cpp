@@ -41,8 +41,8 @@ Lines Convert(HtmlHarness& h) {
 TEST(HtmlFrame, AllDefaultsDocumentLineByLine) {
     HtmlHarness h;
     Lines expected = Join({kDoctype40,
-                           {"<HTML>", "<HEAD>", "", kComment, "", kTitle, kGenerator, "", "</HEAD>", "",
-                            "<BODY BGCOLOR=\"white\">", kComment, "</BODY>", "</HTML>"}});
+                           {"<HTML>", "<HEAD>", "", kComment, "", kTitle, kGenerator, "", "</HEAD>",
+                            "", "<BODY BGCOLOR=\"white\">", kComment, "</BODY>", "</HTML>"}});
     EXPECT_EQ(Convert(h), expected);
     EXPECT_TRUE(h.messages.empty());
 }
@@ -69,9 +69,10 @@ TEST(HtmlFrame, MinimisedOutputKeepsTheFrameButDropsMarkupIndentation) {
     ASSERT_TRUE(h.Open());
     h.file.WriteText(IndentMarkup(*h.fc, 2, "  <P>  "));
     ASSERT_TRUE(h.file.EndDocument(""));
-    Lines expected = Join({kDoctype40,
-                           {"<HTML>", "<HEAD>", "", kComment, "", kTitle, kGenerator, "", "</HEAD>", "",
-                            "<BODY BGCOLOR=\"white\">", "<P>", kComment, "</BODY>", "</HTML>"}});
+    Lines expected =
+        Join({kDoctype40,
+              {"<HTML>", "<HEAD>", "", kComment, "", kTitle, kGenerator, "", "</HEAD>", "",
+               "<BODY BGCOLOR=\"white\">", "<P>", kComment, "</BODY>", "</HTML>"}});
     EXPECT_EQ(h.Lines(), expected);
 }
 
@@ -121,26 +122,20 @@ TEST(HtmlFrame, OmittedHeadAndBodyStillIndentCentreAndInclude) {
     h.fc->SetText(P::InputDirectory, TABULYST_TEST_DATA "/output/");
     h.fc->SetText(P::HtmlHeaderFile, "header.html");
     h.fc->SetText(P::HtmlFooterFile, "footer.html");
-    Lines expected = {"",
-                      "<BLOCKQUOTE>",
-                      "<CENTER>",
-                      "<P>Company header</P>",
-                      kComment,
-                      "<P>Company footer</P>",
-                      "</CENTER>",
-                      "</BLOCKQUOTE>"};
+    Lines expected = {"",       "<BLOCKQUOTE>",          "<CENTER>",  "<P>Company header</P>",
+                      kComment, "<P>Company footer</P>", "</CENTER>", "</BLOCKQUOTE>"};
     EXPECT_EQ(Convert(h), expected);
 }
 
 TEST(HtmlFrame, RightToLeftEncodingOpensADivisionAfterTheBody) {
     HtmlHarness h;
     h.fc->SetText(P::CharacterEncoding, "windows-1256");
-    Lines expected = Join(
-        {kDoctype40,
-         {"<HTML>", "<HEAD>", "", kComment, "", kTitle, kGenerator,
-          "  <META http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1256\">", "",
-          "</HEAD>", "", "<BODY BGCOLOR=\"white\">", "<DIV ALIGN=\"RIGHT\">", kComment, "</BODY>",
-          "</HTML>"}});
+    Lines expected =
+        Join({kDoctype40,
+              {"<HTML>", "<HEAD>", "", kComment, "", kTitle, kGenerator,
+               "  <META http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1256\">",
+               "", "</HEAD>", "", "<BODY BGCOLOR=\"white\">", "<DIV ALIGN=\"RIGHT\">", kComment,
+               "</BODY>", "</HTML>"}});
     EXPECT_EQ(Convert(h), expected);
 }
 
@@ -163,12 +158,14 @@ TEST(HtmlFrame, BodyColoursInOrderWithTheBackgroundLast) {
     h.fc->SetText(P::ActiveLinkColour, "red");
     h.fc->SetText(P::BackgroundColour, "silver");
     HeaderFrameOptions options;
-    EXPECT_EQ(BodyLine(*h.fc, options).Str(),
-              "<BODY TEXT=\"navy\" LINK=\"blue\" VLINK=\"purple\" ALINK=\"red\" BGCOLOR=\"silver\">");
+    EXPECT_EQ(
+        BodyLine(*h.fc, options).Str(),
+        "<BODY TEXT=\"navy\" LINK=\"blue\" VLINK=\"purple\" ALINK=\"red\" BGCOLOR=\"silver\">");
     options.backgroundColourOverride = "yellow";
     options.textColourOverride = "black";
-    EXPECT_EQ(BodyLine(*h.fc, options).Str(),
-              "<BODY TEXT=\"black\" LINK=\"blue\" VLINK=\"purple\" ALINK=\"red\" BGCOLOR=\"yellow\">");
+    EXPECT_EQ(
+        BodyLine(*h.fc, options).Str(),
+        "<BODY TEXT=\"black\" LINK=\"blue\" VLINK=\"purple\" ALINK=\"red\" BGCOLOR=\"yellow\">");
 }
 
 TEST(HtmlFrame, Utf8DocumentDeclaresItsCharset) {
@@ -177,7 +174,8 @@ TEST(HtmlFrame, Utf8DocumentDeclaresItsCharset) {
     Lines lines = Convert(h);
     ASSERT_GT(lines.size(), 9u);
     EXPECT_EQ(lines[8], kGenerator);
-    EXPECT_EQ(lines[9], "  <META http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\">");
+    EXPECT_EQ(lines[9],
+              "  <META http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\">");
 }
 
 TEST(HtmlFrame, StatedBaseFontSizeAddsBaseFont) {
@@ -197,12 +195,12 @@ TEST(HtmlFrame, KeywordsDescriptionBaseAndTarget) {
     h.fc->SetText(P::DocumentDescription, "Table from [[FILENAME]]");
     h.fc->SetText(P::DocumentBaseUrl, "http://example.org/");
     h.fc->SetValue(P::CommentGenerationCode, 1);  // META only, no comment
-    Lines expected = Join({kDoctype40,
-                           {"<HTML>", "<HEAD>", "", kTitle, "  <BASE HREF=\"http://example.org/\">",
-                            "  <META NAME=\"Keywords\"", "        CONTENT=\"sales, 2024\">",
-                            "  <META NAME=\"Description\"", "        CONTENT=\"Table from data.csv\">",
-                            kGenerator, "", "</HEAD>", "", "<BODY BGCOLOR=\"white\">", "</BODY>",
-                            "</HTML>"}});
+    Lines expected =
+        Join({kDoctype40,
+              {"<HTML>", "<HEAD>", "", kTitle, "  <BASE HREF=\"http://example.org/\">",
+               "  <META NAME=\"Keywords\"", "        CONTENT=\"sales, 2024\">",
+               "  <META NAME=\"Description\"", "        CONTENT=\"Table from data.csv\">",
+               kGenerator, "", "</HEAD>", "", "<BODY BGCOLOR=\"white\">", "</BODY>", "</HTML>"}});
     EXPECT_EQ(Convert(h), expected);
 }
 
@@ -230,8 +228,11 @@ TEST(HtmlFrame, FrameRedirectNamesTheFramePage) {
     h.fc->SetValue(P::PlaceDocumentInFrames, 1);
     h.fc->SetValue(P::OnlyAllowPagesToBeViewedInFrames, 1);
     Lines lines = Convert(h);
-    Lines script = {"<SCRIPT LANGUAGE=\"JavaScript\">", "    <!--", "       if (parent.frames.length == 0)",
-                    "\t  window.setTimeout('location.href=\"data_frame.html\"',2000);", "    //-->",
+    Lines script = {"<SCRIPT LANGUAGE=\"JavaScript\">",
+                    "    <!--",
+                    "       if (parent.frames.length == 0)",
+                    "\t  window.setTimeout('location.href=\"data_frame.html\"',2000);",
+                    "    //-->",
                     "  </SCRIPT>"};
     ASSERT_GT(lines.size(), 14u);
     EXPECT_EQ(Lines(lines.begin() + 9, lines.begin() + 15), script);

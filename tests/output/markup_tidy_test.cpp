@@ -34,18 +34,23 @@ TEST(MarkupTidy, BreaksBeforeCellEnds) {
 
 TEST(MarkupTidy, LineFeedsAreKeptAndASecondTidyChangesNothing) {
     const std::string cells =
-        "  <TR>\n    <TD>a<BR>\n      b<BR></TD>\n    <TD>&nbsp;<BR></TD>\n    <TD>\n<BR></TD>\n  </TR>\n";
+        "  <TR>\n    <TD>a<BR>\n      b<BR></TD>\n    <TD>&nbsp;<BR></TD>\n    <TD>\n<BR></TD>\n  "
+        "</TR>\n";
     std::string once = Tidy(cells);
     EXPECT_EQ(once,
-              "  <TR>\n    <TD>a<BR>\n      b</TD>\n    <TD>&nbsp;</TD>\n    <TD>\n&nbsp;</TD>\n  </TR>\n");
-    EXPECT_EQ(std::count(once.begin(), once.end(), '\n'), std::count(cells.begin(), cells.end(), '\n'));
+              "  <TR>\n    <TD>a<BR>\n      b</TD>\n    <TD>&nbsp;</TD>\n    <TD>\n&nbsp;</TD>\n  "
+              "</TR>\n");
+    EXPECT_EQ(std::count(once.begin(), once.end(), '\n'),
+              std::count(cells.begin(), cells.end(), '\n'));
     EXPECT_EQ(Tidy(once), once);
 }
 
 TEST(MarkupTidy, RedundantBlanksAroundEmphasisOnlyOnRequest) {
-    const std::string text = "<P> <EM>x</EM> </P>\n<TD ALIGN=\"RIGHT\">  <FONT FACE=\"Arial\">1</FONT>\t</TD>";
+    const std::string text =
+        "<P> <EM>x</EM> </P>\n<TD ALIGN=\"RIGHT\">  <FONT FACE=\"Arial\">1</FONT>\t</TD>";
     EXPECT_EQ(Tidy(text), text);
-    EXPECT_EQ(Tidy(text, true), "<P><EM>x</EM></P>\n<TD ALIGN=\"RIGHT\"><FONT FACE=\"Arial\">1</FONT></TD>");
+    EXPECT_EQ(Tidy(text, true),
+              "<P><EM>x</EM></P>\n<TD ALIGN=\"RIGHT\"><FONT FACE=\"Arial\">1</FONT></TD>");
     // Blanks between words, and line ends, are not redundant.
     EXPECT_EQ(Tidy("<P>\n<EM>a</EM> <B>b</B></P>", true), "<P>\n<EM>a</EM> <B>b</B></P>");
 }
