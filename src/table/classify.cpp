@@ -183,19 +183,21 @@ void RecogniseHeader(TableBlock& block) {
 
     int rows = 0;
     if (policyRows >= 1) {
+        // The policy counts rows of text; header rows count lines, so leading blank lines
+        // are added. A rule line's index counts them already.
         rows = policyRows;
+        for (int i = 0; i < n; ++i) {
+            const TableLine& line = block.lines[i];
+            if (line.type == kTableLinePolicy) continue;
+            if (!line.blank) break;
+            ++rows;
+        }
     } else {
         if (r1 == 0) rows = r2;
         else if (r1 >= n - 1) rows = 0;
         else rows = r1;
         // A lone rule line on top (no second rule) would give -1: no header rows instead.
         if (rows < 0 || rows > n / 2) rows = 0;
-    }
-    for (int i = 0; i < n; ++i) {
-        const TableLine& line = block.lines[i];
-        if (line.type == kTableLinePolicy) continue;
-        if (!line.blank) break;
-        ++rows;
     }
     block.headerRows = rows;
     const int policyCols = config.Value(P::DefaultTableHeaderCols);

@@ -157,5 +157,14 @@ TEST(RecogniseHeaderTest, PolicyRowsAndLeadingBlankLines) {
     EXPECT_EQ(t.block.headerCols, 1);
 }
 
+TEST(RecogniseHeaderTest, LeadingBlankLinesAreNotCountedTwiceUnderARule) {
+    PlainFixture t;
+    t.Lines({"", "", "Name  Age", "----  ---", "Ann   34", "Bob   27"});
+    ClassifyLines(t.block);
+    RecogniseHeader(t.block);
+    EXPECT_TRUE(t.block.hasHeader);
+    EXPECT_EQ(t.block.headerRows, 3);  // lines 0 to 2: the header line and the blanks above it
+}
+
 }  // namespace
 }  // namespace tabulyst
