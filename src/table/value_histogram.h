@@ -29,12 +29,16 @@ public:
     // Count of one value, 0 when it was never added.
     int CountOf(int value) const;
 
+    // Totals over every value added: samples, sum, smallest and largest value.
     int Samples() const { return samples_; }
     long long Sum() const { return sum_; }
     int Min() const { return min_; }
     int Max() const { return max_; }
+    // Number of distinct values.
     int Size() const { return static_cast<int>(entries_.size()); }
+    // Whether the entries are in count order.
     bool Sorted() const { return sorted_; }
+    // Back to no values at all.
     void Clear();
 
 private:
