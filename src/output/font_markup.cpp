@@ -36,7 +36,8 @@ bool MarkupWanted(const FC& fc, const DocumentState& state) {
 // The FONT element is written for kind 7, and otherwise only when "Add FONT markup" is on
 // and there is a font.
 bool FontElement(int kind, const FC& fc, const FontSpec* font) {
-    return kind == kFontMarkupForced ? font != nullptr : fc.Flag(P::AddFontMarkup) && font != nullptr;
+    return kind == kFontMarkupForced ? font != nullptr
+                                     : fc.Flag(P::AddFontMarkup) && font != nullptr;
 }
 
 void ReportInvalid(const FC& fc, const FontSpec* font, const char* operation) {

@@ -55,7 +55,8 @@ bool RTFFile::OpenDocument(std::string_view name, FC& fc, bool console) {
     SetUpRtfStyles(&fc, styles_);
     braceLevel_ = 0;
     braceChecking_ = true;
-    for (const std::string& line : RtfHeaderLines(fc, state, styles_, extraFonts, LocalNow())) WriteText(line);
+    for (const std::string& line : RtfHeaderLines(fc, state, styles_, extraFonts, LocalNow()))
+        WriteText(line);
     state.phase = previousPhase;
     return true;
 }
@@ -156,19 +157,24 @@ bool RTFFile::CheckBraces(std::string_view line) {
             --braceLevel_;
             if (braceLevel_ == 0) reachedZero = true;
             if (braceLevel_ < 0) {
-                if (fc_) fc_->Issue("ERROR: Too many close braces.  Level = " + std::to_string(braceLevel_), 10);
+                if (fc_)
+                    fc_->Issue(
+                        "ERROR: Too many close braces.  Level = " + std::to_string(braceLevel_),
+                        10);
                 int extra = 1 - braceLevel_;
                 std::string braces(static_cast<size_t>(extra), '{');
                 ok = PutLine(braces) && ok;
                 if (fc_)
-                    fc_->Issue("WARNING: Inserting extra braces \"" + braces + "\".  Results may not be as expected",
+                    fc_->Issue("WARNING: Inserting extra braces \"" + braces +
+                                   "\".  Results may not be as expected",
                                10);
                 braceLevel_ += extra;
             }
         }
     }
     if (braceLevel_ >= 1 && reachedZero && fc_)
-        fc_->Issue("PROGRAM ERROR: Brace level reached zero.  Document will terminate prematurely", 10);
+        fc_->Issue("PROGRAM ERROR: Brace level reached zero.  Document will terminate prematurely",
+                   10);
     return ok;
 }
 

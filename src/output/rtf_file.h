@@ -12,7 +12,7 @@ namespace tabulyst {
 
 // An RTF document: the RTF header and end around the content, and the RTF line pipeline.
 class RTFFile : public OutputFile {
-public:
+  public:
     // A closed document with the default styles; brace checking starts with the open.
     RTFFile();
     // Derives the path, opens it (standard output with `console`) and writes the header.
@@ -39,7 +39,7 @@ public:
     // Further fonts registered for the document, numbered from 200 in the font table.
     std::vector<FontSpec> extraFonts;
 
-protected:
+  protected:
     // The character side of the pipeline: KOI8-R, then \' or \u escapes.
     std::string ConvertLine(std::string_view text) const;
     // Brace check, then PutLine.

@@ -88,13 +88,14 @@ constexpr CharsetRow kCharsets[] = {
 
 // Faces whose family is fixed-pitch or sans-serif; every other face counts as serif.
 constexpr const char* kFixedFaces[] = {
-    "courier", "courier new", "lucida console", "fixedsys", "terminal", "ms gothic",
-    "nsimsun", "batangche", "gulimche", "consolas", "andale mono", "liberation mono",
+    "courier", "courier new", "lucida console", "fixedsys", "terminal",    "ms gothic",
+    "nsimsun", "batangche",   "gulimche",       "consolas", "andale mono", "liberation mono",
 };
 constexpr const char* kSansFaces[] = {
-    "arial", "arial black", "arial narrow", "helvetica", "verdana", "tahoma", "trebuchet ms",
-    "microsoft sans serif", "ms sans serif", "lucida sans unicode", "geneva", "ar sans serif",
-    "comic sans ms", "century gothic", "franklin gothic medium", "calibri", "segoe ui",
+    "arial",   "arial black",   "arial narrow",         "helvetica",      "verdana",
+    "tahoma",  "trebuchet ms",  "microsoft sans serif", "ms sans serif",  "lucida sans unicode",
+    "geneva",  "ar sans serif", "comic sans ms",        "century gothic", "franklin gothic medium",
+    "calibri", "segoe ui",
 };
 
 // The eight lines of the colour table.
@@ -234,7 +235,8 @@ std::string StyleSheetLine(const FC& fc, const RtfStyle& style, int index) {
 
 // The FILENAME in-line tag of a title or subject becomes the input file's name.
 void ExpandFileNameTag(const FC& fc, std::string_view fileName, TextString& text) {
-    std::string tag = fc.Text(P::StartTagDelimiter).Str() + "FILENAME" + fc.Text(P::EndTagDelimiter).Str();
+    std::string tag =
+        fc.Text(P::StartTagDelimiter).Str() + "FILENAME" + fc.Text(P::EndTagDelimiter).Str();
     text.Replace(tag, fileName, 0, false);
 }
 
@@ -282,7 +284,8 @@ void FontTable(const FC& fc, const DocumentState& state, const RtfStyles& styles
     lines.emplace_back("{\\f4\\froman\\fcharset0\\fprq2 Times New Roman;}");
     lines.emplace_back("{\\f5\\fswiss\\fcharset0\\fprq2 Arial;}");
     if (Japanese(&fc)) lines.emplace_back("{\\f16\\fmodern\\fcharset128\\fprq1 MS Gothic;}");
-    for (const RtfStyle& style : styles) lines.push_back(RtfFontEntry(&fc, style.font, style.fontNumber));
+    for (const RtfStyle& style : styles)
+        lines.push_back(RtfFontEntry(&fc, style.font, style.fontNumber));
     for (size_t i = 0; i < extraFonts.size(); ++i)
         lines.push_back(RtfFontEntry(&fc, extraFonts[i], kRtfExtraFontBase + static_cast<int>(i)));
     for (size_t i = 0; i < state.fontClasses.size(); ++i) {
@@ -298,8 +301,10 @@ void FontTable(const FC& fc, const DocumentState& state, const RtfStyles& styles
     lines.emplace_back("}");
 }
 
-void StyleSheet(const FC& fc, const RtfStyles& styles, int language, std::vector<std::string>& lines) {
-    lines.push_back("{\\stylesheet{\\widctlpar \\f4\\fs20\\lang" + Number(language) + " \\snext0 Normal;}");
+void StyleSheet(const FC& fc, const RtfStyles& styles, int language,
+                std::vector<std::string>& lines) {
+    lines.push_back("{\\stylesheet{\\widctlpar \\f4\\fs20\\lang" + Number(language) +
+                    " \\snext0 Normal;}");
     for (int i = 0; i < kRtfStyleCount; ++i) lines.push_back(StyleSheetLine(fc, styles[i], i));
     lines.emplace_back("{\\*\\cs10 \\additive Default Paragraph Font;}");
     lines.emplace_back("{\\*\\cs32 \\additive \\ul\\cf2 \\sbasedon10 Hyperlink;}");
@@ -307,11 +312,14 @@ void StyleSheet(const FC& fc, const RtfStyles& styles, int language, std::vector
     lines.emplace_back("}");
 }
 
-void InfoGroup(const FC& fc, const DocumentState& state, const std::tm& now, std::vector<std::string>& lines) {
-    std::string_view fileName = state.inputFileName.Empty() ? fc.sourceFileName.View() : state.inputFileName.View();
+void InfoGroup(const FC& fc, const DocumentState& state, const std::tm& now,
+               std::vector<std::string>& lines) {
+    std::string_view fileName =
+        state.inputFileName.Empty() ? fc.sourceFileName.View() : state.inputFileName.View();
     lines.emplace_back("{\\info");
     const TextString& title = fc.Text(P::DocumentTitle);
-    std::string titleText = title.Empty() ? "Converted from table \"" + std::string(fileName) + "\"" : title.Str();
+    std::string titleText =
+        title.Empty() ? "Converted from table \"" + std::string(fileName) + "\"" : title.Str();
     lines.push_back("{\\title " + InfoText(fc, fileName, titleText) + "}");
     if (fc.IsSet(P::DocumentAuthor))
         lines.push_back("{\\author " + InfoText(fc, fileName, fc.Text(P::DocumentAuthor)) + "}");
@@ -332,10 +340,11 @@ void InfoGroup(const FC& fc, const DocumentState& state, const std::tm& now, std
         {P::DocumentComments, "{\\comment "},
     };
     for (const Optional& item : kOptional)
-        if (fc.IsSet(item.id)) lines.push_back(item.word + InfoText(fc, fileName, fc.Text(item.id)) + "}");
-    lines.push_back("{\\creatim\\yr" + Number(now.tm_year + 1900L) + "\\mo" + Number(now.tm_mon + 1L) +
-                    "\\dy" + Number(now.tm_mday) + "\\hr" + Number(now.tm_hour) + "\\min" +
-                    Number(now.tm_min) + "}");
+        if (fc.IsSet(item.id))
+            lines.push_back(item.word + InfoText(fc, fileName, fc.Text(item.id)) + "}");
+    lines.push_back("{\\creatim\\yr" + Number(now.tm_year + 1900L) + "\\mo" +
+                    Number(now.tm_mon + 1L) + "\\dy" + Number(now.tm_mday) + "\\hr" +
+                    Number(now.tm_hour) + "\\min" + Number(now.tm_min) + "}");
     lines.emplace_back("{\\version1}{\\edmins0}{\\nofpages1}");
     lines.emplace_back("}");
 }
@@ -344,7 +353,8 @@ void InfoGroup(const FC& fc, const DocumentState& state, const std::tm& now, std
 
 void SetUpRtfStyle(const FC* fc, int index, RtfStyle& style) {
     if (index < 0 || index >= kRtfStyleCount) {
-        if (fc) fc->Issue("UNSUPPORTED CASE: Style " + Number(index) + "in RTFFile constructor", 10);
+        if (fc)
+            fc->Issue("UNSUPPORTED CASE: Style " + Number(index) + "in RTFFile constructor", 10);
         return;
     }
     const StyleRow& row = kStyles[index];
@@ -362,10 +372,17 @@ void SetUpRtfStyle(const FC* fc, int index, RtfStyle& style) {
     style.right = false;
     if (row.align == AlignRule::Justification && fc) {
         switch (fc->Value(P::TextJustification)) {
-            case 1: break;
-            case 2: style.left = false; break;
-            case 3: style.left = false, style.right = true; break;
-            default: style.right = true; break;
+            case 1:
+                break;
+            case 2:
+                style.left = false;
+                break;
+            case 3:
+                style.left = false, style.right = true;
+                break;
+            default:
+                style.right = true;
+                break;
         }
         if (Japanese(fc)) style.left = true, style.right = false;
         std::string_view encoding = EncodingWord(fc);
@@ -437,7 +454,8 @@ std::string RtfFontEntry(const FC* fc, const FontSpec& font, int number) {
 
 int RtfLanguageCode(const FC& fc) {
     TextString name;
-    if (!static_cast<const ChoicePolicy&>(fc.Record(P::LanguageForProofing)).ChoiceText(name)) return 1033;
+    if (!static_cast<const ChoicePolicy&>(fc.Record(P::LanguageForProofing)).ChoiceText(name))
+        return 1033;
     return LanguageId(name.View());
 }
 
@@ -453,7 +471,8 @@ std::string RtfPageSetup(const FC& fc) {
 }
 
 std::vector<std::string> RtfHeaderLines(const FC& fc, DocumentState& state, const RtfStyles& styles,
-                                        const std::vector<FontSpec>& extraFonts, const std::tm& now) {
+                                        const std::vector<FontSpec>& extraFonts,
+                                        const std::tm& now) {
     std::vector<std::string> lines;
     if (fc.IsSet(P::BaseFontSizeInPts))
         state.currentSize = fc.Value(P::BaseFontSizeInPts) + fc.Value(P::DeltaFontSizeInPts);
@@ -465,8 +484,8 @@ std::vector<std::string> RtfHeaderLines(const FC& fc, DocumentState& state, cons
     StyleSheet(fc, styles, language, lines);
     InfoGroup(fc, state, now, lines);
     lines.push_back(RtfPageSetup(fc));
-    lines.push_back(std::string("\\widowctrl\\ftnbj\\aenddoc") + (fc.Flag(P::MirrorMargins) ? "\\margmirror" : "") +
-                    "\\formshade");
+    lines.push_back(std::string("\\widowctrl\\ftnbj\\aenddoc") +
+                    (fc.Flag(P::MirrorMargins) ? "\\margmirror" : "") + "\\formshade");
     lines.emplace_back("\\fet0\\sectd");
     lines.push_back(std::string(fc.Flag(P::UseLandscapeMode) ? "\\lndscpsxn\\psz9" : "") +
                     "\\linex0\\headery709\\footery709\\colsx709\\endnhere");

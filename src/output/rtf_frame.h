@@ -49,14 +49,14 @@ struct RtfStyle {
     int number = 0;
     int basedOn = -1;  // -1: none
     std::string_view name;
-    bool left = true;   // left only: left-aligned; both: justified; neither: centred
+    bool left = true;  // left only: left-aligned; both: justified; neither: centred
     bool right = false;
     bool keepWithNext = false;
     bool plain = true;     // the paragraph start resets character formatting
     bool inTable = false;  // the paragraph start says the paragraph is in a table
     int spaceBefore = 0;   // twips
     int spaceAfter = 0;
-    int fontNumber = 0;    // entry of the font table
+    int fontNumber = 0;  // entry of the font table
     FontSpec font;
 };
 
@@ -91,7 +91,8 @@ std::string RtfPageSetup(const FC& fc);
 // Every header line in order, ending with the line that opens the two content groups.
 // Also sets the document's current font size when "Base FONT Size in pts" was stated.
 std::vector<std::string> RtfHeaderLines(const FC& fc, DocumentState& state, const RtfStyles& styles,
-                                        const std::vector<FontSpec>& extraFonts, const std::tm& now);
+                                        const std::vector<FontSpec>& extraFonts,
+                                        const std::tm& now);
 
 // First font number of the fonts registered beyond the styles.
 constexpr int kRtfExtraFontBase = 200;

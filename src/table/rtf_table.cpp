@@ -28,7 +28,8 @@ bool Hidden(const TabConfig& config, size_t column) {
 
 size_t Span(const TableRow& row, size_t column) {
     const int span = row.cells[column].colSpan;
-    return std::clamp<size_t>(span > 0 ? static_cast<size_t>(span) : 1, 1, row.cells.size() - column);
+    return std::clamp<size_t>(span > 0 ? static_cast<size_t>(span) : 1, 1,
+                              row.cells.size() - column);
 }
 
 // The document indentation level the block's common indent matches: the number of
@@ -38,14 +39,17 @@ int IndentLevel(const TableBlock& block) {
     if (indent == 0) return 0;
     const std::vector<int>& positions = block.fc.GetExtras().indentPositions;
     if (std::find(positions.begin(), positions.end(), indent) == positions.end()) return 0;
-    return static_cast<int>(std::count_if(positions.begin(), positions.end(),
-                                          [&](int position) { return position > 0 && position <= indent; }));
+    return static_cast<int>(std::count_if(positions.begin(), positions.end(), [&](int position) {
+        return position > 0 && position <= indent;
+    }));
 }
 
-bool IsBlank(std::string_view text) { return text.find_first_not_of(" \t") == std::string_view::npos; }
+bool IsBlank(std::string_view text) {
+    return text.find_first_not_of(" \t") == std::string_view::npos;
+}
 
 class RtfTableWriter {
-public:
+  public:
     RtfTableWriter(TableBlock& block, OutputFile& out)
         : block_(block), config_(BlockConfig(block)), fc_(block.fc), out_(out) {
         help_ = fc_.Flag(P::MakeWindowsHelpSourceFile);
@@ -75,9 +79,10 @@ public:
         out_.WriteText("}");
     }
 
-private:
+  private:
     bool RuleLine(int index) const {
-        return index >= 0 && index < static_cast<int>(block_.lines.size()) && block_.lines[index].rule;
+        return index >= 0 && index < static_cast<int>(block_.lines.size()) &&
+               block_.lines[index].rule;
     }
 
     int Alignment(const TableCell& cell, size_t column) const {
@@ -113,7 +118,8 @@ private:
             out_.WriteText("\\widctlpar\\intbl\\adjustright");
         } else {
             const bool keep = tableLines_ >= 2 && tableLines_ < kKeepLimit && !help_;
-            out_.WriteText(keep ? "\\keepn\\widctlpar\\intbl\\adjustright" : "\\widctlpar\\intbl\\adjustright");
+            out_.WriteText(keep ? "\\keepn\\widctlpar\\intbl\\adjustright"
+                                : "\\widctlpar\\intbl\\adjustright");
             out_.WriteText(fontStatement_);
         }
         out_.WriteText("{");
@@ -124,7 +130,9 @@ private:
             const TableCell& cell = row.cells[c];
             const bool empty = IsBlank(cell.text.View());
             std::string statement;
-            if (first) statement = !last && tableLines_ < kKeepLimit && !help_ ? "\\keepn\\intbl " : "\\intbl ";
+            if (first)
+                statement =
+                    !last && tableLines_ < kKeepLimit && !help_ ? "\\keepn\\intbl " : "\\intbl ";
             first = false;
 
             const bool bold = row.header || c < static_cast<size_t>(headerCols_);
@@ -132,7 +140,8 @@ private:
             const int align = empty ? kAlignNone : Alignment(cell, c);
             if (align == kAlignCentre) prefix += "\\qc ";
             if (align == kAlignRight) prefix += "\\qr ";
-            const std::string_view text = cell.text.Empty() ? std::string_view(" ") : cell.text.View();
+            const std::string_view text =
+                cell.text.Empty() ? std::string_view(" ") : cell.text.View();
             if (prefix.empty()) {
                 statement.append(text).append("\\cell");
             } else {
@@ -186,7 +195,9 @@ std::vector<int> RtfColumnEdges(TableBlock& block, const FontSpec& font, bool ut
         BuildLineCells(block, i, kCellsAnalysis, cells);
         if (cells.size() > widest.size()) widest.resize(cells.size(), 0);
         for (size_t c = 0; c < cells.size(); ++c)
-            if (cells[c].colSpan <= 1) widest[c] = std::max(widest[c], RtfTextWidth(cells[c].text.View(), font, false, utf8));
+            if (cells[c].colSpan <= 1)
+                widest[c] =
+                    std::max(widest[c], RtfTextWidth(cells[c].text.View(), font, false, utf8));
     }
     std::vector<int> edges(widest.size(), 0);
     int edge = 0;

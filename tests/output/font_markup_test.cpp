@@ -99,7 +99,8 @@ TEST(FontMarkup, EmAndStrongCloseInsideTheFontElement) {
     m.fc.SetValue(P::HtmlVersionToBeTargeted, 1);
     m.fc.SetValue(P::UseEmAndStrongMarkup, 1);
     const FontSpec font = Font("Times New Roman", 12, true, true);
-    EXPECT_EQ(m.Start(kFontMarkupText, &font), "<FONT FACE=\"Times New Roman\" SIZE=3><STRONG><EM>");
+    EXPECT_EQ(m.Start(kFontMarkupText, &font),
+              "<FONT FACE=\"Times New Roman\" SIZE=3><STRONG><EM>");
     EXPECT_EQ(m.End(kFontMarkupText, &font), "</EM></STRONG></FONT>");
     m.fc.SetValue(P::UseEmAndStrongMarkup, 0);
     EXPECT_EQ(m.End(kFontMarkupText, &font), "</I></B></FONT>");
@@ -111,17 +112,22 @@ TEST(FontMarkup, Html40SizeGoesIntoTheStyleAttribute) {
     m.fc.SetValue(P::DeltaFontSizeInPts, 2);
     FontSpec font = Font("Arial", 10);
     font.lineHeight = 16;
-    EXPECT_EQ(m.Start(kFontMarkupTableCell, &font), "<FONT FACE=\"Arial\" SIZE=3 STYLE=\"font-size:12pt;\">")
+    EXPECT_EQ(m.Start(kFontMarkupTableCell, &font),
+              "<FONT FACE=\"Arial\" SIZE=3 STYLE=\"font-size:12pt;\">")
         << "size 10 + delta 2";
-    EXPECT_EQ(m.Start(kFontMarkupHeading, &font), "<FONT FACE=\"Arial\" STYLE=\"font-size:12pt;\">");
-    EXPECT_EQ(m.Start(kFontMarkupListItem, &font), "<FONT FACE=\"Arial\" STYLE=\"font-size:12pt;\">");
+    EXPECT_EQ(m.Start(kFontMarkupHeading, &font),
+              "<FONT FACE=\"Arial\" STYLE=\"font-size:12pt;\">");
+    EXPECT_EQ(m.Start(kFontMarkupListItem, &font),
+              "<FONT FACE=\"Arial\" STYLE=\"font-size:12pt;\">");
 
     m.fc.SetRuleSet(kMerrill, true);
     EXPECT_EQ(m.Start(kFontMarkupTableCell, &font),
               "<FONT FACE=\"Arial\" SIZE=3 STYLE=\"font-size:12pt; line-height:18pt;\">");
-    EXPECT_EQ(m.Start(kFontMarkupHeading, &font), "<FONT FACE=\"Arial\" STYLE=\"font-size:12pt;\">");
+    EXPECT_EQ(m.Start(kFontMarkupHeading, &font),
+              "<FONT FACE=\"Arial\" STYLE=\"font-size:12pt;\">");
     font.lineHeight = 12;  // 14 = size + 2: the usual leading needs no line-height
-    EXPECT_EQ(m.Start(kFontMarkupTableCell, &font), "<FONT FACE=\"Arial\" SIZE=3 STYLE=\"font-size:12pt;\">");
+    EXPECT_EQ(m.Start(kFontMarkupTableCell, &font),
+              "<FONT FACE=\"Arial\" SIZE=3 STYLE=\"font-size:12pt;\">");
 
     m.fc.SetValue(P::AddFontStyleMarkup, 0);
     EXPECT_EQ(m.Start(kFontMarkupHeading, &font), "<FONT FACE=\"Arial\" SIZE=3>");
@@ -136,7 +142,8 @@ TEST(FontMarkup, SizeAttributeSteps) {
                                          {14, 4}, {16, 4}, {17, 5}, {22, 5}, {23, 6}};
     for (auto [points, size] : steps) {
         const FontSpec font = Font("", points);
-        EXPECT_EQ(m.Start(kFontMarkupText, &font), "<FONT SIZE=" + std::to_string(size) + ">") << points << "pt";
+        EXPECT_EQ(m.Start(kFontMarkupText, &font), "<FONT SIZE=" + std::to_string(size) + ">")
+            << points << "pt";
     }
 }
 
@@ -146,7 +153,8 @@ TEST(FontMarkup, AddFontMarkupOffLeavesBothTextsEmptyUnlessForced) {
     m.fc.SetValue(P::AddFontMarkup, 0);
     const FontSpec bold = Font("Arial", 10, true);
     EXPECT_EQ(m.Start(kFontMarkupTableCell, &bold), "");
-    EXPECT_EQ(m.End(kFontMarkupTableCell, &bold), "") << "no </B> without the <B> that was never written";
+    EXPECT_EQ(m.End(kFontMarkupTableCell, &bold), "")
+        << "no </B> without the <B> that was never written";
     EXPECT_EQ(m.Start(kFontMarkupForced, &bold), "<FONT FACE=\"Arial\" SIZE=2><B>");
     EXPECT_EQ(m.End(kFontMarkupForced, &bold), "</B></FONT>");
     m.fc.SetValue(P::AddFontMarkup, 1);
@@ -163,10 +171,12 @@ TEST(FontMarkup, ColourAndClassAttributes) {
     FontSpec font = Font("Arial", 10, true, true);
     font.classNumber = "3";
     font.colour = "Red";
-    EXPECT_EQ(m.Start(kFontMarkupText, &font), "<FONT FACE=\"Arial\" CLASS=\"CF3BI\" COLOR=\"Red\"><B><I>");
+    EXPECT_EQ(m.Start(kFontMarkupText, &font),
+              "<FONT FACE=\"Arial\" CLASS=\"CF3BI\" COLOR=\"Red\"><B><I>");
     m.fc.SetValue(P::SuppressAllColourMarkup, 1);
     m.fc.SetValue(P::HtmlVersionToBeTargeted, 1);
-    EXPECT_EQ(m.Start(kFontMarkupText, &font), "<FONT FACE=\"Arial\"><B><I>") << "no class in HTML 3.2";
+    EXPECT_EQ(m.Start(kFontMarkupText, &font), "<FONT FACE=\"Arial\"><B><I>")
+        << "no class in HTML 3.2";
 }
 
 TEST(FontMarkup, InvalidFontIsReportedAndUsedAllTheSame) {
@@ -176,8 +186,9 @@ TEST(FontMarkup, InvalidFontIsReportedAndUsedAllTheSame) {
     font.valid = false;
     EXPECT_EQ(m.Start(kFontMarkupForced, &font), "<FONT FACE=\"Arial\" SIZE=2>");
     EXPECT_EQ(m.End(kFontMarkupForced, &font), "</FONT>");
-    EXPECT_EQ(m.messages, (std::vector<std::string>{"PROGRAM ERROR: Invalid font passed to GetStartFontMarkup",
-                                                    "PROGRAM ERROR: Invalid font passed to GetEndFontMarkup"}));
+    EXPECT_EQ(m.messages,
+              (std::vector<std::string>{"PROGRAM ERROR: Invalid font passed to GetStartFontMarkup",
+                                        "PROGRAM ERROR: Invalid font passed to GetEndFontMarkup"}));
 }
 
 TEST(FontMarkup, OtherOutputFormatsGetNothing) {

@@ -57,7 +57,8 @@ std::vector<std::string> SplitLines(const std::string& text) {
 
 // Runs the program in a directory of its own; returns its standard output.
 std::string RunProgram(const std::filesystem::path& directory, const std::string& arguments) {
-    const std::string command = "cd '" + directory.string() + "' && '" TABULYST_BINARY "' " + arguments + " 2>/dev/null";
+    const std::string command =
+        "cd '" + directory.string() + "' && '" TABULYST_BINARY "' " + arguments + " 2>/dev/null";
     std::string out;
     if (FILE* pipe = ::popen(command.c_str(), "r")) {
         char buffer[4096];
@@ -69,8 +70,8 @@ std::string RunProgram(const std::filesystem::path& directory, const std::string
 }
 
 std::filesystem::path FreshDirectory(const std::string& name) {
-    const std::filesystem::path directory =
-        std::filesystem::temp_directory_path() / ("tabulyst_" + name + "_" + std::to_string(::getpid()));
+    const std::filesystem::path directory = std::filesystem::temp_directory_path() /
+                                            ("tabulyst_" + name + "_" + std::to_string(::getpid()));
     std::filesystem::remove_all(directory);
     std::filesystem::create_directories(directory);
     return directory;
@@ -85,7 +86,8 @@ TEST(RtfFile, OpenWritesTheHeaderAndEndClosesEveryGroup) {
     ASSERT_TRUE(h.Open());
     EXPECT_EQ(h.file.OutputPath().Str(), "data.rtf");
     EXPECT_EQ(h.status, (std::vector<std::string>{"Generating RTF file data.rtf"}));
-    EXPECT_EQ(log.lines, (std::vector<std::string>{"Generating RTF file data.rtf", "", ">>> Start of RTF file data.rtf <<<", ""}));
+    EXPECT_EQ(log.lines, (std::vector<std::string>{"Generating RTF file data.rtf", "",
+                                                   ">>> Start of RTF file data.rtf <<<", ""}));
     ASSERT_TRUE(h.file.FlushPending(true));
     EXPECT_EQ(h.file.BraceLevel(), 3) << "the document and its two content groups are open";
 
@@ -107,7 +109,8 @@ TEST(RtfFile, MissingCloseBracesAreAddedAtTheEnd) {
     h.file.WriteText("{\\b bold");
     h.file.WriteText("{\\i italic");
     ASSERT_TRUE(h.file.EndDocument(""));
-    EXPECT_TRUE(h.HasMessage("PROGRAM ERROR: 2 missing close braces.  Adding extra, but file may not be correct"));
+    EXPECT_TRUE(h.HasMessage(
+        "PROGRAM ERROR: 2 missing close braces.  Adding extra, but file may not be correct"));
     const std::vector<std::string> lines = h.Lines();
     ASSERT_GE(lines.size(), 4u);
     EXPECT_EQ(std::vector<std::string>(lines.end() - 4, lines.end()),
@@ -125,7 +128,8 @@ TEST(RtfFile, OneCloseBraceTooManyIsPrecededByTwoOpeningBraces) {
     h.file.FlushPending(true);
     EXPECT_EQ(h.LinesFrom(before), (std::vector<std::string>{"{{", "}"}));
     EXPECT_TRUE(h.HasMessage("ERROR: Too many close braces.  Level = -1"));
-    EXPECT_TRUE(h.HasMessage("WARNING: Inserting extra braces \"{{\".  Results may not be as expected"));
+    EXPECT_TRUE(
+        h.HasMessage("WARNING: Inserting extra braces \"{{\".  Results may not be as expected"));
     EXPECT_EQ(h.file.BraceLevel(), 1);
 }
 
@@ -145,7 +149,8 @@ TEST(RtfFile, ReachingLevelZeroInsideALineIsReported) {
     h.file.WriteText("}}}{");
     h.file.FlushPending(true);
     EXPECT_EQ(h.file.BraceLevel(), 1);
-    EXPECT_TRUE(h.HasMessage("PROGRAM ERROR: Brace level reached zero.  Document will terminate prematurely"));
+    EXPECT_TRUE(h.HasMessage(
+        "PROGRAM ERROR: Brace level reached zero.  Document will terminate prematurely"));
 }
 
 TEST(RtfFile, LinesWaitInThePendingBufferWhileRtfIsTheTarget) {
@@ -153,7 +158,8 @@ TEST(RtfFile, LinesWaitInThePendingBufferWhileRtfIsTheTarget) {
     const size_t before = OpenAndFlush(h);
     const std::string line(100, 'x');
     for (int i = 0; i < 11; ++i) h.file.WriteText(line);
-    EXPECT_EQ(h.lines.size(), before) << "1111 characters pending: not yet past the threshold when added";
+    EXPECT_EQ(h.lines.size(), before)
+        << "1111 characters pending: not yet past the threshold when added";
     h.file.WriteText("last");
     EXPECT_EQ(h.lines.size(), before + 11) << "the pending buffer passed 1024 characters";
     h.file.FlushPending(true);
@@ -189,7 +195,8 @@ TEST(RtfFile, CharacterEncodingDecidesHowHighBytesAreWritten) {
 TEST(RtfFile, Utf8DocumentsWriteWholeCharacters) {
     RtfHarness h;
     h.file.state.utf8 = true;
-    EXPECT_EQ(Written(h, "Zo\xC3\xAB \xE6\x9D\xB1"), (std::vector<std::string>{"Zo\\u235\\'3f \\u26481\\'3f"}));
+    EXPECT_EQ(Written(h, "Zo\xC3\xAB \xE6\x9D\xB1"),
+              (std::vector<std::string>{"Zo\\u235\\'3f \\u26481\\'3f"}));
 
     RtfHarness stated;
     stated.fc->SetText(P::CharacterEncoding, "UTF-8");
@@ -208,21 +215,23 @@ TEST(RtfFile, OpenFailureIsReported) {
 
 TEST(RtfProgram, CommaFileBecomesAnRtfTableThatReadsBack) {
     const std::filesystem::path directory = FreshDirectory("rtf_csv");
-    std::filesystem::copy_file(TABULYST_TEST_DATA "/output/rtf_prices.csv", directory / "prices.csv");
+    std::filesystem::copy_file(TABULYST_TEST_DATA "/output/rtf_prices.csv",
+                               directory / "prices.csv");
     RunProgram(directory, "-rtf -comma prices.csv");
     ASSERT_TRUE(std::filesystem::exists(directory / "prices.rtf"));
     const std::vector<std::string> lines = SplitLines(ReadFile(directory / "prices.rtf"));
     EXPECT_EQ(RtfSyntaxProblem(lines), "");
     const std::string text = ReadBackWithUnrtf(lines);
-    EXPECT_TRUE(InOrder(text, {"Item", "Qty", "Price", "Apples, red", "3", "1.20", "Pears", "10", "0.50",
-                               "Brace {x}", "C:\\temp"}))
+    EXPECT_TRUE(InOrder(text, {"Item", "Qty", "Price", "Apples, red", "3", "1.20", "Pears", "10",
+                               "0.50", "Brace {x}", "C:\\temp"}))
         << text;
     std::filesystem::remove_all(directory);
 }
 
 TEST(RtfProgram, Utf8CommaFileReadsBackWithItsCharacters) {
     const std::filesystem::path directory = FreshDirectory("rtf_utf8");
-    std::filesystem::copy_file(TABULYST_TEST_DATA "/output/rtf_cities_utf8.csv", directory / "cities.csv");
+    std::filesystem::copy_file(TABULYST_TEST_DATA "/output/rtf_cities_utf8.csv",
+                               directory / "cities.csv");
     RunProgram(directory, "-rtf -comma cities.csv");
     const std::string document = ReadFile(directory / "cities.rtf");
     ASSERT_FALSE(document.empty());
@@ -233,16 +242,19 @@ TEST(RtfProgram, Utf8CommaFileReadsBackWithItsCharacters) {
     // The HTML reading of unrtf names each character: e-diaeresis, u-umlaut, o-umlaut, and
     // the two characters of Tokyo, U+6771 and U+4EAC.
     const std::string html = ReadBackWithUnrtf(lines, "--html");
-    EXPECT_TRUE(InOrder(html, {"Name", "Zo&euml;", "J&uuml;rgen", "K&ouml;ln", "&#26481;&#20140;"})) << html;
+    EXPECT_TRUE(InOrder(html, {"Name", "Zo&euml;", "J&uuml;rgen", "K&ouml;ln", "&#26481;&#20140;"}))
+        << html;
     std::filesystem::remove_all(directory);
 }
 
 TEST(RtfProgram, ConsoleSwitchWritesTheDocumentToStandardOutput) {
     const std::filesystem::path directory = FreshDirectory("rtf_console");
-    std::filesystem::copy_file(TABULYST_TEST_DATA "/output/rtf_prices.csv", directory / "prices.csv");
+    std::filesystem::copy_file(TABULYST_TEST_DATA "/output/rtf_prices.csv",
+                               directory / "prices.csv");
     const std::string out = RunProgram(directory, "-rtf -comma -console prices.csv");
     EXPECT_FALSE(std::filesystem::exists(directory / "prices.rtf"));
-    EXPECT_EQ(out.substr(0, 27), "{\\rtf1\\ansi\\ansicpg1252\\uc1") << "nothing but the document on standard output";
+    EXPECT_EQ(out.substr(0, 27), "{\\rtf1\\ansi\\ansicpg1252\\uc1")
+        << "nothing but the document on standard output";
     const std::vector<std::string> lines = SplitLines(out);
     EXPECT_EQ(RtfSyntaxProblem(lines), "");
     EXPECT_TRUE(InOrder(ReadBackWithUnrtf(lines), {"Item", "Apples, red", "Pears"}));

@@ -46,7 +46,8 @@ struct Frame : RtfHarness {
 
     void Choose(P id, std::string_view text) {
         int index = 0;
-        ASSERT_TRUE(static_cast<const ChoicePolicy&>(fc->Record(id)).FindChoice(text, index)) << text;
+        ASSERT_TRUE(static_cast<const ChoicePolicy&>(fc->Record(id)).FindChoice(text, index))
+            << text;
         fc->SetValue(id, index);
     }
 };
@@ -55,7 +56,8 @@ bool Contains(const std::vector<std::string>& lines, std::string_view line) {
     return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
-std::vector<std::string> Between(const std::vector<std::string>& lines, std::string_view first, std::string_view last) {
+std::vector<std::string> Between(const std::vector<std::string>& lines, std::string_view first,
+                                 std::string_view last) {
     auto from = std::find(lines.begin(), lines.end(), first);
     auto to = std::find(from, lines.end(), last);
     if (from == lines.end() || to == lines.end()) return {};
@@ -70,11 +72,13 @@ TEST(RtfHeader, DefaultsGiveTheWindowsCodePageAnA4PageAndTwoOpenContentGroups) {
     ASSERT_GE(lines.size(), 2u);
     EXPECT_EQ(lines[0], "{\\rtf1\\ansi\\ansicpg1252\\uc1");
     EXPECT_EQ(lines[1], "\\deff0\\deflang1033\\deflangfe1033") << "no proofing language gives 1033";
-    EXPECT_TRUE(Contains(lines, "\\paperw11906\\paperh16838\\margl1800\\margr1800\\margt1440\\margb1440\\gutter0"));
+    EXPECT_TRUE(Contains(
+        lines, "\\paperw11906\\paperh16838\\margl1800\\margr1800\\margt1440\\margb1440\\gutter0"));
     EXPECT_TRUE(Contains(lines, "\\widowctrl\\ftnbj\\aenddoc\\formshade"));
     EXPECT_TRUE(Contains(lines, "\\fet0\\sectd"));
     EXPECT_TRUE(Contains(lines, "\\linex0\\headery709\\footery709\\colsx709\\endnhere"));
-    EXPECT_TRUE(Contains(lines, "{\\*\\pnseclvl9\\pnlcrm\\pnstart1\\pnindent720\\pnhang{\\pntxtb (}{\\pntxta )}}"));
+    EXPECT_TRUE(Contains(
+        lines, "{\\*\\pnseclvl9\\pnlcrm\\pnstart1\\pnindent720\\pnhang{\\pntxtb (}{\\pntxta )}}"));
     // An RTF run justifies body text, so the Body style ends in \qj.
     EXPECT_EQ(lines.back(), "{\\pard\\plain \\s1\\sb60\\sa60 \\f21\\fs20\\b0\\i0\\qj{");
 
@@ -133,7 +137,9 @@ TEST(RtfHeader, JapaneseInputUsesTheBareHeaderAndMsGothic) {
     EXPECT_EQ(lines[0], "{\\rtf1\\ansi");
     EXPECT_TRUE(Contains(lines, "{\\f16\\fmodern\\fcharset128\\fprq1 MS Gothic;}"));
     EXPECT_TRUE(Contains(lines, "{\\f20\\fmodern\\fprq1\\fcharset0 MS Gothic;}"));
-    EXPECT_EQ(lines.back(), "{\\pard\\plain \\s1\\sb60\\sa60 \\f21\\fs20\\b0\\i0\\loch\\af100\\hich\\af100\\dbch\\f16 {")
+    EXPECT_EQ(lines.back(),
+              "{\\pard\\plain \\s1\\sb60\\sa60 "
+              "\\f21\\fs20\\b0\\i0\\loch\\af100\\hich\\af100\\dbch\\f16 {")
         << "Japanese text is left-aligned";
 }
 
@@ -142,19 +148,25 @@ TEST(RtfHeader, LanguageForProofingGivesTheWindowsIdentifier) {
     f.Choose(P::LanguageForProofing, "English (United Kingdom)");
     const std::vector<std::string> lines = f.Header();
     EXPECT_EQ(lines[1], "\\deff0\\deflang2057\\deflangfe1033");
-    EXPECT_TRUE(Contains(lines, "{\\stylesheet{\\widctlpar \\f4\\fs20\\lang2057 \\snext0 Normal;}"));
+    EXPECT_TRUE(
+        Contains(lines, "{\\stylesheet{\\widctlpar \\f4\\fs20\\lang2057 \\snext0 Normal;}"));
 }
 
 TEST(RtfHeader, StyleSheetLines) {
     Frame f;
-    const std::vector<std::string> sheet = Between(f.Header(), "{\\stylesheet{\\widctlpar \\f4\\fs20\\lang1033 \\snext0 Normal;}", "}");
+    const std::vector<std::string> sheet = Between(
+        f.Header(), "{\\stylesheet{\\widctlpar \\f4\\fs20\\lang1033 \\snext0 Normal;}", "}");
     ASSERT_EQ(sheet.size(), 1u + 23u + 3u + 1u);
-    EXPECT_EQ(sheet[1], "{\\s0\\sb60\\sa60\\widctlpar \\f20\\fs20\\kerning28\\qj \\sbasedon0 Normal;}");
-    EXPECT_EQ(sheet[1 + kStyleQuotes], "{\\s13\\widctlpar \\f24\\fs20\\kerning28 \\sbasedon1 Quotes;}")
+    EXPECT_EQ(sheet[1],
+              "{\\s0\\sb60\\sa60\\widctlpar \\f20\\fs20\\kerning28\\qj \\sbasedon0 Normal;}");
+    EXPECT_EQ(sheet[1 + kStyleQuotes],
+              "{\\s13\\widctlpar \\f24\\fs20\\kerning28 \\sbasedon1 Quotes;}")
         << "quotes stay left-aligned";
-    EXPECT_EQ(sheet[1 + kStylePreformatted], "{\\s3\\widctlpar \\f28\\fs16\\kerning28 \\sbasedon0 Preformatted;}");
-    EXPECT_EQ(sheet[1 + kStyleHeading1],
-              "{\\s61\\sb240\\sa120\\keepn\\widctlpar \\f32\\fs20\\kerning28 \\sbasedon6 Heading 1;}");
+    EXPECT_EQ(sheet[1 + kStylePreformatted],
+              "{\\s3\\widctlpar \\f28\\fs16\\kerning28 \\sbasedon0 Preformatted;}");
+    EXPECT_EQ(
+        sheet[1 + kStyleHeading1],
+        "{\\s61\\sb240\\sa120\\keepn\\widctlpar \\f32\\fs20\\kerning28 \\sbasedon6 Heading 1;}");
 }
 
 TEST(RtfHeader, TableFontAndWindowsHelpShapeTheTableStyle) {
@@ -163,30 +175,41 @@ TEST(RtfHeader, TableFontAndWindowsHelpShapeTheTableStyle) {
     f.fc->SetValue(P::MakeWindowsHelpSourceFile, 1);
     const std::vector<std::string> lines = f.Header();
     EXPECT_TRUE(Contains(lines, "{\\f27\\fswiss\\fprq2\\fcharset0 Arial;}"));
-    EXPECT_TRUE(Contains(lines, "{\\s2\\keepn\\widctlpar \\b\\i\\f27\\fs18\\kerning28 \\sbasedon0 Table;}"));
-    EXPECT_TRUE(Contains(lines, "{\\s3\\keepn\\widctlpar \\f28\\fs16\\kerning28 \\sbasedon0 Preformatted;}"))
+    EXPECT_TRUE(Contains(
+        lines, "{\\s2\\keepn\\widctlpar \\b\\i\\f27\\fs18\\kerning28 \\sbasedon0 Table;}"));
+    EXPECT_TRUE(Contains(
+        lines, "{\\s3\\keepn\\widctlpar \\f28\\fs16\\kerning28 \\sbasedon0 Preformatted;}"))
         << "Windows Help keeps every keep-with-next style";
-    EXPECT_EQ(ParagraphStart(f.fc.get(), f.Style(kStyleTable)), "\\pard\\intbl \\s2\\keepn\\widctlpar \\f27\\fs18\\b\\i");
+    EXPECT_EQ(ParagraphStart(f.fc.get(), f.Style(kStyleTable)),
+              "\\pard\\intbl \\s2\\keepn\\widctlpar \\f27\\fs18\\b\\i");
     EXPECT_EQ(ParagraphStart(f.fc.get(), f.Style(kStyleTable), kParaFont), "\\f27\\fs18\\b\\i");
 }
 
 TEST(RtfHeader, JustificationAndRightToLeftEncodings) {
     Frame centred;
     centred.fc->SetValue(P::TextJustification, 2);
-    EXPECT_TRUE(Contains(centred.Header(), "{\\s1\\sb60\\sa60\\widctlpar \\f21\\fs20\\kerning28\\qc \\sbasedon0 Body;}"));
+    EXPECT_TRUE(
+        Contains(centred.Header(),
+                 "{\\s1\\sb60\\sa60\\widctlpar \\f21\\fs20\\kerning28\\qc \\sbasedon0 Body;}"));
     Frame right;
     right.fc->SetValue(P::TextJustification, 3);
-    EXPECT_TRUE(Contains(right.Header(), "{\\s1\\sb60\\sa60\\widctlpar \\f21\\fs20\\kerning28\\qr \\sbasedon0 Body;}"));
+    EXPECT_TRUE(
+        Contains(right.Header(),
+                 "{\\s1\\sb60\\sa60\\widctlpar \\f21\\fs20\\kerning28\\qr \\sbasedon0 Body;}"));
     Frame left;
     left.fc->SetValue(P::TextJustification, 1);
-    EXPECT_TRUE(Contains(left.Header(), "{\\s1\\sb60\\sa60\\widctlpar \\f21\\fs20\\kerning28 \\sbasedon0 Body;}"));
+    EXPECT_TRUE(Contains(left.Header(),
+                         "{\\s1\\sb60\\sa60\\widctlpar \\f21\\fs20\\kerning28 \\sbasedon0 Body;}"));
 
     Frame arabic;
     arabic.fc->SetText(P::CharacterEncoding, "windows-1256");
     const std::vector<std::string> lines = arabic.Header();
-    EXPECT_TRUE(Contains(lines, "{\\s0\\sb60\\sa60\\widctlpar \\ltrch \\af20 \\rltch \\f20\\fs20\\kerning28\\qr \\sbasedon0 Normal;}"));
+    EXPECT_TRUE(Contains(lines,
+                         "{\\s0\\sb60\\sa60\\widctlpar \\ltrch \\af20 \\rltch "
+                         "\\f20\\fs20\\kerning28\\qr \\sbasedon0 Normal;}"));
     EXPECT_TRUE(Contains(lines, "{\\f20\\fbidi \\froman\\fprq2\\fcharset178 Times New Roman;}"));
-    EXPECT_EQ(lines.back(), "{\\pard\\plain \\s1\\sb60\\sa60 \\ltrch \\af21 \\rltch \\f21\\fs20\\b0\\i0\\qr{");
+    EXPECT_EQ(lines.back(),
+              "{\\pard\\plain \\s1\\sb60\\sa60 \\ltrch \\af21 \\rltch \\f21\\fs20\\b0\\i0\\qr{");
 }
 
 TEST(RtfHeader, PaperOrientationAndMargins) {
@@ -200,13 +223,16 @@ TEST(RtfHeader, PaperOrientationAndMargins) {
     const std::vector<std::string> lines = f.Header();
     // 2 cm: 2 / 2.54 * 1440 = 1133.9 -> 1134; 1 cm -> 567; a text that is no number and a
     // margin never stated keep 1800 and 1440.
-    EXPECT_TRUE(Contains(lines, "\\paperw15840\\paperh12240\\margl1134\\margr1800\\margt567\\margb1440\\gutter0"));
+    EXPECT_TRUE(Contains(
+        lines, "\\paperw15840\\paperh12240\\margl1134\\margr1800\\margt567\\margb1440\\gutter0"));
     EXPECT_TRUE(Contains(lines, "\\widowctrl\\ftnbj\\aenddoc\\margmirror\\formshade"));
-    EXPECT_TRUE(Contains(lines, "\\lndscpsxn\\psz9\\linex0\\headery709\\footery709\\colsx709\\endnhere"));
+    EXPECT_TRUE(
+        Contains(lines, "\\lndscpsxn\\psz9\\linex0\\headery709\\footery709\\colsx709\\endnhere"));
 
     Frame a4;
     a4.fc->SetValue(P::UseLandscapeMode, 1);
-    EXPECT_EQ(RtfPageSetup(*a4.fc), "\\paperw16838\\paperh11906\\margl1800\\margr1800\\margt1440\\margb1440\\gutter0");
+    EXPECT_EQ(RtfPageSetup(*a4.fc),
+              "\\paperw16838\\paperh11906\\margl1800\\margr1800\\margt1440\\margb1440\\gutter0");
     Frame legal;
     legal.Choose(P::PaperSize, "Legal");
     EXPECT_EQ(RtfPageSetup(*legal.fc).substr(0, 26), "\\paperw12240\\paperh20160\\m");
@@ -217,7 +243,8 @@ TEST(RtfHeader, InformationGroup) {
     f.fc->SetText(P::DocumentAuthor, "Ann {B} C:\\x");
     f.fc->SetText(P::DocumentDescription, "Prices");
     f.fc->SetText(P::DocumentCompanyName, "Quillon");
-    const std::vector<std::string> info = Between(f.Header(), "{\\info", "{\\version1}{\\edmins0}{\\nofpages1}");
+    const std::vector<std::string> info =
+        Between(f.Header(), "{\\info", "{\\version1}{\\edmins0}{\\nofpages1}");
     EXPECT_EQ(info, (std::vector<std::string>{
                         "{\\info",
                         "{\\title Converted from \"data.csv\"}",
@@ -235,7 +262,8 @@ TEST(RtfHeader, InformationGroup) {
     untitled.fc->SetText(P::DocumentDescription, "Prices");
     const std::vector<std::string> lines = untitled.Header();
     EXPECT_TRUE(Contains(lines, "{\\title Converted from table \"data.csv\"}"));
-    EXPECT_TRUE(Contains(lines, "{\\subject Stock}")) << "a stated subject wins over the description";
+    EXPECT_TRUE(Contains(lines, "{\\subject Stock}"))
+        << "a stated subject wins over the description";
     EXPECT_FALSE(Contains(lines, "{\\subject Prices}"));
 }
 

@@ -2,6 +2,8 @@
 // a syntax check of RTF text, and a real RTF reader (unrtf) run over written documents.
 #pragma once
 
+#include <unistd.h>
+
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
@@ -9,7 +11,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unistd.h>
 #include <vector>
 
 #include "core/messages.h"
@@ -82,14 +83,16 @@ inline std::string RtfSyntaxProblem(const std::vector<std::string>& lines) {
                 size_t j = i + 1;
                 while (j < line.size() && std::isalpha(static_cast<unsigned char>(line[j]))) ++j;
                 if (j < line.size() && line[j] == '-') {
-                    if (j + 1 >= line.size() || !std::isdigit(static_cast<unsigned char>(line[j + 1])))
+                    if (j + 1 >= line.size() ||
+                        !std::isdigit(static_cast<unsigned char>(line[j + 1])))
                         return "a minus sign without digits" + where;
                     ++j;
                 }
                 while (j < line.size() && std::isdigit(static_cast<unsigned char>(line[j]))) ++j;
                 i = j - 1;
             } else if (next == '\'') {
-                if (i + 3 >= line.size() || !std::isxdigit(static_cast<unsigned char>(line[i + 2])) ||
+                if (i + 3 >= line.size() ||
+                    !std::isxdigit(static_cast<unsigned char>(line[i + 2])) ||
                     !std::isxdigit(static_cast<unsigned char>(line[i + 3])))
                     return "\\' without two hex digits" + where;
                 i += 3;
@@ -103,7 +106,8 @@ inline std::string RtfSyntaxProblem(const std::vector<std::string>& lines) {
 }
 
 // What unrtf makes of the document: "--text" (ASCII only) or "--html".
-inline std::string ReadBackWithUnrtf(const std::vector<std::string>& lines, const std::string& mode = "--text") {
+inline std::string ReadBackWithUnrtf(const std::vector<std::string>& lines,
+                                     const std::string& mode = "--text") {
     static int serial = 0;
     const std::filesystem::path path =
         std::filesystem::temp_directory_path() /

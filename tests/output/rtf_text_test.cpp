@@ -43,7 +43,8 @@ TEST(AppendHighBytesEscaped, EveryHighByteBecomesALowerCaseHexEscape) {
 TEST(AppendUtf8Escaped, CharactersBecomeSignedSixteenBitUnits) {
     EXPECT_EQ(Utf8Escaped("Zo\xC3\xAB"), "Zo\\u235\\'3f");
     EXPECT_EQ(Utf8Escaped("\xE2\x82\xAC 5"), "\\u8364\\'3f 5") << "the euro sign, U+20AC";
-    EXPECT_EQ(Utf8Escaped("\xEF\xBC\xA1"), "\\u-223\\'3f") << "U+FF21 is above 32767: 65313 - 65536";
+    EXPECT_EQ(Utf8Escaped("\xEF\xBC\xA1"), "\\u-223\\'3f")
+        << "U+FF21 is above 32767: 65313 - 65536";
     EXPECT_EQ(Utf8Escaped("\xF0\x9F\x98\x80"), "\\u-10179\\'3f\\u-8704\\'3f")
         << "U+1F600 is written as the surrogate pair D83D DE00";
 }

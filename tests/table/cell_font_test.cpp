@@ -40,17 +40,20 @@ TEST(TableCellFontMarkup, NothingUnlessFontMarkupIsAdded) {
     BlockFixture t;
     t.fc.SetValue(P::HtmlVersionToBeTargeted, 1);
     t.fc.SetText(P::TableFont, "Arial, Bold, 10");
-    EXPECT_EQ(Markup(t), std::make_pair(std::string(), std::string())) << "\"Add FONT markup\" is off by default";
+    EXPECT_EQ(Markup(t), std::make_pair(std::string(), std::string()))
+        << "\"Add FONT markup\" is off by default";
 }
 
 TEST(TableCellFontMarkup, TableFontPolicyAsFontTags) {
     BlockFixture t;
     FontTagsOn(t);
     t.fc.SetText(P::TableFont, "Arial, Bold, 10");
-    EXPECT_EQ(Markup(t), std::make_pair(std::string("<FONT FACE=\"Arial\" SIZE=2><B>"), std::string("</B></FONT>")));
+    EXPECT_EQ(Markup(t), std::make_pair(std::string("<FONT FACE=\"Arial\" SIZE=2><B>"),
+                                        std::string("</B></FONT>")));
 
     ApplyFontSpec("Verdana, Italic, 14", t.block.config->tableFont);
-    EXPECT_EQ(Markup(t), std::make_pair(std::string("<FONT FACE=\"Verdana\" SIZE=4><I>"), std::string("</I></FONT>")))
+    EXPECT_EQ(Markup(t), std::make_pair(std::string("<FONT FACE=\"Verdana\" SIZE=4><I>"),
+                                        std::string("</I></FONT>")))
         << "the font the table was prepared with wins";
 }
 
@@ -82,7 +85,8 @@ TEST(TableCellFontMarkup, HtmlCellsCarryTheFontAndEmptyCellsOnlyWhenAsked) {
     AnalyseDelimited(empty.block);
     empty.fc.passHtml = true;
     ParseTable(empty.block);
-    EXPECT_TRUE(HasStatement(empty.html.statements, "    <TD><FONT FACE=\"Arial\" SIZE=2>&nbsp;</FONT><BR></TD>"));
+    EXPECT_TRUE(HasStatement(empty.html.statements,
+                             "    <TD><FONT FACE=\"Arial\" SIZE=2>&nbsp;</FONT><BR></TD>"));
 }
 
 }  // namespace tabulyst

@@ -59,8 +59,9 @@ const std::string kNoKeep = "\\widctlpar\\intbl\\adjustright";
 const std::string kFont = "\\f27\\fs20\\b0\\i0";
 
 size_t CountContaining(const std::vector<std::string>& lines, std::string_view text) {
-    return static_cast<size_t>(std::count_if(lines.begin(), lines.end(),
-                                             [&](const std::string& line) { return line.find(text) != std::string::npos; }));
+    return static_cast<size_t>(std::count_if(
+        lines.begin(), lines.end(),
+        [&](const std::string& line) { return line.find(text) != std::string::npos; }));
 }
 
 std::string Joined(const std::vector<std::string>& lines) {
@@ -83,12 +84,29 @@ TEST(RtfTable, ThreeLineTableKeepsTheFirstTwoRowsWithTheNext) {
     // edge 624 + 308 + 216 = 1148; both less the left offset 108.
     const std::vector<std::string> expected = {
         "{",
-        "\\trowd \\trgaph108\\trleft-108", "\\cellx516\\cellx1040", kKeep, kFont, "{",
-        "\\keepn\\intbl abc\\cell", "de\\cell", kRowEnd,
-        "\\trowd \\trgaph108\\trleft-108", "\\cellx516\\cellx1040", kKeep, kFont, "{",
-        "\\keepn\\intbl f\\cell", "g\\cell", kRowEnd,
-        "\\trowd \\trgaph108\\trleft-108", "\\cellx516\\cellx1040", kNoKeep, "{",
-        "\\intbl h\\cell", "i\\cell", kRowEnd,
+        "\\trowd \\trgaph108\\trleft-108",
+        "\\cellx516\\cellx1040",
+        kKeep,
+        kFont,
+        "{",
+        "\\keepn\\intbl abc\\cell",
+        "de\\cell",
+        kRowEnd,
+        "\\trowd \\trgaph108\\trleft-108",
+        "\\cellx516\\cellx1040",
+        kKeep,
+        kFont,
+        "{",
+        "\\keepn\\intbl f\\cell",
+        "g\\cell",
+        kRowEnd,
+        "\\trowd \\trgaph108\\trleft-108",
+        "\\cellx516\\cellx1040",
+        kNoKeep,
+        "{",
+        "\\intbl h\\cell",
+        "i\\cell",
+        kRowEnd,
         "}",
     };
     EXPECT_EQ(t.Write(), expected);
@@ -121,8 +139,9 @@ TEST(RtfTable, HeaderCellsAreBoldAndAlignmentPrefixesFollow) {
     t.block.headerRows = 1;
     t.fc.BaseConfig().SetValue(P::DefaultTableCellAlignment, kAlignRight);
     EXPECT_TRUE(InOrder(Joined(t.Write()),
-                        {"\\keepn\\intbl {\\b \\qr Qty\\b0 \\cell}\n", "{\\b \\qr Price\\b0 \\cell}\n",
-                         "\\keepn\\intbl {\\qr 3\\cell}\n", " \\cell\n", "\\intbl {\\qr 4\\cell}\n", "{\\qr 5\\cell}\n"}))
+                        {"\\keepn\\intbl {\\b \\qr Qty\\b0 \\cell}\n",
+                         "{\\b \\qr Price\\b0 \\cell}\n", "\\keepn\\intbl {\\qr 3\\cell}\n",
+                         " \\cell\n", "\\intbl {\\qr 4\\cell}\n", "{\\qr 5\\cell}\n"}))
         << "an empty cell is one blank and takes no alignment";
 
     RtfBlock centred({"a,b"});
@@ -139,11 +158,11 @@ TEST(RtfTable, RuleLinesBecomeBordersOfTheirNeighbours) {
     const std::vector<std::string> lines = t.Write();
     // "a", "b", "c", "d": 100 + 108 = 208 each; edges 424 and 848, less 108.
     EXPECT_EQ(CountContaining(lines, "\\trowd"), 2u) << "rule lines give no row of their own";
-    EXPECT_TRUE(std::find(lines.begin(), lines.end(), "\\clbrdrb\\brdrs\\cellx316\\clbrdrb\\brdrs\\cellx740") !=
-                lines.end());
     EXPECT_TRUE(std::find(lines.begin(), lines.end(),
-                          "\\clbrdrb\\brdrs\\clbrdrt\\brdrs\\cellx316\\clbrdrb\\brdrs\\clbrdrt\\brdrs\\cellx740") !=
-                lines.end());
+                          "\\clbrdrb\\brdrs\\cellx316\\clbrdrb\\brdrs\\cellx740") != lines.end());
+    EXPECT_TRUE(std::find(lines.begin(), lines.end(),
+                          "\\clbrdrb\\brdrs\\clbrdrt\\brdrs\\cellx316\\clbrdrb\\brdrs\\clbrdrt\\brd"
+                          "rs\\cellx740") != lines.end());
 
     RtfBlock help({"a,b", "-----", "c,d", "====="});
     help.fc.SetValue(P::MakeWindowsHelpSourceFile, 1);
@@ -196,7 +215,8 @@ TEST(RtfTable, MissingDocumentIsReported) {
     RtfBlock t({"a,b"});
     t.block.rtfFile = nullptr;
     WriteRtfTable(t.block);
-    EXPECT_EQ(t.messages, (std::vector<std::string>{"PROGRAM ERROR : No RTFFile inside ParseTable"}));
+    EXPECT_EQ(t.messages,
+              (std::vector<std::string>{"PROGRAM ERROR : No RTFFile inside ParseTable"}));
     EXPECT_TRUE(t.written.empty());
 }
 
@@ -219,7 +239,8 @@ TEST(RtfTable, TableInADocumentReadsBack) {
     block.config = &h.fc->BaseConfig();
     block.kind = BlockKind::Delimited;
     block.delimiter = ',';
-    for (std::string_view row : {"Item,Price", "Apples,1.20", "Pears {ripe},0.50"}) block.AddLine(row, row);
+    for (std::string_view row : {"Item,Price", "Apples,1.20", "Pears {ripe},0.50"})
+        block.AddLine(row, row);
     block.columns.assign(2, TableColumn{});
     WriteRtfTable(block);
     ASSERT_TRUE(h.file.EndDocument(""));
@@ -242,8 +263,9 @@ TEST(RtfTable, ACellCoveringTwoColumnsEndsAtTheSecondEdge) {
     t.block.widest = 8;
     const std::vector<std::string> lines = t.Write();
     // Only single-column cells are measured: "ab" 308, edge 524; "cd" 308, edge 1048.
-    EXPECT_TRUE(InOrder(Joined(lines), {"\\cellx416\\cellx940\n", "\\keepn\\intbl ab\\cell\n", "cd\\cell\n",
-                                        "\\cellx940\n", "\\intbl xxxxxxx\\cell\n"}))
+    EXPECT_TRUE(InOrder(Joined(lines), {"\\cellx416\\cellx940\n", "\\keepn\\intbl ab\\cell\n",
+                                        "cd\\cell\n", "\\cellx940\n", "\\intbl xxxxxxx\\cell\n"}))
         << Joined(lines);
-    EXPECT_EQ(std::count(lines.begin(), lines.end(), "\\cellx940"), 1) << "the spanning cell has one edge";
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "\\cellx940"), 1)
+        << "the spanning cell has one edge";
 }
