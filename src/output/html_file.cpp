@@ -124,6 +124,7 @@ HTMLFile::~HTMLFile() {
 
 bool HTMLFile::OpenDocument(std::string_view name, FC& fc, bool console) {
     buffer_.clear();
+    preformattedLines_.clear();
     if (!OpenOutputStream(name, fc, console, "HTML")) return false;
     removeRedundant_ = fc.Flag(P::RemoveRedundantTags);
     monitoring_ = fc.Flag(P::MonitorTagGeneration);
@@ -150,8 +151,12 @@ bool HTMLFile::WriteLine(std::string_view line, bool noBreak) {
     if (buffered_ && fc_ && fc_->passHtml) {
         bool ok = true;
         if (buffer_.size() > static_cast<size_t>(kFlushThreshold)) ok = FlushPending(false);
+        // A line written inside preformatted output keeps that when it is flushed later,
+        // after the preformatted state has ended: its layout is its content.
+        if (state.preformatted) preformattedLines_.push_back(buffer_.size());
         // Each line is tidied as it joins the buffer, against the tidied lines before it,
-        // which is the same as tidying the buffer whole when it is flushed.
+        // which is the same as tidying the buffer whole when it is flushed (the rules never
+        // reach back over a line feed into the lines before it).
         AppendTidied(line, buffer_, removeRedundant_);
         buffer_.push_back('\n');
         return ok;
@@ -181,6 +186,7 @@ bool HTMLFile::FlushPending(bool final) {
     };
 
     size_t position = 0;
+    size_t nextPreformatted = 0;  // the first mark not yet passed
     while (position < text.size()) {
         if (!final && text.size() - position <= static_cast<size_t>(kPendingTail)) break;
         size_t lf = text.find('\n', position);
@@ -188,13 +194,17 @@ bool HTMLFile::FlushPending(bool final) {
         std::string_view line = text.substr(position, lineEnd - position);
         const size_t lineStart = position;
         position = lf == std::string_view::npos ? text.size() : lf + 1;
+        bool preformattedLine = false;
+        while (nextPreformatted < preformattedLines_.size() &&
+               preformattedLines_[nextPreformatted] <= lineStart)
+            preformattedLine = preformattedLines_[nextPreformatted++] == lineStart;
         if (!ok) continue;  // after a failed write no further line is written
         if (monitoring_) monitor_.Record(line);
         // A link is never broken (in either case of the attribute: a broken link in an
         // included header is as broken as one of ours); short lines need no search.
         const bool longLine = line.size() > static_cast<size_t>(kMaxLineLength);
-        const bool noBreak =
-            !breaking || (longLine && FindNoCase(line, "HREF=") != std::string_view::npos);
+        const bool noBreak = preformattedLine || !breaking ||
+                             (longLine && FindNoCase(line, "HREF=") != std::string_view::npos);
         const bool asItStands = noBreak || (!longLine && (line.empty() || line.back() != ' '));
         if (runs && asItStands) {
             if (runStart == std::string_view::npos) runStart = lineStart;
@@ -206,6 +216,10 @@ bool HTMLFile::FlushPending(bool final) {
     }
     writeRun();
     buffer_.erase(0, position);
+    // Marks of the lines that stay behind move with them.
+    preformattedLines_.erase(preformattedLines_.begin(),
+                             preformattedLines_.begin() + static_cast<long>(nextPreformatted));
+    for (size_t& start : preformattedLines_) start -= position;
     return ok;
 }
 

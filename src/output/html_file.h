@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "output/output_file.h"
 #include "output/tag_monitor.h"
@@ -37,6 +38,7 @@ class HTMLFile : public OutputFile {
     std::string buffer_;
     bool removeRedundant_ = false;  // "Remove redundant tags", read at the open and each flush
     bool monitoring_ = false;       // every line written is also counted by the monitor
+    std::vector<size_t> preformattedLines_;  // buffer offsets of lines never to be broken
     TagMonitor monitor_;
 };
 

@@ -122,6 +122,41 @@ TEST(HtmlPendingBuffer, HrefLinesAndDisabledBreakingAreWrittenWhole) {
     EXPECT_EQ(h.Lines(), Lines{std::string(200, 'p')});
 }
 
+TEST(HtmlPendingBuffer, PreformattedLinesStayWholeWhenFlushedAfterThePreEnds) {
+    HtmlHarness h;
+    ASSERT_TRUE(h.Open());
+    ASSERT_TRUE(h.file.FlushPending(true));
+    h.lines.clear();
+    const std::string code = "    x = " + Words(30) + ";";
+    h.file.WriteLine("<PRE>");
+    h.file.state.preformatted = true;
+    h.file.WriteLine(code);
+    h.file.state.preformatted = false;
+    h.file.WriteLine("</PRE>");
+    h.file.WriteLine(std::string(100, 'w'));  // ordinary text after it is broken again
+    ASSERT_TRUE(h.file.FlushPending(true));
+    EXPECT_EQ(h.Lines(),
+              (Lines{"<PRE>", code, "</PRE>", std::string(90, 'w'), std::string(10, 'w')}));
+
+    // The mark travels with its line when a flush leaves it in the tail.
+    h.lines.clear();
+    auto line = [](int i) { return std::string(79, static_cast<char>('a' + i)); };
+    Lines expected;
+    for (int i = 0; i < 12; ++i) {
+        h.file.WriteLine(line(i));
+        expected.push_back(line(i));
+    }
+    h.file.state.preformatted = true;
+    h.file.WriteLine(code);  // 1119 characters pending: the next line flushes ten lines
+    h.file.state.preformatted = false;
+    h.file.WriteLine(line(12));
+    EXPECT_EQ(h.lines.size(), 10u);
+    ASSERT_TRUE(h.file.FlushPending(true));
+    expected.push_back(code);
+    expected.push_back(line(12));
+    EXPECT_EQ(h.Lines(), expected);
+}
+
 TEST(HtmlPendingBuffer, FlushesPastTheThresholdAndKeepsAShortTail) {
     HtmlHarness h;
     ASSERT_TRUE(h.Open());
