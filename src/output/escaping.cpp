@@ -223,6 +223,14 @@ bool HoldsAnyOf(std::string_view text, char a, char b, char c) {
     return false;
 }
 
+// True when the eight bytes at `at` are all plain ASCII.
+bool AsciiWordAt(std::string_view text, size_t at) {
+    if (at + 8 > text.size()) return false;
+    uint64_t word;
+    std::memcpy(&word, text.data() + at, 8);
+    return (word & 0x8080808080808080ULL) == 0;
+}
+
 }  // namespace
 
 void EscapeMarkupCharacters(std::string_view text, std::string& out) {
@@ -381,6 +389,11 @@ bool IsUtf8Text(std::string_view bytes) {
     bool multiByte = false;
     size_t i = 0;
     while (i < bytes.size()) {
+        // Whole files pass here: skip plain ASCII eight bytes at a time.
+        if (AsciiWordAt(bytes, i)) {
+            i += 8;
+            continue;
+        }
         unsigned char lead = static_cast<unsigned char>(bytes[i]);
         if (lead < 0x80) {
             ++i;
