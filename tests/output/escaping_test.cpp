@@ -212,6 +212,10 @@ TEST(Utf8Detection, ValidMultiByteTextOnly) {
     EXPECT_FALSE(IsUtf8Text("\xED\xA0\x80"));      // surrogate
     EXPECT_FALSE(IsUtf8Text("\xF4\x90\x80\x80"));  // beyond U+10FFFF
     EXPECT_FALSE(IsUtf8Text("\xC3\xA9\x80"));      // stray continuation byte
+    // Long runs of ASCII around the sequences.
+    EXPECT_TRUE(IsUtf8Text("abcdefghijklmnop\xC3\xA9qrstuvwxyz0123456"));
+    EXPECT_FALSE(IsUtf8Text("abcdefghijklmnop\xE9qrstuvwxyz0123456"));
+    EXPECT_FALSE(IsUtf8Text("abcdefghijklmnopqrstuvw\xC3"));
 }
 
 }  // namespace
