@@ -43,7 +43,10 @@ RTFFile::RTFFile() {
 
 std::string RTFFile::StyleStart(int index, unsigned parts) const {
     if (index < 0 || index >= kRtfStyleCount) return {};
-    return ParagraphStart(fc_, styles_[index], parts);
+    std::string start = ParagraphStart(fc_, styles_[index], parts);
+    // Text follows directly: without a blank, "\i0" and "2024" would read as "\i02024".
+    if (!start.empty() && start.back() != ' ') start += ' ';
+    return start;
 }
 
 bool RTFFile::OpenDocument(std::string_view name, FC& fc, bool console) {

@@ -33,7 +33,8 @@ class RTFFile : public OutputFile {
 
     // The paragraph styles of the document, set up by the open from its policies.
     const RtfStyle& Style(int index) const { return styles_[index]; }
-    // The paragraph start of a style (see ParagraphStart).
+    // The paragraph start of a style (see ParagraphStart) ending in a blank, so that the
+    // paragraph's text can follow it directly.
     std::string StyleStart(int index, unsigned parts = kParaAll) const;
 
     // Further fonts registered for the document, numbered from 200 in the font table.

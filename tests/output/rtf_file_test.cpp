@@ -260,3 +260,14 @@ TEST(RtfProgram, ConsoleSwitchWritesTheDocumentToStandardOutput) {
     EXPECT_TRUE(InOrder(ReadBackWithUnrtf(lines), {"Item", "Apples, red", "Pears"}));
     std::filesystem::remove_all(directory);
 }
+
+TEST(RtfFile, StyleStartLetsTextFollowDirectly) {
+    RtfHarness h;
+    ASSERT_TRUE(h.Open());
+    const std::string start = h.file.StyleStart(kStylePreformatted);
+    EXPECT_EQ(start, "\\pard\\plain \\s3 \\f28\\fs16\\b0\\i0 ");
+    h.file.WriteText(start + "2024 was a year\\par");
+    ASSERT_TRUE(h.file.EndDocument(""));
+    const std::string text = ReadBackWithUnrtf(h.Lines());
+    EXPECT_TRUE(InOrder(text, {"\n2024 was a year\n"})) << "the digits are text, not a parameter of \\i0";
+}
