@@ -19,14 +19,19 @@ class HTMLFile : public OutputFile {
     bool OpenDocument(std::string_view name, FC& fc, bool console) override;
     // Writes the document end with the given footer (a file name, or empty).
     bool EndDocument(std::string_view footer) override;
+    // One statement into the pending buffer (written at once when the file is unbuffered).
     bool WriteText(std::string_view text) override;
+    // One line into the pending buffer, tidied; the buffer is flushed first when it is full.
     bool WriteLine(std::string_view line, bool noBreak = false) override;
+    // Writes the pending lines, broken at 90 columns unless breaking is off, preformatted
+    // or a link; unless final, a tail of at most 341 characters stays behind.
     bool FlushPending(bool final) override;
     // Writes one line cut into pieces of at most 90 characters (whole when noBreak).
     bool WriteLineBroken(std::string_view line, bool noBreak);
     // Issues the tag monitor's report when "Monitor tag generation" was on at the open.
     void ReportTags();
 
+    // The longest line the pipeline writes when it breaks lines.
     static constexpr int kMaxLineLength = 90;
     // The pending buffer is flushed before a line is added once it holds more than this.
     static constexpr int kFlushThreshold = 1024;
