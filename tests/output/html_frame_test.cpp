@@ -127,6 +127,18 @@ TEST(HtmlFrame, OmittedHeadAndBodyStillIndentCentreAndInclude) {
     EXPECT_EQ(Convert(h), expected);
 }
 
+TEST(HtmlFrame, DummyListIndentationBecomesAPlainList) {
+    HtmlHarness h;
+    h.fc->SetValue(P::IndentWholeDocument, 1);
+    h.fc->SetValue(P::IndentationMarkupCode, -1);
+    Lines lines = Convert(h);
+    ASSERT_GT(lines.size(), 17u);
+    EXPECT_EQ(lines[12], "<BODY BGCOLOR=\"white\">");
+    EXPECT_EQ(lines[13], "<UL>");
+    EXPECT_EQ(lines[15], "</UL>");
+    EXPECT_EQ(lines[16], "</BODY>");
+}
+
 TEST(HtmlFrame, RightToLeftEncodingOpensADivisionAfterTheBody) {
     HtmlHarness h;
     h.fc->SetText(P::CharacterEncoding, "windows-1256");
