@@ -203,8 +203,10 @@ bool HTMLFile::FlushPending(bool final) {
         // A link is never broken (in either case of the attribute: a broken link in an
         // included header is as broken as one of ours); short lines need no search.
         const bool longLine = line.size() > static_cast<size_t>(kMaxLineLength);
+        // The document type declaration stays whole: it is the document's first line.
         const bool noBreak = preformattedLine || !breaking ||
-                             (longLine && FindNoCase(line, "HREF=") != std::string_view::npos);
+                             (longLine && (FindNoCase(line, "HREF=") != std::string_view::npos ||
+                                           line.starts_with("<!DOCTYPE")));
         const bool asItStands = noBreak || (!longLine && (line.empty() || line.back() != ' '));
         if (runs && asItStands) {
             if (runStart == std::string_view::npos) runStart = lineStart;

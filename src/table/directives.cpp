@@ -217,10 +217,8 @@ void SetFromValue(FC& fc, const Keyword& keyword, const TextString& value) {
             break;
         }
         case Action::HideColumn: {
-            if (fc.NumTabConfigs() == 0) {
-                fc.Issue("TAG ERROR: HIDE_COLUMN only allowed inside tables", 10);
-                break;
-            }
+            // The whole input is one table region, so the directive always stands inside
+            // a table: it hides a column of the configuration the table will be written with.
             int column = 0;
             std::vector<ColumnSpec>& specs = fc.NewestConfig().columnSpecs;
             if (ParseInteger(value.View(), column) && column >= 1 &&

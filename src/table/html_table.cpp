@@ -231,9 +231,12 @@ private:
         int most = 0;
         for (size_t c = 0; c < count; c += Span(row, c))
             if (!Hidden(c)) most = std::max(most, row.cells[c].lines);
+        // An empty cell has no text lines, but it does not make a one-line row ragged:
+        // only cells with text must all have the row's number of lines.
         bool uniform = true;
         for (size_t c = 0; c < count; c += Span(row, c))
-            if (!Hidden(c) && row.cells[c].lines != most) uniform = false;
+            if (!Hidden(c) && !IsBlankText(row.cells[c].text) && row.cells[c].lines != most)
+                uniform = false;
 
         std::string tag = minimise_ ? "<TR" : "  <TR";
         if (row.header)

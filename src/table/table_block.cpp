@@ -114,10 +114,11 @@ void TableBlock::Finish(int code) {
     config = code == kFormatAuto ? &fc.BaseConfig() : &fc.OldestConfig();
     const int count = static_cast<int>(lines.size());
     firstAnalysedLine = config->Flag(P::IgnoreTableHeaderDuringAnalysis) ? FirstAnalysedLine(count) : 0;
-    if (config->IsSet(P::DefaultTableLayout)) {
-        // A copy: the layout is stored back into the configuration it is read from.
+    // A TABLE_LAYOUT directive has already built the columns (and HIDE_COLUMN may have
+    // marked some hidden); only a layout that came as a policy line still needs parsing.
+    if (config->IsSet(P::DefaultTableLayout) && config->columnSpecs.empty()) {
         const std::string layout(config->Text(P::DefaultTableLayout).View());
-        fc.SetTableLayout(layout);
+        fc.ParseTableLayout(layout, *config);
     }
     delimiter = code == kFormatComma ? ',' : '\t';
     const TextString& chosen = config->Text(P::DefaultTableDelimiterCharacter);

@@ -182,7 +182,7 @@ TEST(HtmlTableTest, MinimisedTableHasNoIndentation) {
                   "two<BR></TH>",
                   "<TH ALIGN=\"LEFT\">x<BR></TH>",
                   "</TR>",
-                  "<TR VALIGN=\"TOP\">",
+                  "<TR>",
                   "<TD>a<BR></TD>",
                   "<TD>&nbsp;<BR></TD>",
                   "</TR>",
