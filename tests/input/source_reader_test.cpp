@@ -2,71 +2,59 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "input/input_test_support.h"
 #include "policy/fc.h"
 
 namespace tabulyst {
 namespace {
 
-namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
 
 class SourceReaderTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::path(testing::TempDir()) /
-               ("reader_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
+    SourceReaderTest() {
         sink_.err = &err_;
         sink_.out = &out_;
     }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    std::string Write(const std::string& name, const std::string& bytes) {
-        std::ofstream(dir_ / name, std::ios::binary) << bytes;
-        return (dir_ / name).string();
+    // Opens a file of these bytes in the reader.
+    void Open(SourceReader& reader, const std::string& bytes) {
+        ASSERT_TRUE(reader.OpenForReading(dir_.Write("in" + std::to_string(++files_), bytes)));
     }
-
-    // Every line the reader delivers, as text / raw / number.
     std::vector<SourceLine> ReadAll(SourceReader& reader) {
         std::vector<SourceLine> lines;
-        SourceLine line;
-        while (ReadSourceLine(reader, line, fc_)) lines.push_back(line);
+        for (SourceLine line; ReadSourceLine(reader, line, fc_);) lines.push_back(line);
         return lines;
     }
-    std::vector<std::string> Texts(SourceReader& reader) {
-        std::vector<std::string> texts;
+    Lines Texts(SourceReader& reader) {
+        Lines texts;
         for (const SourceLine& line : ReadAll(reader)) texts.push_back(line.text.Str());
         return texts;
     }
 
-    fs::path dir_;
+    testing_support::ScratchDir dir_;
+    int files_ = 0;
     MessageSink sink_;
     std::ostringstream err_, out_;
     FC fc_{&sink_};
 };
 
-using Lines = std::vector<std::string>;
-
 TEST_F(SourceReaderTest, AFormFeedAtTheEndIsSplitOff) {
     SourceReader reader;
-    ASSERT_TRUE(reader.OpenForReading(Write("ff.txt", "abc\f\n\f\nx\fy\f\nlast\n")));
+    Open(reader, "abc\f\n\f\nx\fy\f\nlast\n");
     EXPECT_EQ(Texts(reader), (Lines{"\f", "abc ", "\f", "\f", "x y ", "last"}));
 }
 
-TEST_F(SourceReaderTest, LinesToSkipAtTheStart) {
-    SourceReader reader;
-    ASSERT_TRUE(reader.OpenForReading(Write("two.txt", "1\n2\n")));
-    reader.SetSkipCount(3);
-    EXPECT_TRUE(ReadAll(reader).empty());
+TEST_F(SourceReaderTest, LinesToSkipAtTheStartKeepTheirNumbers) {
+    SourceReader two, four;
+    Open(two, "1\n2\n");
+    two.SetSkipCount(3);
+    EXPECT_TRUE(ReadAll(two).empty());
 
-    SourceReader four;
-    ASSERT_TRUE(four.OpenForReading(Write("four.txt", "1\n2\n3\n4\n")));
+    Open(four, "1\n2\n3\n4\n");
     four.SetSkipCount(2);
     std::vector<SourceLine> lines = ReadAll(four);
     ASSERT_EQ(lines.size(), 2u);
@@ -77,22 +65,21 @@ TEST_F(SourceReaderTest, LinesToSkipAtTheStart) {
 
 TEST_F(SourceReaderTest, TabsAreExpandedButTheRawCopyKeepsThem) {
     fc_.SetValue(P::TabSize, 4);
-    SourceReader reader;
-    ASSERT_TRUE(reader.OpenForReading(Write("tabs.txt", "ab\tc\n")));
+    SourceReader reader, merrill;
+    Open(reader, "ab\tc\n");
     std::vector<SourceLine> lines = ReadAll(reader);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0].text.Str(), "ab  c");
     EXPECT_EQ(lines[0].raw.Str(), "ab\tc");
 
     fc_.SetRuleSet(kMerrill, true);
-    SourceReader merrill;
-    ASSERT_TRUE(merrill.OpenForReading(Write("tabs.txt", "ab\tc\n")));
+    Open(merrill, "ab\tc\n");
     EXPECT_EQ(Texts(merrill), (Lines{"ab\tc"}));
 }
 
 TEST_F(SourceReaderTest, InjectedLinesAndTheEndOfFileHook) {
     SourceReader reader;
-    ASSERT_TRUE(reader.OpenForReading(Write("a.txt", "one\ntwo\n")));
+    Open(reader, "one\ntwo\n");
     reader.Inject("first");
     int hookRuns = 0;
     reader.SetEndOfFileHook([&hookRuns](SourceReader& r) {
@@ -107,17 +94,15 @@ TEST_F(SourceReaderTest, InjectedLinesAndTheEndOfFileHook) {
     EXPECT_TRUE(reader.EndOfInput());
 }
 
-TEST_F(SourceReaderTest, HtmlSourcePreSectionsBecomeTables) {
-    SourceReader reader;
-    reader.htmlSource = true;
-    ASSERT_TRUE(reader.OpenForReading(Write("h.html", "<p>text\n<PRE>\na  b\n</pre>\n")));
-    EXPECT_EQ(Texts(reader), (Lines{"<p>text", "$_$_END_HTML", "$_$_BEGIN_TABLE", "a  b", "$_$_END_TABLE",
-                                    "$_$_BEGIN_HTML"}));
-}
+TEST_F(SourceReaderTest, HtmlSourcePreSectionsBecomeTablesAndDirectivesKeepTheirKind) {
+    SourceReader html;
+    html.htmlSource = true;
+    Open(html, "<p>text\n<PRE>\na  b\n</pre>\n");
+    EXPECT_EQ(Texts(html), (Lines{"<p>text", "$_$_END_HTML", "$_$_BEGIN_TABLE", "a  b",
+                                  "$_$_END_TABLE", "$_$_BEGIN_HTML"}));
 
-TEST_F(SourceReaderTest, DirectivesAreRecognisedAndTheirKindKept) {
     SourceReader reader;
-    ASSERT_TRUE(reader.OpenForReading(Write("d.txt", "$_$_TABLE_BORDER 3\nplain\n")));
+    Open(reader, "$_$_TABLE_BORDER 3\nplain\n");
     std::vector<SourceLine> lines = ReadAll(reader);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_NE(lines[0].directive, 0);
@@ -127,8 +112,7 @@ TEST_F(SourceReaderTest, DirectivesAreRecognisedAndTheirKindKept) {
 }
 
 TEST_F(SourceReaderTest, AnIncludeLoopIsRefusedWithAMessage) {
-    const std::string a = Write("a.txt", "a1\na2\n");
-    const std::string b = Write("b.txt", "b1\n");
+    const std::string a = dir_.Write("a.txt", "a1\na2\n"), b = dir_.Write("b.txt", "b1\n");
     SourceReader reader;
     ASSERT_TRUE(reader.OpenForReading(a));
     SourceLine line;
@@ -140,22 +124,16 @@ TEST_F(SourceReaderTest, AnIncludeLoopIsRefusedWithAMessage) {
 }
 
 TEST_F(SourceReaderTest, AMillionLinesArriveInOrder) {
-    std::string bytes;
     const int count = 1000000;
-    bytes.reserve(count * 2);
-    for (int i = 0; i < count; ++i) {
-        bytes.push_back(static_cast<char>('a' + i % 26));
-        bytes.push_back('\n');
-    }
+    std::string bytes;
+    for (int i = 0; i < count; ++i) bytes += {static_cast<char>('a' + i % 26), '\n'};
     SourceReader reader;
-    ASSERT_TRUE(reader.OpenForReading(Write("many.txt", bytes)));
+    Open(reader, bytes);
     SourceLine line;
     int n = 0;
     bool inOrder = true;
-    while (ReadSourceLine(reader, line, fc_)) {
+    for (; ReadSourceLine(reader, line, fc_); ++n)
         inOrder = inOrder && line.text.Length() == 1 && line.text[0] == 'a' + n % 26;
-        ++n;
-    }
     EXPECT_EQ(n, count);
     EXPECT_TRUE(inOrder);
     EXPECT_EQ(line.lineNumber, count);
