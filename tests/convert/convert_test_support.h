@@ -1,20 +1,13 @@
-// Shared helpers of the conversion-control tests: a context that talks into strings and
-// a scratch directory per test.
+// Shared helpers of the conversion-control tests: a context that talks into strings, and
+// the scratch directory and substring check of the file-reading tests.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
-#include <string>
 
 #include "convert/conversion_context.h"
+#include "input/input_test_support.h"
 
 namespace tabulyst::testing_support {
-
-namespace fs = std::filesystem;
 
 // A context whose standard error and output are captured.
 struct QuietContext {
@@ -24,41 +17,6 @@ struct QuietContext {
         context.sink.err = &err;
         context.sink.out = &out;
     }
-};
-
-// A fresh directory named after the running test, removed afterwards.
-class ScratchDir {
-public:
-    ScratchDir() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        path_ = fs::path(::testing::TempDir()) /
-                (std::string("tabulyst_") + info->test_suite_name() + "_" + info->name());
-        fs::remove_all(path_);
-        fs::create_directories(path_);
-    }
-    ~ScratchDir() {
-        std::error_code error;
-        fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, error);
-        fs::remove_all(path_, error);
-    }
-    ScratchDir(const ScratchDir&) = delete;
-    ScratchDir& operator=(const ScratchDir&) = delete;
-
-    // The directory with a trailing separator, as the engine's directory parts are.
-    std::string Dir() const { return path_.string() + "/"; }
-    std::string Write(const std::string& name, const std::string& bytes) const {
-        std::ofstream(path_ / name, std::ios::binary) << bytes;
-        return (path_ / name).string();
-    }
-    std::string Read(const std::string& name) const { return ReadFile((path_ / name).string()); }
-    static std::string ReadFile(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    }
-    const fs::path& Path() const { return path_; }
-
-private:
-    fs::path path_;
 };
 
 }  // namespace tabulyst::testing_support
