@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -14,39 +13,36 @@
 namespace tabulyst {
 namespace {
 
-using testing_support::QuietContext;
-using testing_support::ScratchDir;
+using Paths = std::vector<std::string>;
 
-std::vector<std::string> Paths(const ConversionContext& context) {
-    std::vector<std::string> paths;
-    for (const TextString& path : context.files.paths) paths.push_back(path.Str());
-    return paths;
-}
+// A context with its scratch policy set, and the file list it collects.
+struct Listing : testing_support::QuietContext {
+    FC fc{&context.sink};
+    Paths Files() const {
+        Paths paths;
+        for (const TextString& path : context.files.paths) paths.push_back(path.Str());
+        return paths;
+    }
+};
 
 TEST(FileListTest, WildcardMatchesAreSortedWithoutRegardToCaseAndSkipDirectories) {
-    ScratchDir dir;
-    dir.Write("C.txt", "c\n");
-    dir.Write("a.txt", "a\n");
-    dir.Write("B.txt", "b\n");
-    dir.Write("notes.doc", "x\n");
+    testing_support::ScratchDir dir;
+    for (const char* name : {"C.txt", "a.txt", "B.txt", "notes.doc"}) dir.Write(name, "x\n");
     std::filesystem::create_directory(dir.Path() / "d.txt");
-    QuietContext q;
-    FC fc(&q.context.sink);
-    AddMatchingFiles(q.context, fc, dir.Dir() + "*.txt", dir.Dir(), "");
-    EXPECT_EQ(Paths(q.context),
-              (std::vector<std::string>{dir.Dir() + "a.txt", dir.Dir() + "B.txt", dir.Dir() + "C.txt"}));
-    EXPECT_EQ(q.context.files.inputDirectories.size(), 3u);
+    const std::string d = dir.Dir();
+    Listing l;
+    AddMatchingFiles(l.context, l.fc, d + "*.txt", d, "");
+    EXPECT_EQ(l.Files(), (Paths{d + "a.txt", d + "B.txt", d + "C.txt"}));
+    EXPECT_EQ(l.context.files.inputDirectories.size(), 3u);
 
     TextString path;
-    EXPECT_TRUE(FindMatchingFile(q.context, fc, dir.Dir() + "?.txt", 0, path));
-    EXPECT_EQ(path.Str(), dir.Dir() + "a.txt");
-    EXPECT_TRUE(FindMatchingFile(q.context, fc, dir.Dir() + "?.txt", 2, path));
-    EXPECT_EQ(path.Str(), dir.Dir() + "C.txt");
-    EXPECT_FALSE(FindMatchingFile(q.context, fc, dir.Dir() + "?.txt", 3, path));
+    EXPECT_TRUE(FindMatchingFile(l.context, l.fc, d + "?.txt", 0, path));
+    EXPECT_EQ(path.Str(), d + "a.txt");
+    EXPECT_TRUE(FindMatchingFile(l.context, l.fc, d + "?.txt", 2, path));
+    EXPECT_EQ(path.Str(), d + "C.txt");
+    EXPECT_FALSE(FindMatchingFile(l.context, l.fc, d + "?.txt", 3, path));
     EXPECT_TRUE(path.Empty());
-}
 
-TEST(FileListTest, WildcardPatterns) {
     EXPECT_TRUE(WildcardMatch("*.txt", "a.txt"));
     EXPECT_FALSE(WildcardMatch("*.txt", "a.txt.bak"));
     EXPECT_TRUE(WildcardMatch("a*b*c", "aXbYbc"));
@@ -54,60 +50,38 @@ TEST(FileListTest, WildcardPatterns) {
     EXPECT_TRUE(WildcardMatch("*", ".hidden"));
 }
 
-TEST(FileListTest, AnEmptyFileIsTakenWithAWarning) {
-    ScratchDir dir;
-    const std::string empty = dir.Write("empty.txt", "");
-    QuietContext q;
-    FC fc(&q.context.sink);
-    AddMatchingFiles(q.context, fc, empty, dir.Dir(), "");
-    EXPECT_EQ(Paths(q.context), (std::vector<std::string>{empty}));
-    EXPECT_EQ(q.err.str(), "WARNING: File is empty " + empty + "\n");
-}
-
 TEST(FileListTest, AFirstMatchThatCannotBeOpenedAddsNothing) {
-    ScratchDir dir;
+    testing_support::ScratchDir dir;
     const std::string locked = dir.Write("locked.txt", "x\n");
     std::filesystem::permissions(locked, std::filesystem::perms::none);
     TextFile probe;
     if (probe.OpenForReading(locked)) GTEST_SKIP() << "permissions are not enforced for this user";
-    QuietContext q;
-    FC fc(&q.context.sink);
-    AddMatchingFiles(q.context, fc, locked, dir.Dir(), "");
-    EXPECT_EQ(q.context.files.Count(), 0);
-    EXPECT_EQ(q.context.sink.runBuffer.Str(), "SESSION: ERROR: Can't find or open " + locked);
+    Listing l;
+    AddMatchingFiles(l.context, l.fc, locked, dir.Dir(), "");
+    EXPECT_EQ(l.context.files.Count(), 0);
+    EXPECT_EQ(l.context.sink.runBuffer.Str(), "SESSION: ERROR: Can't find or open " + locked);
 }
 
 TEST(FileListTest, FileListForms) {
-    ScratchDir dir;
+    testing_support::ScratchDir dir;
+    const std::string d = dir.Dir();
     dir.Write("one.txt", "1\n");
     dir.Write("two.txt", "2\n");
-    {
-        QuietContext q;
-        FC fc(&q.context.sink);
-        EXPECT_TRUE(ExpandFileList(dir.Dir() + "\"two.txt\" \"one.txt\" \"none.txt\"", dir.Dir(), q.context, fc,
-                                   false));
-        EXPECT_EQ(Paths(q.context), (std::vector<std::string>{dir.Dir() + "two.txt", dir.Dir() + "one.txt"}));
-    }
-    {
-        QuietContext q;
-        FC fc(&q.context.sink);
-        const std::string both = dir.Dir() + "one.txt " + dir.Dir() + "two.txt";
-        EXPECT_TRUE(ExpandFileList(both, "", q.context, fc, true));
-        EXPECT_EQ(q.context.files.Count(), 2);
-        QuietContext single;
-        EXPECT_FALSE(ExpandFileList(both, "", single.context, fc, false));
-    }
-    {
-        QuietContext q;
-        FC fc(&q.context.sink);
-        EXPECT_FALSE(ExpandFileList(dir.Dir() + "*.none", "", q.context, fc, false));
-    }
+    Listing quoted, several, single, none;
+    EXPECT_TRUE(ExpandFileList(d + "\"two.txt\" \"one.txt\" \"none.txt\"", d, quoted.context,
+                               quoted.fc, false));
+    EXPECT_EQ(quoted.Files(), (Paths{d + "two.txt", d + "one.txt"}));
+
+    const std::string both = d + "one.txt " + d + "two.txt";
+    EXPECT_TRUE(ExpandFileList(both, "", several.context, several.fc, true));
+    EXPECT_EQ(several.context.files.Count(), 2);
+    EXPECT_FALSE(ExpandFileList(both, "", single.context, single.fc, false));
+    EXPECT_FALSE(ExpandFileList(d + "*.none", "", none.context, none.fc, false));
 }
 
 TEST(FileListTest, DerivedNames) {
-    QuietContext q;
-    FC fc(&q.context.sink);
-    DerivedNames names = DeriveFileNames("data/report.txt", "", fc, q.context);
+    Listing l;
+    DerivedNames names = DeriveFileNames("data/report.txt", "", l.fc, l.context);
     EXPECT_EQ(names.inputDirectory.Str(), "data/");
     EXPECT_EQ(names.outputDirectory.Str(), "data/");
     EXPECT_EQ(names.outputBaseName.Str(), "report");
@@ -115,46 +89,44 @@ TEST(FileListTest, DerivedNames) {
     EXPECT_TRUE(names.listing.Empty());
     EXPECT_TRUE(names.statistics.Empty());
 
-    EXPECT_EQ(DeriveFileNames("in.asc", "", fc, q.context).outputBaseName.Str(), "out");
-    EXPECT_EQ(DeriveFileNames("IN.ASC", "", fc, q.context).outputBaseName.Str(), "out");
-    EXPECT_EQ(DeriveFileNames("./in.asc", "", fc, q.context).outputBaseName.Str(), "in");
+    EXPECT_EQ(DeriveFileNames("in.asc", "", l.fc, l.context).outputBaseName.Str(), "out");
+    EXPECT_EQ(DeriveFileNames("IN.ASC", "", l.fc, l.context).outputBaseName.Str(), "out");
+    EXPECT_EQ(DeriveFileNames("./in.asc", "", l.fc, l.context).outputBaseName.Str(), "in");
 
-    names = DeriveFileNames("r.txt", "elsewhere/named.htm", fc, q.context);
+    names = DeriveFileNames("r.txt", "elsewhere/named.htm", l.fc, l.context);
     EXPECT_EQ(names.outputDirectory.Str(), "elsewhere/");
     EXPECT_EQ(names.outputBaseName.Str(), "named");
     EXPECT_EQ(names.outputExtension.Str(), ".htm");
+
+    // An asterisk name keeps each file's own name, in the qualifier's directory.
+    Listing star;
+    TextString line("/output=/tmp/out/*.*");
+    ParseQualifiers(line, star.context);
+    names = DeriveFileNames("src/table.txt", "", star.fc, star.context);
+    EXPECT_EQ(names.outputDirectory.Str(), "/tmp/out/");
+    EXPECT_EQ(names.outputBaseName.Str(), "table");
 }
 
 TEST(FileListTest, DiagnosticsNamesFollowTheQualifiers) {
-    QuietContext q;
-    q.context.options.debug = true;
-    q.context.options.outputDirectory.Assign("out/");
-    FC fc(&q.context.sink);
-    DerivedNames names = DeriveFileNames("in/r.txt", "", fc, q.context);
+    Listing l;
+    CommandOptions& options = l.context.options;
+    options.debug = true;
+    options.outputDirectory.Assign("out/");
+    DerivedNames names = DeriveFileNames("in/r.txt", "", l.fc, l.context);
     EXPECT_EQ(names.listing.Str(), "out/r.lis");
     EXPECT_EQ(names.listing2.Str(), "out/r.lis1");
     EXPECT_EQ(names.statistics.Str(), "out/r.stats");
 
-    q.context.options.dosNames = true;
-    names = DeriveFileNames("in/r.txt", "", fc, q.context);
+    options.dosNames = true;
+    names = DeriveFileNames("in/r.txt", "", l.fc, l.context);
     EXPECT_EQ(names.listing2.Str(), "out/r.ls1");
     EXPECT_EQ(names.statistics.Str(), "out/r.sts");
 
-    q.context.options.debug = false;
-    q.context.options.listFiles = true;
-    names = DeriveFileNames("in/r.txt", "", fc, q.context);
+    options.debug = false;
+    options.listFiles = true;
+    names = DeriveFileNames("in/r.txt", "", l.fc, l.context);
     EXPECT_EQ(names.listing.Str(), "out/r.lis");
     EXPECT_TRUE(names.statistics.Empty());
-}
-
-TEST(FileListTest, AnAsteriskOutputNameKeepsEachFilesOwnName) {
-    QuietContext q;
-    TextString line("/output=/tmp/out/*.*");
-    ParseQualifiers(line, q.context);
-    FC fc(&q.context.sink);
-    const DerivedNames names = DeriveFileNames("src/table.txt", "", fc, q.context);
-    EXPECT_EQ(names.outputDirectory.Str(), "/tmp/out/");
-    EXPECT_EQ(names.outputBaseName.Str(), "table");
 }
 
 }  // namespace
