@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "plain_block.h"
 #include "table/analysis.h"
 
@@ -9,16 +11,44 @@ namespace tabulyst {
 namespace {
 
 using test::PlainFixture;
+using Case = std::pair<const char*, bool>;
 
-TEST(IsRuleLineTest, NinetyFivePercentOfRuleCharactersAndBlanksMakesARule) {
-    EXPECT_TRUE(IsRuleLine("----- -----"));
-    EXPECT_TRUE(IsRuleLine("+----+----+"));
-    EXPECT_TRUE(IsRuleLine("~~~~ ==== ____"));
-    EXPECT_FALSE(IsRuleLine("|----|"));
-    EXPECT_FALSE(IsRuleLine("     "));
-    // One other character in 20 is exactly 95%: not a rule; in 21 it is one.
-    EXPECT_FALSE(IsRuleLine("---------x---------"  "-"));
-    EXPECT_TRUE(IsRuleLine("---------x----------" "-"));
+TEST(ClassifyTest, LinePredicates) {
+    // 95% of rule characters and blanks make a rule: one other character in 20 is exactly
+    // 95%, not a rule; in 21 it is one.
+    for (auto [text, rule] : {Case{"----- -----", true}, {"+----+----+", true},
+                              {"~~~~ ==== ____", true}, {"|----|", false}, {"     ", false},
+                              {"---------x----------", false}, {"---------x-----------", true}})
+        EXPECT_EQ(IsRuleLine(text), rule) << text;
+    for (auto [text, code] :
+         {Case{"int main(void) {", true}, {"    static int count = 0;", true},
+          {"#include <stdio.h>", true}, {"for (i = 0; i < n; i++)", true}, {"}", true},
+          {"Total interest       45.00", false}, {"int", false},
+          {"Printed 12 items (approx)", false}})
+        EXPECT_EQ(LooksLikeCode(text), code) << text;
+    // Few letters and digits make a symbol cell.
+    for (auto [text, symbol] : {Case{"|  /  \\  |", true}, {"a-+*", true}, {"x         ", true},
+                                {"a b c d e", false}, {"12.50", false}, {"", false}})
+        EXPECT_EQ(IsSymbolText(text), symbol) << text;
+    // Known header names and X- names, followed by a blank.
+    for (auto [text, mail] :
+         {Case{"From: someone@example.org", true}, {"Subject:", true},
+          {"message-id: <1@x>", true}, {"X-Mailer: anything", true}, {"Total: 45", false},
+          {"From:x", false}, {" From: indented", false}})
+        EXPECT_EQ(LooksLikeMailHeader(text), mail) << text;
+}
+
+TEST(IsPlainNumberTest, CurrencyAndBracketsOnlyUnderARuleSet) {
+    const struct {
+        const char* text;
+        int ruleSet;
+        bool number;
+    } cases[] = {{" 1,234.50 ", kNoRuleSet, true}, {"-12", kNoRuleSet, true},
+                 {"45%", kNoRuleSet, true},        {"$1,234", kNoRuleSet, false},
+                 {"(1,234)", kNoRuleSet, false},   {"$1,234", kSec, true},
+                 {"($1,234)", kMerrill, true},     {"12a", kSec, false},
+                 {".", kNoRuleSet, false},         {"", kNoRuleSet, false}};
+    for (const auto& c : cases) EXPECT_EQ(IsPlainNumber(c.text, c.ruleSet), c.number) << c.text;
 }
 
 TEST(ClassifyLinesTest, CountsFromTheFirstAnalysedLineButRecordsEveryRuleIndex) {
@@ -36,113 +66,37 @@ TEST(ClassifyLinesTest, CountsFromTheFirstAnalysedLineButRecordsEveryRuleIndex) 
     EXPECT_FALSE(t.block.lines[6].rule);
 }
 
-TEST(LooksLikeCodeTest, RecognisesCLikeLinesOnly) {
-    EXPECT_TRUE(LooksLikeCode("int main(void) {"));
-    EXPECT_TRUE(LooksLikeCode("    static int count = 0;"));
-    EXPECT_TRUE(LooksLikeCode("#include <stdio.h>"));
-    EXPECT_TRUE(LooksLikeCode("for (i = 0; i < n; i++)"));
-    EXPECT_TRUE(LooksLikeCode("}"));
-    EXPECT_FALSE(LooksLikeCode("Total interest       45.00"));
-    EXPECT_FALSE(LooksLikeCode("int"));
-    EXPECT_FALSE(LooksLikeCode("Printed 12 items (approx)"));
-}
-
-TEST(IsPlainNumberTest, CurrencyAndBracketsOnlyUnderARuleSet) {
-    EXPECT_TRUE(IsPlainNumber(" 1,234.50 ", kNoRuleSet));
-    EXPECT_TRUE(IsPlainNumber("-12", kNoRuleSet));
-    EXPECT_TRUE(IsPlainNumber("45%", kNoRuleSet));
-    EXPECT_FALSE(IsPlainNumber("$1,234", kNoRuleSet));
-    EXPECT_FALSE(IsPlainNumber("(1,234)", kNoRuleSet));
-    EXPECT_TRUE(IsPlainNumber("$1,234", kSec));
-    EXPECT_TRUE(IsPlainNumber("($1,234)", kMerrill));
-    EXPECT_FALSE(IsPlainNumber("12a", kSec));
-    EXPECT_FALSE(IsPlainNumber(".", kNoRuleSet));
-    EXPECT_FALSE(IsPlainNumber("", kNoRuleSet));
-}
-
-TEST(IsSymbolTextTest, FewLettersAndDigitsMakeASymbolCell) {
-    EXPECT_TRUE(IsSymbolText("|  /  \\  |"));
-    EXPECT_TRUE(IsSymbolText("a-+*"));       // one letter, three others
-    EXPECT_TRUE(IsSymbolText("x         "));  // one letter in ten characters
-    EXPECT_FALSE(IsSymbolText("a b c d e"));
-    EXPECT_FALSE(IsSymbolText("12.50"));
-    EXPECT_FALSE(IsSymbolText(""));
-}
-
-TEST(LooksLikeMailHeaderTest, KnownHeaderNamesAndXNamesFollowedByABlank) {
-    EXPECT_TRUE(LooksLikeMailHeader("From: someone@example.org"));
-    EXPECT_TRUE(LooksLikeMailHeader("Subject:"));
-    EXPECT_TRUE(LooksLikeMailHeader("message-id: <1@x>"));
-    EXPECT_TRUE(LooksLikeMailHeader("X-Mailer: anything"));
-    EXPECT_FALSE(LooksLikeMailHeader("Total: 45"));
-    EXPECT_FALSE(LooksLikeMailHeader("From:x"));
-    EXPECT_FALSE(LooksLikeMailHeader(" From: indented"));
-}
-
-// Builds a block whose rule lines are at the given indexes, classifies it and recognises
-// its header.
-void Header(PlainFixture& t, int lines, std::initializer_list<int> rules) {
-    for (int i = 0; i < lines; ++i) {
-        const bool rule = std::find(rules.begin(), rules.end(), i) != rules.end();
-        t.Lines({rule ? std::string_view("--------") : std::string_view("ab  cd")});
+TEST(RecogniseHeaderTest, RuleLinePositions) {
+    const struct {
+        int lines;
+        std::vector<int> rules;
+        bool hasHeader;
+        int headerRows;  // -1: not looked at
+    } cases[] = {
+        {3, {1}, true, 1},         // three lines with a rule second
+        {6, {3}, true, 3},         // one rule must leave two lines below it...
+        {4, {2}, false, -1},       // ...2 < 4 - 2 fails
+        {8, {4}, false, -1},       // the rule must be among the first four lines
+        {8, {0, 2}, false, 0},     // two rule lines never mark a header
+        {8, {0, 2, 7}, true, 2},   // a boxed header takes the second rule
+        {8, {1, 3, 6}, true, 3},   // the last rule among lines 2 to 4, when it is second-last
+        {5, {0, 1, 3}, true, 0},   // 3 header rows would be more than 5 / 2
+        {4, {0}, true, 0},         // a lone rule on top
+    };
+    for (const auto& c : cases) {
+        PlainFixture t;
+        for (int i = 0; i < c.lines; ++i) {
+            const bool rule = std::find(c.rules.begin(), c.rules.end(), i) != c.rules.end();
+            t.Lines({rule ? "--------" : "ab  cd"});
+        }
+        ClassifyLines(t.block);
+        RecogniseHeader(t.block);
+        SCOPED_TRACE(::testing::Message() << c.lines << " lines, first rule " << c.rules[0]);
+        EXPECT_EQ(t.block.hasHeader, c.hasHeader);
+        if (c.headerRows >= 0) {
+            EXPECT_EQ(t.block.headerRows, c.headerRows);
+        }
     }
-    ClassifyLines(t.block);
-    RecogniseHeader(t.block);
-}
-
-TEST(RecogniseHeaderTest, ThreeLinesWithARuleSecondHaveOneHeaderRow) {
-    PlainFixture t;
-    Header(t, 3, {1});
-    EXPECT_TRUE(t.block.hasHeader);
-    EXPECT_EQ(t.block.headerRows, 1);
-}
-
-TEST(RecogniseHeaderTest, OneRuleMustLeaveTwoLinesBelowIt) {
-    PlainFixture a;
-    Header(a, 6, {3});
-    EXPECT_TRUE(a.block.hasHeader);
-    EXPECT_EQ(a.block.headerRows, 3);
-    PlainFixture b;
-    Header(b, 4, {2});  // 2 < 4 - 2 fails
-    EXPECT_FALSE(b.block.hasHeader);
-    PlainFixture c;
-    Header(c, 8, {4});  // the rule must be among the first four lines
-    EXPECT_FALSE(c.block.hasHeader);
-}
-
-TEST(RecogniseHeaderTest, TwoRuleLinesNeverMarkAHeader) {
-    PlainFixture t;
-    Header(t, 8, {0, 2});
-    EXPECT_FALSE(t.block.hasHeader);
-    EXPECT_EQ(t.block.headerRows, 0);
-}
-
-TEST(RecogniseHeaderTest, BoxedHeaderTakesTheSecondRule) {
-    PlainFixture t;
-    Header(t, 8, {0, 2, 7});
-    EXPECT_TRUE(t.block.hasHeader);
-    EXPECT_EQ(t.block.headerRows, 2);
-}
-
-TEST(RecogniseHeaderTest, ThreeRulesAroundTheHeaderUseTheLastRuleAmongLinesTwoToFour) {
-    PlainFixture t;
-    Header(t, 8, {1, 3, 6});  // the last rule is the second-last line
-    EXPECT_TRUE(t.block.hasHeader);
-    EXPECT_EQ(t.block.headerRows, 3);
-}
-
-TEST(RecogniseHeaderTest, MoreHeaderRowsThanHalfTheLinesGiveNone) {
-    PlainFixture t;
-    Header(t, 5, {0, 1, 3});  // header rows would be 3, more than 5 / 2
-    EXPECT_TRUE(t.block.hasHeader);
-    EXPECT_EQ(t.block.headerRows, 0);
-}
-
-TEST(RecogniseHeaderTest, ALoneRuleOnTopGivesNoHeaderRows) {
-    PlainFixture t;
-    Header(t, 4, {0});
-    EXPECT_TRUE(t.block.hasHeader);
-    EXPECT_EQ(t.block.headerRows, 0);
 }
 
 TEST(RecogniseHeaderTest, PolicyRowsAndLeadingBlankLines) {
@@ -155,15 +109,14 @@ TEST(RecogniseHeaderTest, PolicyRowsAndLeadingBlankLines) {
     EXPECT_TRUE(t.block.hasHeader);
     EXPECT_EQ(t.block.headerRows, 4);
     EXPECT_EQ(t.block.headerCols, 1);
-}
 
-TEST(RecogniseHeaderTest, LeadingBlankLinesAreNotCountedTwiceUnderARule) {
-    PlainFixture t;
-    t.Lines({"", "", "Name  Age", "----  ---", "Ann   34", "Bob   27"});
-    ClassifyLines(t.block);
-    RecogniseHeader(t.block);
-    EXPECT_TRUE(t.block.hasHeader);
-    EXPECT_EQ(t.block.headerRows, 3);  // lines 0 to 2: the header line and the blanks above it
+    // Under a rule line the blanks above the header line count once (lines 0 to 2).
+    PlainFixture ruled;
+    ruled.Lines({"", "", "Name  Age", "----  ---", "Ann   34", "Bob   27"});
+    ClassifyLines(ruled.block);
+    RecogniseHeader(ruled.block);
+    EXPECT_TRUE(ruled.block.hasHeader);
+    EXPECT_EQ(ruled.block.headerRows, 3);
 }
 
 }  // namespace

@@ -13,8 +13,11 @@
 namespace tabulyst {
 namespace {
 
-std::vector<std::string> Fields(std::string_view line, char delimiter) {
-    std::vector<std::string> fields;
+using test::BlockFixture;
+using test::Texts;
+
+Texts Fields(std::string_view line, char delimiter) {
+    Texts fields;
     FieldSplitter split(line, delimiter);
     std::string_view field;
     TextString text;
@@ -25,61 +28,38 @@ std::vector<std::string> Fields(std::string_view line, char delimiter) {
     return fields;
 }
 
-using Texts = std::vector<std::string>;
-
-TEST(FieldSplitterTest, QuotedCommaFieldIsOneFieldWithoutItsQuotes) {
-    EXPECT_EQ(Fields("a,\"b,c\",d", ','), (Texts{"a", "b,c", "d"}));
+TEST(FieldSplitterTest, QuotesEmptyFieldsAndDelimiters) {
+    const struct {
+        const char* line;
+        char delimiter;
+        Texts fields;
+    } cases[] = {
+        // A quoted comma field is one field without its quotes; doubled quotes inside it
+        // become single.
+        {"a,\"b,c\",d", ',', {"a", "b,c", "d"}}, {"\"\"\"\"", ',', {"\""}},
+        {"\"He said \"\"hi\"\"\",x", ',', {"He said \"hi\"", "x"}}, {"\"\",b", ',', {"", "b"}},
+        // A quote in mid-field opens quoted mode; quotes not at both ends stay, doubled too.
+        {"ab\"c,d\",e", ',', {"ab\"c,d\"", "e"}}, {"x\"\"y,z", ',', {"x\"\"y", "z"}},
+        // Empty fields exist, but a trailing delimiter adds none; blanks are kept.
+        {"a,,b", ',', {"a", "", "b"}}, {"a,b,", ',', {"a", "b"}}, {",", ',', {""}},
+        {"", ',', {}}, {"", '\t', {}}, {" a , b", ',', {" a ", " b"}},
+        // An unbalanced quote runs to the end of the line; a lone quote encloses nothing.
+        {"a,\"b,c", ',', {"a", "\"b,c"}}, {"a,\"", ',', {"a", "\""}},
+        // Other delimiters split at every occurrence, without quote handling.
+        {"x\t\ty", '\t', {"x", "", "y"}}, {"x\ty\t", '\t', {"x", "y"}},
+        {"\"a;b\";c", ';', {"\"a", "b\"", "c"}},
+        // A blank delimiter takes tabs and runs of blanks as one separator.
+        {"a  \t b c", ' ', {"a", "b", "c"}}, {" a b ", ' ', {"", "a", "b"}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Fields(c.line, c.delimiter), c.fields) << c.line;
 }
 
-TEST(FieldSplitterTest, DoubledQuotesInsideAQuotedFieldBecomeSingle) {
-    EXPECT_EQ(Fields("\"He said \"\"hi\"\"\",x", ','), (Texts{"He said \"hi\"", "x"}));
-    EXPECT_EQ(Fields("\"\"\"\"", ','), (Texts{"\""}));
-    EXPECT_EQ(Fields("\"\",b", ','), (Texts{"", "b"}));
-}
-
-TEST(FieldSplitterTest, QuoteInMidFieldOpensQuotedModeAndKeepsItsQuotes) {
-    EXPECT_EQ(Fields("ab\"c,d\",e", ','), (Texts{"ab\"c,d\"", "e"}));
-    // Quotes that do not stand at both ends stay as they are, doubled ones too.
-    EXPECT_EQ(Fields("x\"\"y,z", ','), (Texts{"x\"\"y", "z"}));
-}
-
-TEST(FieldSplitterTest, EmptyFieldsExistButATrailingDelimiterAddsNone) {
-    EXPECT_EQ(Fields("a,,b", ','), (Texts{"a", "", "b"}));
-    EXPECT_EQ(Fields("a,b,", ','), (Texts{"a", "b"}));
-    EXPECT_EQ(Fields(",", ','), (Texts{""}));
-    EXPECT_EQ(Fields("", ','), Texts{});
-    EXPECT_EQ(Fields("", '\t'), Texts{});
-}
-
-TEST(FieldSplitterTest, BlanksAroundFieldsAreKept) {
-    EXPECT_EQ(Fields(" a , b", ','), (Texts{" a ", " b"}));
-}
-
-TEST(FieldSplitterTest, UnbalancedQuoteRunsToTheEndOfTheLine) {
-    EXPECT_EQ(Fields("a,\"b,c", ','), (Texts{"a", "\"b,c"}));
-    // A lone quote encloses nothing and stays.
-    EXPECT_EQ(Fields("a,\"", ','), (Texts{"a", "\""}));
-}
-
-TEST(FieldSplitterTest, OtherDelimitersSplitAtEveryOccurrenceWithoutQuoteHandling) {
-    EXPECT_EQ(Fields("x\t\ty", '\t'), (Texts{"x", "", "y"}));
-    EXPECT_EQ(Fields("x\ty\t", '\t'), (Texts{"x", "y"}));
-    EXPECT_EQ(Fields("\"a;b\";c", ';'), (Texts{"\"a", "b\"", "c"}));
-}
-
-TEST(FieldSplitterTest, BlankDelimiterTreatsTabsAndBlankRunsAsOneSeparator) {
-    EXPECT_EQ(Fields("a  \t b c", ' '), (Texts{"a", "b", "c"}));
-    EXPECT_EQ(Fields(" a b ", ' '), (Texts{"", "a", "b"}));
-}
-
-TEST(FieldSplitterTest, EveryByteValueSurvivesSplitting) {
+TEST(FieldSplitterTest, EveryByteValueAndTenThousandFieldsSurvive) {
     std::string bytes;
     for (int b = 1; b <= 255; ++b)
         if (b != '\t') bytes.push_back(static_cast<char>(b));
     EXPECT_EQ(Fields("x\t" + bytes + "\ty", '\t'), (Texts{"x", bytes, "y"}));
-}
 
-TEST(FieldSplitterTest, TenThousandFieldsComeOutInOrder) {
     std::string line;
     for (int i = 0; i < 10000; ++i) line += (i ? "," : "") + std::to_string(i);
     const Texts fields = Fields(line, ',');
@@ -89,20 +69,23 @@ TEST(FieldSplitterTest, TenThousandFieldsComeOutInOrder) {
     EXPECT_EQ(fields[9999], "9999");
 }
 
-using test::BlockFixture;
-
-std::vector<std::string> CellTexts(TableBlock& block, int line) {
+// The cells of one line of a block read from the given lines.
+Texts CellTexts(BlockFixture& t, std::initializer_list<std::string_view> lines, int line,
+                int target = kCellsHtml) {
+    if (t.block.lines.empty()) {
+        t.Lines(lines);
+        AnalyseDelimited(t.block);
+    }
     std::vector<TableCell> cells;
-    SplitDelimitedLine(block, line, kCellsHtml, cells);
-    std::vector<std::string> texts;
+    SplitDelimitedLine(t.block, line, target, cells);
+    Texts texts;
     for (const TableCell& cell : cells) texts.push_back(cell.text.Str());
     return texts;
 }
 
 TEST(AnalyseDelimitedTest, ColumnCountIsTheLargestFieldCountAndShortLinesGetEmptyCells) {
     BlockFixture t;
-    t.Lines({"a,b", "c,d,e,f", "g"});
-    AnalyseDelimited(t.block);
+    EXPECT_EQ(CellTexts(t, {"a,b", "c,d,e,f", "g"}, 2), (Texts{"g", "", "", ""}));
     EXPECT_EQ(t.block.kind, BlockKind::Delimited);
     ASSERT_EQ(t.block.columns.size(), 4u);
     for (const TableColumn& column : t.block.columns) {
@@ -111,58 +94,32 @@ TEST(AnalyseDelimitedTest, ColumnCountIsTheLargestFieldCountAndShortLinesGetEmpt
         EXPECT_EQ(column.boundary, -1);
         EXPECT_EQ(column.score, -1);
     }
-    EXPECT_EQ(CellTexts(t.block, 2), (Texts{"g", "", "", ""}));
-}
 
-TEST(AnalyseDelimitedTest, PolicyLinesTakeNoPartInTheColumnCount) {
-    BlockFixture t;
-    t.Lines({"a,b"});
-    test::AddRawLine(t.block, "p,q,r,s,t", kTableLinePolicy);
-    AnalyseDelimited(t.block);
-    EXPECT_EQ(t.block.columns.size(), 2u);
-    std::vector<TableCell> cells;
-    SplitDelimitedLine(t.block, 1, kCellsHtml, cells);
-    for (const TableCell& cell : cells) EXPECT_TRUE(cell.text.Empty());
-}
+    BlockFixture policy;  // policy lines take no part in the count and give no text
+    policy.Lines({"a,b"});
+    test::AddRawLine(policy.block, "p,q,r,s,t", kTableLinePolicy);
+    AnalyseDelimited(policy.block);
+    EXPECT_EQ(policy.block.columns.size(), 2u);
+    for (const std::string& text : CellTexts(policy, {}, 1)) EXPECT_EQ(text, "");
 
-TEST(AnalyseDelimitedTest, DelimiterPolicyReplacesTheCommaAndOnlyItsFirstCharacterCounts) {
-    BlockFixture t;
-    t.fc.BaseConfig().SetText(P::DefaultTableDelimiterCharacter, ";|");
-    t.Lines({"a;b,c;d|e"});
-    AnalyseDelimited(t.block);
-    EXPECT_EQ(t.block.delimiter, ';');
-    EXPECT_EQ(CellTexts(t.block, 0), (Texts{"a", "b,c", "d|e"}));
-}
-
-TEST(AnalyseDelimitedTest, CommaChosenByPolicyForATabFileIsQuoteAware) {
-    BlockFixture t(kFormatTab);
-    t.fc.BaseConfig().SetText(P::DefaultTableDelimiterCharacter, ",");
-    t.Lines({"\"x,y\",z"});
-    AnalyseDelimited(t.block);
-    EXPECT_EQ(CellTexts(t.block, 0), (Texts{"x,y", "z"}));
-}
-
-TEST(AnalyseDelimitedTest, FormatCodeChoosesTabOrComma) {
-    BlockFixture tab(kFormatTab);
-    tab.Lines({"a,b\tc"});
-    AnalyseDelimited(tab.block);
-    EXPECT_EQ(CellTexts(tab.block, 0), (Texts{"a,b", "c"}));
-
-    BlockFixture comma(kFormatComma);
-    comma.Lines({"a,b\tc"});
-    AnalyseDelimited(comma.block);
-    EXPECT_EQ(CellTexts(comma.block, 0), (Texts{"a", "b\tc"}));
-}
-
-TEST(AnalyseDelimitedTest, EmptyBlockAndBlankLinesGiveNoColumns) {
-    BlockFixture empty;
+    BlockFixture empty, blanks;
     AnalyseDelimited(empty.block);
     EXPECT_TRUE(empty.block.columns.empty());
-
-    BlockFixture blanks;
     blanks.Lines({"", "", ""});
     AnalyseDelimited(blanks.block);
     EXPECT_TRUE(blanks.block.columns.empty());
+}
+
+TEST(AnalyseDelimitedTest, TheDelimiterComesFromThePolicyOrTheFormat) {
+    // Only the first character of the policy counts; a comma so chosen is quote-aware.
+    BlockFixture chosen, tabComma(kFormatTab), tab(kFormatTab), comma(kFormatComma);
+    chosen.fc.BaseConfig().SetText(P::DefaultTableDelimiterCharacter, ";|");
+    EXPECT_EQ(CellTexts(chosen, {"a;b,c;d|e"}, 0), (Texts{"a", "b,c", "d|e"}));
+    EXPECT_EQ(chosen.block.delimiter, ';');
+    tabComma.fc.BaseConfig().SetText(P::DefaultTableDelimiterCharacter, ",");
+    EXPECT_EQ(CellTexts(tabComma, {"\"x,y\",z"}, 0), (Texts{"x,y", "z"}));
+    EXPECT_EQ(CellTexts(tab, {"a,b\tc"}, 0), (Texts{"a,b", "c"}));
+    EXPECT_EQ(CellTexts(comma, {"a,b\tc"}, 0), (Texts{"a", "b\tc"}));
 }
 
 TEST(SplitDelimitedLineTest, CellsCarryTheirAlignmentGuessAndOneLineOfText) {
@@ -172,29 +129,20 @@ TEST(SplitDelimitedLineTest, CellsCarryTheirAlignmentGuessAndOneLineOfText) {
     std::vector<TableCell> cells;
     SplitDelimitedLine(t.block, 0, kCellsHtml, cells);
     ASSERT_EQ(cells.size(), 4u);
-    EXPECT_EQ(cells[0].align, kAlignLeft);
-    EXPECT_EQ(cells[1].align, kAlignRight);
-    EXPECT_EQ(cells[2].align, kAlignLeft);
-    EXPECT_EQ(cells[3].align, kAlignRight);  // blanks only in front
-    EXPECT_EQ(cells[0].lines, 1);
-    EXPECT_EQ(cells[2].lines, 0);
-    for (const TableCell& cell : cells) {
-        EXPECT_EQ(cell.colSpan, 1);
-        EXPECT_EQ(cell.crossings, 0);
+    // Blanks only in front of "x": right.
+    const int align[] = {kAlignLeft, kAlignRight, kAlignLeft, kAlignRight}, lines[] = {1, 1, 0, 1};
+    for (size_t c = 0; c < cells.size(); ++c) {
+        EXPECT_EQ(cells[c].align, align[c]);
+        EXPECT_EQ(cells[c].lines, lines[c]);
+        EXPECT_EQ(cells[c].colSpan, 1);
+        EXPECT_EQ(cells[c].crossings, 0);
     }
 }
 
 TEST(SplitDelimitedLineTest, TextsAreEscapedForTheDocumentOnly) {
     BlockFixture t;
-    t.Lines({"a<b,c&d"});
-    AnalyseDelimited(t.block);
-    std::vector<TableCell> cells;
-    SplitDelimitedLine(t.block, 0, kCellsHtml, cells);
-    EXPECT_EQ(cells[0].text.Str(), "a&lt;b");
-    EXPECT_EQ(cells[1].text.Str(), "c&amp;d");
-    SplitDelimitedLine(t.block, 0, kCellsAnalysis, cells);
-    EXPECT_EQ(cells[0].text.Str(), "a<b");
-    EXPECT_EQ(cells[1].text.Str(), "c&d");
+    EXPECT_EQ(CellTexts(t, {"a<b,c&d"}, 0), (Texts{"a&lt;b", "c&amp;d"}));
+    EXPECT_EQ(CellTexts(t, {}, 0, kCellsAnalysis), (Texts{"a<b", "c&d"}));
 }
 
 }  // namespace

@@ -22,21 +22,32 @@ struct PlainFixture {
     void Lines(std::initializer_list<std::string_view> lines) {
         for (std::string_view line : lines) block.AddLine(line, line);
     }
+    void Repeat(std::string_view line, int times) {
+        for (int i = 0; i < times; ++i) block.AddLine(line, line);
+    }
     // A line the reader took for a directive: never a row.
     void DirectiveLine(std::string_view line) { block.AddLine(line, line, kLineDirective, 1); }
     TabConfig& Config() { return fc.BaseConfig(); }
+    // A layout of one-position columns ending at the given (1-based) positions.
+    void Layout(std::initializer_list<int> lasts) {
+        for (int last : lasts) {
+            ColumnSpec spec;
+            spec.first = spec.last = last - 1;
+            Config().columnSpecs.push_back(spec);
+        }
+    }
 
-    std::vector<int> Boundaries() const {
-        std::vector<int> result;
+    Ints Boundaries() const {
+        Ints result;
         for (const TableColumn& column : block.columns) result.push_back(column.boundary);
         return result;
     }
     // The cells of one line as the writer gets them; a spanning cell reads "text{n}" and
     // the columns it covers are left out.
-    std::vector<std::string> Cells(int line, int target = kCellsHtml) {
+    Texts Cells(int line, int target = kCellsHtml) {
         std::vector<TableCell> cells;
         CutPlainLine(block, line, target, cells);
-        std::vector<std::string> texts;
+        Texts texts;
         for (size_t c = 0; c < cells.size(); c += std::max(cells[c].colSpan, 1)) {
             std::string text = cells[c].text.Str();
             if (cells[c].colSpan > 1) text += "{" + std::to_string(cells[c].colSpan) + "}";
@@ -44,19 +55,15 @@ struct PlainFixture {
         }
         return texts;
     }
-    bool Said(std::string_view text) const {
-        return std::find(recorder.messages.begin(), recorder.messages.end(), text) !=
-               recorder.messages.end();
+    int Count(std::string_view text) const {
+        return static_cast<int>(std::count(Messages().begin(), Messages().end(), text));
     }
-    const std::vector<std::string>& Messages() const { return recorder.messages; }
+    const Texts& Messages() const { return recorder.messages; }
 
     RecordingSink recorder;
     FC fc;
     CapturingOutput html;
     TableBlock block;
 };
-
-using Texts = std::vector<std::string>;
-using Ints = std::vector<int>;
 
 }  // namespace tabulyst::test

@@ -13,6 +13,9 @@
 
 namespace tabulyst::test {
 
+using Texts = std::vector<std::string>;
+using Ints = std::vector<int>;
+
 // Records every statement a writer hands to the document, one entry each.
 class CapturingOutput : public OutputFile {
 public:
@@ -28,7 +31,7 @@ public:
     }
     bool FlushPending(bool) override { return true; }
 
-    std::vector<std::string> statements;
+    Texts statements;
 };
 
 // A policy set whose messages are collected instead of shown.
@@ -37,7 +40,7 @@ struct RecordingSink {
         sink.messageCallback = [this](std::string_view text) { messages.emplace_back(text); };
     }
     MessageSink sink;
-    std::vector<std::string> messages;
+    Texts messages;
 };
 
 // Appends a line as the reader keeps delimited lines: the text as read, tabs and all.
@@ -53,7 +56,8 @@ inline void AddRawLine(TableBlock& block, std::string_view raw, int type = kTabl
 
 // A block of one format with its own policy set and HTML document.
 struct BlockFixture {
-    explicit BlockFixture(int format = kFormatComma) : fc(&recorder.sink), block(fc, &html, nullptr, format) {
+    explicit BlockFixture(int format = kFormatComma)
+        : fc(&recorder.sink), block(fc, &html, nullptr, format) {
         block.config = &fc.BaseConfig();
         block.formatCode = format;
         block.kind = format == kFormatTab || format == kFormatComma ? BlockKind::Delimited
@@ -64,7 +68,7 @@ struct BlockFixture {
     void Lines(std::initializer_list<std::string_view> lines) {
         for (std::string_view line : lines) AddRawLine(block, line);
     }
-    const std::vector<std::string>& Messages() const { return recorder.messages; }
+    const Texts& Messages() const { return recorder.messages; }
 
     RecordingSink recorder;
     FC fc;

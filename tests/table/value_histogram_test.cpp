@@ -21,17 +21,15 @@ TEST(ValueHistogramTest, SortsByCountWithTiesInAscendingValueOrder) {
     EXPECT_EQ(h.Count(3), 1);
     EXPECT_EQ(h.Count(4), 0);
     EXPECT_EQ(h.TopCount(2), 4);
-}
 
-TEST(ValueHistogramTest, TieAtTheTopGoesToTheSmallerValue) {
     // A pairwise exchange pass would put 1 first here; the smaller value must win.
-    ValueHistogram h;
-    h.Add(0, 2);
-    h.Add(1, 2);
-    h.Add(2, 1);
-    h.Sort();
-    EXPECT_EQ(h.Value(1, -1), 0);
-    EXPECT_EQ(h.Value(2, -1), 1);
+    ValueHistogram tie;
+    tie.Add(0, 2);
+    tie.Add(1, 2);
+    tie.Add(2, 1);
+    tie.Sort();
+    EXPECT_EQ(tie.Value(1, -1), 0);
+    EXPECT_EQ(tie.Value(2, -1), 1);
 }
 
 TEST(ValueHistogramTest, AddingAfterSortingStillCountsEveryValue) {
