@@ -51,7 +51,8 @@ TEST(BatchRunTest, NoFilesFound) {
     EXPECT_TRUE(b.outcome.noFiles);
     EXPECT_EQ(b.outcome.converted, 0);
     const std::string d = b.dir.Dir();
-    EXPECT_TRUE(Contains(b.err.str(), "ERROR: No files found \"" + d + "*.none " + d + "x.csv\"\n"));
+    EXPECT_TRUE(
+        Contains(b.err.str(), "ERROR: No files found \"" + d + "*.none " + d + "x.csv\"\n"));
 }
 
 TEST(BatchRunTest, TheNamedPolicyFileBecomesTheMasterSet) {
@@ -66,14 +67,14 @@ TEST(BatchRunTest, TheNamedPolicyFileBecomesTheMasterSet) {
 }
 
 TEST(BatchRunTest, AMissingPolicyFileIsReportedAndTheRunGoesOn) {
-    Batch missing;
-    missing.dir.Write("d.csv", "x,1\n");
-    missing.context.options.policyFile.Assign(missing.dir.Dir() + "none.pol");
-    missing.Run({"d.csv"});
-    EXPECT_EQ(missing.outcome.converted, 1);
-    EXPECT_FALSE(missing.outcome.failed);
-    EXPECT_TRUE(Contains(missing.err.str(),
-                         "ERROR: Can't find master policy file " + missing.dir.Dir() + "none.pol\n"));
+    Batch b;
+    b.dir.Write("d.csv", "x,1\n");
+    b.context.options.policyFile.Assign(b.dir.Dir() + "none.pol");
+    b.Run({"d.csv"});
+    EXPECT_EQ(b.outcome.converted, 1);
+    EXPECT_FALSE(b.outcome.failed);
+    const std::string pol = b.dir.Dir() + "none.pol";
+    EXPECT_TRUE(Contains(b.err.str(), "ERROR: Can't find master policy file " + pol + "\n"));
 }
 
 TEST(BatchRunTest, RtfRunsGetTheRtfExtension) {
