@@ -3,320 +3,213 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "policy/fc.h"
 
 using namespace tabulyst;
 
 namespace {
 
-struct Expected {
+constexpr Kind Bo = Kind::Boolean, In = Kind::Integer, Al = Kind::Alignment, Tx = Kind::Text,
+               Co = Kind::Colour, Fo = Kind::Font, Ch = Kind::Choice;
+
+struct Row {
     const char* key;
     Kind kind;
-    int value;         // Boolean, Integer, Alignment, Choice
-    const char* text;  // Text, Colour, Font
     int group;
-    const char* section;  // empty when never written
-    bool optional;
+    const char* value;  // the default; a number for Boolean, Integer, Alignment and Choice
+    bool optional = false;
 };
 
-// Every key as the policy catalogue lists it; fonts and the title as a set without a
-// linked target builds them.
-const Expected kExpected[] = {
-    {"Use <CODE>..</CODE> markup", Kind::Boolean, 0, nullptr, 4, "[Table generation]", false},
-    {"Attempt TABLE generation", Kind::Boolean, 1, nullptr, 4, "[Table generation]", false},
-    {"Default TABLE border size", Kind::Integer, 0, nullptr, 4, "[Table generation]", true},
-    {"Default TABLE header rows", Kind::Integer, 0, nullptr, 2, "[Table generation]", true},
-    {"Default TABLE header cols", Kind::Integer, 0, nullptr, 2, "[Table generation]", true},
-    {"Default TABLE cell spacing", Kind::Integer, 2, nullptr, 4, "[Table generation]", true},
-    {"Default TABLE cell padding", Kind::Integer, 2, nullptr, 4, "[Table generation]", true},
-    {"Default TABLE cell alignment", Kind::Alignment, 0, nullptr, 4, "[Table generation]", false},
-    {"Default TABLE alignment", Kind::Alignment, 0, nullptr, 4, "[Table generation]", false},
-    {"Default TABLE colour", Kind::Colour, 0, "", 4, "[Table generation]", false},
-    {"Default TABLE border colour", Kind::Colour, 0, "", 4, "[Table generation]", false},
-    {"Colour data rows", Kind::Boolean, 0, nullptr, 4, "[Table generation]", false},
-    {"Default TABLE odd row colour", Kind::Colour, 0, "F0F0F0", 4, "[Table generation]", false},
-    {"Default TABLE even row colour", Kind::Colour, 0, "E0F0E0", 4, "[Table generation]", false},
-    {"Add TABLE WIDTH markup", Kind::Boolean, 0, nullptr, 3, "[Table generation]", false},
-    {"Could be blank line separated", Kind::Boolean, 1, nullptr, 4, "[Table generation]", false},
-    {"Use percentage widths in tables", Kind::Boolean, 0, nullptr, 3, "[Table generation]", false},
-    {"Default TABLE delimiter character", Kind::Text, 0, "", 4, "[Table generation]", false},
-    {"Default TABLE width", Kind::Text, 0, "", 4, "[Table generation]", false},
-    {"Convert TABLE X-refs to links", Kind::Boolean, 0, nullptr, 4, "[Table generation]", false},
-    {"Minimum TABLE column separation", Kind::Integer, 1, nullptr, 2, "[Table generation]", true},
-    {"Expect sparse tables", Kind::Boolean, 0, nullptr, 2, "[Table generation]", false},
-    {"Table extending factor", Kind::Integer, 5, nullptr, 2, "[Table generation]", false},
-    {"Column merging factor", Kind::Integer, 5, nullptr, 2, "[Table generation]", false},
-    {"Ignore table header during analysis", Kind::Boolean, 0, nullptr, 2, "[Table generation]", false},
-    {"Default table layout", Kind::Text, 0, "", 2, "[Table generation]", false},
-    {"Column boundaries have zero width", Kind::Boolean, 0, nullptr, 2, "[Table generation]", false},
-    {"Default TABLE caption", Kind::Text, 0, "", 4, "", false},
-    {"Colour tables with DOT_LEADERS", Kind::Boolean, 0, nullptr, 3, "", false},
-    {"Apply FONT to empty table cells", Kind::Boolean, 0, nullptr, 3, "[Merrill]", false},
-    {"TAB size", Kind::Integer, 8, nullptr, 2, "[General Analysis]", false},
-    {"Lines to ignore at start of file", Kind::Integer, 0, nullptr, 3, "[File generation]", false},
-    {"Lines to ignore at end of file", Kind::Integer, 0, nullptr, 3, "[File generation]", false},
-    {"Input directory", Kind::Text, 0, "", 2, "", false},
-    {"Output directory", Kind::Text, 0, "", 3, "", false},
-    {"Output file extension", Kind::Text, 0, "", 3, "[File generation]", false},
-    {"Use .HTM extension", Kind::Boolean, 0, nullptr, 3, "[File generation]", false},
-    {"Use DOS filenames", Kind::Boolean, 0, nullptr, 3, "[File generation]", false},
-    {"DOS filename root", Kind::Text, 0, "", 3, "[File generation]", false},
-    {"HTML version to be targeted", Kind::Choice, 2, nullptr, 3, "[File generation]", false},
-    {"Omit <HEAD> and <BODY> from output", Kind::Boolean, 0, nullptr, 1, "[File generation]", false},
-    {"Minimise HTML file size", Kind::Boolean, 0, nullptr, 3, "[File generation]", false},
-    {"Break up long HTML lines", Kind::Boolean, 1, nullptr, 4, "[File generation]", false},
-    {"Document Title", Kind::Text, 0, "Converted from \"[[FILENAME]]\"", 3, "[Added HTML]", false},
-    {"Document Keywords", Kind::Text, 0, "", 3, "[Added HTML]", false},
-    {"Document Description", Kind::Text, 0, "", 3, "[Added HTML]", false},
-    {"HTML Script file", Kind::Text, 0, "", 3, "[Added HTML]", false},
-    {"Character encoding", Kind::Text, 0, "", 1, "[Added HTML]", false},
-    {"HTML header file", Kind::Text, 0, "", 3, "[Added HTML]", false},
-    {"HTML footer file", Kind::Text, 0, "", 3, "[Added HTML]", false},
-    {"Text Colour", Kind::Colour, 0, "", 3, "[Added HTML]", false},
-    {"Background Colour", Kind::Colour, 0, "", 3, "[Added HTML]", false},
-    {"Background Image", Kind::Text, 0, "", 3, "[Added HTML]", false},
-    {"Unvisited Link Colour", Kind::Colour, 0, "", 3, "[Added HTML]", false},
-    {"Visited Link Colour", Kind::Colour, 0, "", 3, "[Added HTML]", false},
-    {"Active Link Colour", Kind::Colour, 0, "", 3, "[Added HTML]", false},
-    {"Suppress all colour markup", Kind::Boolean, 0, nullptr, 3, "[Added HTML]", false},
-    {"Suppress all font markup", Kind::Boolean, 0, nullptr, 3, "[Added HTML]", false},
-    {"Document Style Sheet", Kind::Text, 0, "", 3, "[Style]", false},
-    {"Create embedded style sheet", Kind::Boolean, 0, nullptr, 3, "[Style]", false},
-    {"Default font", Kind::Font, 0, "Times New Roman, Regular, 12", 3, "[Style]", false},
-    {"Table font", Kind::Font, 0, "Times New Roman, Regular, 12", 3, "[Style]", false},
-    {"Fixed font", Kind::Font, 0, "Courier New, Regular, 10", 3, "[Style]", false},
-    {"Base FONT Size in pts", Kind::Integer, 12, nullptr, 3, "[Style]", false},
-    {"Delta FONT size in pts", Kind::Integer, 0, nullptr, 3, "[Style]", false},
-    {"Use CSS to implement fonts", Kind::Boolean, 1, nullptr, 3, "[Style]", false},
-    {"Error reporting level", Kind::Integer, 5, nullptr, 4, "[Messages]", true},
-    {"Suppress URL messages", Kind::Boolean, 1, nullptr, 3, "[Messages]", false},
-    {"Suppress INFO messages", Kind::Boolean, 0, nullptr, 3, "[Messages]", false},
-    {"Suppress WARNING messages", Kind::Boolean, 0, nullptr, 3, "[Messages]", false},
-    {"Suppress program ERROR messages", Kind::Boolean, 0, nullptr, 3, "[Messages]", false},
-    {"Suppress TAG ERROR messages", Kind::Boolean, 0, nullptr, 3, "[Messages]", false},
-    {"Display messages", Kind::Boolean, 1, nullptr, 4, "", false},
-    {"Create a log file", Kind::Boolean, 0, nullptr, 3, "", false},
-    {"Output log filename", Kind::Text, 0, "Pagelyst.log", 3, "", false},
-    {"Output policy file", Kind::Boolean, 0, nullptr, 3, "", false},
-    {"Output policy filename", Kind::Text, 0, "", 3, "", false},
-    {"Generate diagnostics files", Kind::Boolean, 0, nullptr, 3, "", false},
-    {"Input file contains DOS characters", Kind::Boolean, 0, nullptr, 1, "[General Analysis]", false},
-    {"Language (for proofing)", Kind::Choice, 1, nullptr, 3, "[Added RTF]", false},
-    {"Use of RTF Styles", Kind::Integer, 1, nullptr, 3, "[Added RTF]", false},
-    {"Paper size", Kind::Choice, 1, nullptr, 3, "[Added RTF]", false},
-    {"Use Landscape mode", Kind::Boolean, 0, nullptr, 3, "[Added RTF]", false},
-    {"Top margin (in cm)", Kind::Text, 0, "2.54", 3, "[Added RTF]", false},
-    {"Bottom margin (in cm)", Kind::Text, 0, "2.54", 3, "[Added RTF]", false},
-    {"Left margin (in cm)", Kind::Text, 0, "3.175", 3, "[Added RTF]", false},
-    {"Right margin (in cm)", Kind::Text, 0, "3.175", 3, "[Added RTF]", false},
-    {"Mirror margins", Kind::Boolean, 0, nullptr, 3, "[Added RTF]", false},
-    {"Document Subject", Kind::Text, 0, "", 3, "[Added RTF]", false},
-    {"Document Author", Kind::Text, 0, "", 3, "[Added RTF]", false},
-    {"Document Manager", Kind::Text, 0, "", 3, "[Added RTF]", false},
-    {"Document Category", Kind::Text, 0, "", 3, "[Added RTF]", false},
-    {"Document Comments", Kind::Text, 0, "", 3, "[Added RTF]", false},
-    {"Document Company name", Kind::Text, 0, "", 3, "[Added RTF]", false},
-    {"Add FONT markup", Kind::Boolean, 0, nullptr, 3, "[Merrill]", false},
-    {"Add FONT size markup", Kind::Boolean, 1, nullptr, 3, "[Merrill]", false},
-    {"Add FONT style markup", Kind::Boolean, 1, nullptr, 3, "[Merrill]", false},
-    {"Add FONT face markup", Kind::Boolean, 1, nullptr, 3, "[Merrill]", false},
-    {"Add emphasis and bold markup", Kind::Boolean, 1, nullptr, 3, "[Merrill]", false},
-    {"Use of Microsoft entities code", Kind::Integer, 0, nullptr, 3, "[Merrill]", false},
-    {"Use of HTML 4.0 entities code", Kind::Integer, 0, nullptr, 3, "[Merrill]", false},
-    {"Indentation markup code", Kind::Integer, 0, nullptr, 3, "[Merrill]", false},
-    {"Use incremental indentation markup", Kind::Boolean, 0, nullptr, 3, "[Merrill]", false},
-    {"List markup code", Kind::Integer, 0, nullptr, 3, "[Merrill]", false},
-    {"Avoid Tag breaks", Kind::Boolean, 0, nullptr, 3, "[Tagging]", false},
-    {"Comment generation code", Kind::Integer, 0, nullptr, 3, "[Tagging]", false},
-    {"Remove redundant tags", Kind::Boolean, 0, nullptr, 4, "[Tagging]", false},
-    {"Start tag delimiter", Kind::Text, 0, "[[", 2, "[Tagging]", false},
-    {"End tag delimiter", Kind::Text, 0, "]]", 2, "[Tagging]", false},
-    {"Directive delimiter", Kind::Text, 0, "$_$_", 2, "[Tagging]", false},
-    {"Monitor tag generation", Kind::Boolean, 0, nullptr, 3, "[Tagging]", false},
-    {"Suppress <Hn> markup for headings", Kind::Boolean, 0, nullptr, 3, "[Tagging]", false},
-    {"Search for definitions", Kind::Boolean, 1, nullptr, 2, "[General Analysis]", false},
-    {"Page Width", Kind::Integer, 80, nullptr, 2, "[General Analysis]", false},
-    {"Text justification", Kind::Alignment, 1, nullptr, 2, "[General Analysis]", false},
-    {"Expect blank lines between paras", Kind::Boolean, 1, nullptr, 2, "[General Analysis]", false},
-    {"New Paragraph Offset", Kind::Integer, -1, nullptr, 2, "[General Analysis]", true},
-    {"Preserve new paragraph offset", Kind::Boolean, 1, nullptr, 4, "[General Analysis]", false},
-    {"Input file contains Japanese characters", Kind::Boolean, 0, nullptr, 1, "[General Analysis]", false},
-    {"Input file contains PCL codes", Kind::Boolean, 0, nullptr, 1, "[General Analysis]", false},
-    {"Input file contains UNICODE characters", Kind::Boolean, 0, nullptr, 1, "[General Analysis]", false},
-    {"Input file contains MIME encoding", Kind::Boolean, 0, nullptr, 1, "[General Analysis]", false},
-    {"Input file is double spaced", Kind::Boolean, 0, nullptr, 1, "[General Analysis]", false},
-    {"Input file has change bars", Kind::Boolean, 0, nullptr, 1, "[General Analysis]", false},
-    {"Input file has page markers", Kind::Boolean, 0, nullptr, 1, "[General Analysis]", false},
-    {"Page marker size (in lines)", Kind::Integer, 0, nullptr, 1, "[General Analysis]", false},
-    {"Keep it simple", Kind::Boolean, 0, nullptr, 2, "[General Analysis]", false},
-    {"Min chapter size", Kind::Integer, 8, nullptr, 2, "[General Analysis]", true},
-    {"Look for indentation", Kind::Boolean, 1, nullptr, 2, "[General Analysis]", false},
-    {"Look for short lines", Kind::Boolean, 1, nullptr, 2, "[General Analysis]", false},
-    {"Look for bullets", Kind::Boolean, 1, nullptr, 2, "[General Analysis]", false},
-    {"Look for white space", Kind::Boolean, 1, nullptr, 2, "[General Analysis]", false},
-    {"Look for MAIL and USENET headers", Kind::Boolean, 1, nullptr, 2, "[General Analysis]", false},
-    {"Look for quoted text", Kind::Boolean, 1, nullptr, 2, "[General Analysis]", false},
-    {"Look for preformatted text", Kind::Boolean, 1, nullptr, 2, "[General Analysis]", false},
-    {"Look for diagrams", Kind::Boolean, 1, nullptr, 2, "[General Analysis]", false},
-    {"Look for character encodings", Kind::Boolean, 1, nullptr, 1, "[General Analysis]", false},
-    {"Short line length", Kind::Integer, -1, nullptr, 2, "[General Analysis]", true},
-    {"Expect code samples", Kind::Boolean, 0, nullptr, 2, "[General Analysis]", false},
-    {"Look for horizontal rulers", Kind::Boolean, 1, nullptr, 2, "[General Analysis]", false},
-    {"Look for hanging paragraphs", Kind::Boolean, 1, nullptr, 2, "[General Analysis]", false},
-    {"Minimum ruler length", Kind::Integer, 4, nullptr, 2, "[General Analysis]", true},
-    {"Expect Numbered bullets", Kind::Boolean, 1, nullptr, 2, "[Bullets]", false},
-    {"Expect alphabetic bullets", Kind::Boolean, 1, nullptr, 2, "[Bullets]", false},
-    {"Expect Roman Numeral bullets", Kind::Boolean, 1, nullptr, 2, "[Bullets]", false},
-    {"Recognise '-' as a bullet", Kind::Boolean, 1, nullptr, 2, "[Bullets]", false},
-    {"Recognise 'o' as a bullet", Kind::Boolean, 1, nullptr, 2, "[Bullets]", false},
-    {"First Section Number", Kind::Integer, 1, nullptr, 2, "[Headings]", false},
-    {"Expect Numbered Headings", Kind::Boolean, 1, nullptr, 2, "[Headings]", false},
-    {"Expect Underlined Headings", Kind::Boolean, 1, nullptr, 2, "[Headings]", false},
-    {"Expect Capitalised Headings", Kind::Boolean, 1, nullptr, 2, "[Headings]", false},
-    {"Expect Embedded Headings", Kind::Boolean, 0, nullptr, 2, "[Headings]", false},
-    {"Number of words to include in filename", Kind::Integer, 4, nullptr, 3, "[Headings]", false},
-    {"Preserve underlining of headings", Kind::Boolean, 1, nullptr, 4, "[Headings]", false},
-    {"Check indentation for consistency", Kind::Boolean, 1, nullptr, 2, "[Headings]", false},
-    {"Heading key phrases", Kind::Text, 0, "", 2, "[Headings]", false},
-    {"Expect Second Word Headings", Kind::Boolean, 0, nullptr, 2, "[Headings]", false},
-    {"Minimum automatic <PRE> size", Kind::Integer, -1, nullptr, 2, "[Pre-formatted text]", true},
-    {"Use first heading as Title", Kind::Boolean, 0, nullptr, 3, "[Added HTML]", false},
-    {"Use first line as Title", Kind::Boolean, 0, nullptr, 3, "[Added HTML]", false},
-    {"Document Base URL", Kind::Text, 0, "", 3, "[Added HTML]", false},
-    {"HTML fragments file", Kind::Text, 0, "", 3, "[Added HTML]", false},
-    {"First line indentation (in blocks)", Kind::Integer, 0, nullptr, 4, "[Added RTF]", false},
-    {"Make Windows Help source file", Kind::Boolean, 0, nullptr, 3, "[Added RTF]", false},
-    {"Input file is a composition unit", Kind::Boolean, 0, nullptr, 1, "[Composition Units]", false},
-    {"Place document in frames", Kind::Boolean, 0, nullptr, 3, "[Frames]", false},
-    {"Output frame name", Kind::Text, 0, "*_frame.html", 3, "[Frames]", false},
-    {"Header frame depth", Kind::Text, 0, "100", 3, "[Frames]", false},
-    {"Footer frame depth", Kind::Text, 0, "100", 3, "[Frames]", false},
-    {"Contents frame width", Kind::Text, 0, "200", 3, "[Frames]", false},
-    {"Use main header in header frame", Kind::Boolean, 1, nullptr, 3, "[Frames]", false},
-    {"Use main footer in footer frame", Kind::Boolean, 1, nullptr, 3, "[Frames]", false},
-    {"Add contents frame if possible", Kind::Boolean, 1, nullptr, 3, "[Frames]", false},
-    {"Add frame border", Kind::Boolean, 1, nullptr, 3, "[Frames]", false},
-    {"Open frame links in new window", Kind::Boolean, 1, nullptr, 3, "[Frames]", false},
-    {"New frame link window name", Kind::Text, 0, "_top", 3, "[Frames]", false},
-    {"Add NOFRAMES links", Kind::Boolean, 1, nullptr, 3, "[Frames]", false},
-    {"NOFRAMES link URL", Kind::Text, 0, "", 3, "[Frames]", false},
-    {"Only allow pages to be viewed in frames", Kind::Boolean, 0, nullptr, 3, "[Frames]", false},
-    {"First frame page number", Kind::Integer, 1, nullptr, 3, "[Frames]", false},
-    {"Number of levels in contents frame", Kind::Integer, 0, nullptr, 3, "[Frames]", false},
-    {"Header frame background colour", Kind::Colour, 0, "", 3, "[Frames]", false},
-    {"Header frame text colour", Kind::Colour, 0, "", 3, "[Frames]", false},
-    {"Contents frame background colour", Kind::Colour, 0, "", 3, "[Frames]", false},
-    {"Contents frame text colour", Kind::Colour, 0, "", 3, "[Frames]", false},
-    {"Footer frame background colour", Kind::Colour, 0, "", 3, "[Frames]", false},
-    {"Footer frame text colour", Kind::Colour, 0, "", 3, "[Frames]", false},
-    {"Create hyperlinks", Kind::Boolean, 1, nullptr, 4, "[Hyperlinks]", false},
-    {"Create mailto links", Kind::Boolean, 1, nullptr, 4, "[Hyperlinks]", false},
-    {"Create FTP links", Kind::Boolean, 1, nullptr, 4, "[Hyperlinks]", false},
-    {"Create NEWS links", Kind::Boolean, 1, nullptr, 4, "[Hyperlinks]", false},
-    {"Create Gopher links", Kind::Boolean, 1, nullptr, 4, "[Hyperlinks]", false},
-    {"Create Telnet links", Kind::Boolean, 1, nullptr, 4, "[Hyperlinks]", false},
-    {"Check domain name syntax", Kind::Boolean, 1, nullptr, 4, "[Hyperlinks]", false},
-    {"Only use known groups", Kind::Boolean, 1, nullptr, 4, "[Hyperlinks]", false},
-    {"Only allow explicit FTP links", Kind::Boolean, 1, nullptr, 4, "[Hyperlinks]", false},
-    {"Allow email beginning with numbers", Kind::Boolean, 0, nullptr, 4, "[Hyperlinks]", false},
-    {"Open links in new browser window", Kind::Boolean, 0, nullptr, 4, "[Hyperlinks]", false},
-    {"New browser window name", Kind::Text, 0, "other", 4, "[Hyperlinks]", false},
-    {"Add <BR> to lines with URLs", Kind::Boolean, 0, nullptr, 4, "[Hyperlinks]", false},
-    {"Cross-refs at level", Kind::Integer, 2, nullptr, 4, "[Hyperlinks]", true},
-    {"Split level", Kind::Integer, -1, nullptr, 3, "[File generation]", true},
-    {"Min HTML file size", Kind::Integer, -1, nullptr, 3, "[File generation]", true},
-    {"Add navigation bar", Kind::Boolean, 0, nullptr, 3, "[File generation]", false},
-    {"Treat each line as a paragraph", Kind::Boolean, 0, nullptr, 2, "[File generation]", false},
-    {"Preserve line structure", Kind::Boolean, 0, nullptr, 2, "[File generation]", false},
-    {"Preserve file structure using <PRE>", Kind::Boolean, 0, nullptr, 3, "[File generation]", false},
-    {"Add contents list", Kind::Boolean, 0, nullptr, 3, "[Contents]", false},
-    {"Expect Contents List", Kind::Boolean, 1, nullptr, 2, "[Contents]", false},
-    {"Use any existing contents list", Kind::Boolean, 1, nullptr, 3, "[Contents]", false},
-    {"Generate external contents file", Kind::Boolean, 0, nullptr, 1, "[Contents]", false},
-    {"External contents list filename", Kind::Text, 0, "", 3, "[Contents]", false},
-    {"Hyperlinks on numbers", Kind::Boolean, 0, nullptr, 3, "[Contents]", false},
-    {"Maximum level to show in contents", Kind::Integer, 0, nullptr, 3, "[Contents]", true},
-    {"Contents style code", Kind::Integer, 0, nullptr, 3, "[Contents]", false},
-    {"Add anchors to contents list", Kind::Boolean, 1, nullptr, 3, "[Contents]", false},
-    {"Contents anchors level", Kind::Integer, 1, nullptr, 3, "[Contents]", false},
-    {"Add mail headers to contents list", Kind::Boolean, 1, nullptr, 3, "[Contents]", false},
-    {"Make Directory", Kind::Boolean, 0, nullptr, 3, "[Directory Page]", false},
-    {"Directory filename", Kind::Text, 0, "", 3, "[Directory Page]", false},
-    {"Show file Titles in Directory", Kind::Boolean, 1, nullptr, 3, "[Directory Page]", false},
-    {"Indent headings in Directory", Kind::Boolean, 1, nullptr, 3, "[Directory Page]", false},
-    {"Directory Title", Kind::Text, 0, "", 3, "[Directory Page]", false},
-    {"Directory Keywords", Kind::Text, 0, "", 3, "[Directory Page]", false},
-    {"Directory Description", Kind::Text, 0, "", 3, "[Directory Page]", false},
-    {"Directory return hyperlink text", Kind::Text, 0, "Directory", 4, "[Directory Page]", false},
-    {"Directory Script file", Kind::Text, 0, "", 3, "[Directory Page]", false},
-    {"Directory header file", Kind::Text, 0, "", 3, "[Directory Page]", false},
-    {"Directory footer file", Kind::Text, 0, "", 3, "[Directory Page]", false},
-    {"Use Preprocessor", Kind::Boolean, 1, nullptr, 2, "[Preprocessor]", false},
-    {"Label style classes", Kind::Boolean, 0, nullptr, 4, "[Style]", false},
-    {"Highlight Definition Text", Kind::Boolean, 0, nullptr, 4, "[Style]", false},
-    {"Use <P> markup for paragraphs", Kind::Boolean, 1, nullptr, 4, "[Style]", false},
-    {"Use <DL> markup for defn. paras", Kind::Boolean, 1, nullptr, 4, "[Style]", false},
-    {"Allow automatic centring", Kind::Boolean, 0, nullptr, 2, "[Style]", false},
-    {"Automatic centring tolerance", Kind::Integer, 2, nullptr, 2, "[Style]", true},
-    {"Smallest allowed <Hn> tag", Kind::Integer, 4, nullptr, 3, "[Style]", false},
-    {"Largest allowed <Hn> tag", Kind::Integer, 2, nullptr, 3, "[Style]", false},
-    {"Headings Colour", Kind::Colour, 0, "", 3, "[Style]", false},
-    {"Style file", Kind::Text, 0, "", 3, "[Style]", false},
-    {"Heading font", Kind::Font, 0, "Arial, Regular, 12", 3, "[Style]", false},
-    {"Table of Contents font", Kind::Font, 0, "Arial, Regular, 12", 3, "[Style]", false},
-    {"Font stretch factor (in percent)", Kind::Integer, 0, nullptr, 3, "[Style]", false},
-    {"Scope for font tags", Kind::Integer, 1, nullptr, 3, "[Style]", false},
-    {"Ignore multiple blank lines", Kind::Boolean, 0, nullptr, 4, "[Style]", false},
-    {"Search for emphasis", Kind::Boolean, 1, nullptr, 4, "[Style]", false},
-    {"Use <EM> and <STRONG> markup", Kind::Boolean, 1, nullptr, 3, "[Style]", false},
-    {"Allow definitions inside PRE", Kind::Boolean, 1, nullptr, 4, "[Style]", false},
-    {"CENTER whole document", Kind::Boolean, 0, nullptr, 3, "[Page Formatting]", false},
-    {"Indent whole document", Kind::Boolean, 0, nullptr, 3, "[Page Formatting]", false},
-    {"Link Dictionary file", Kind::Text, 0, "", 4, "[Link Dictionary]", false},
-    {"Text substitution file", Kind::Text, 0, "", 4, "[Text Substitution]", false},
-    {"Show Tags in output", Kind::Boolean, 0, nullptr, 4, "", false},
-    {"Scope COLOUR tags globally", Kind::Boolean, 1, nullptr, 3, "", false},
-    {"<P> inside list usage code", Kind::Integer, 1, nullptr, 3, "", false},
+// Every key as the policy catalogue lists it, by section ("" when never written); fonts
+// and the title as a set without a linked target builds them.
+const struct {
+    const char* header;
+    std::vector<Row> rows;
+} kSections[] = {
+    {"[Table generation]",
+     {{"Minimum TABLE column separation", In, 2, "1", true}, {"Expect sparse tables", Bo, 2, "0"},
+      {"Ignore table header during analysis", Bo, 2, "0"}, {"Add TABLE WIDTH markup", Bo, 3, "0"},
+      {"Default TABLE even row colour", Co, 4, "E0F0E0"}, {"Default TABLE alignment", Al, 4, "0"},
+      {"Default TABLE odd row colour", Co, 4, "F0F0F0"}, {"Attempt TABLE generation", Bo, 4, "1"},
+      {"Column boundaries have zero width", Bo, 2, "0"}, {"Table extending factor", In, 2, "5"},
+      {"Default TABLE cell spacing", In, 4, "2", true}, {"Column merging factor", In, 2, "5"},
+      {"Default TABLE cell padding", In, 4, "2", true}, {"Default TABLE colour", Co, 4, ""},
+      {"Default TABLE delimiter character", Tx, 4, ""}, {"Default table layout", Tx, 2, ""},
+      {"Default TABLE border size", In, 4, "0", true}, {"Use <CODE>..</CODE> markup", Bo, 4, "0"},
+      {"Default TABLE header rows", In, 2, "0", true}, {"Default TABLE border colour", Co, 4, ""},
+      {"Default TABLE header cols", In, 2, "0", true}, {"Default TABLE width", Tx, 4, ""},
+      {"Use percentage widths in tables", Bo, 3, "0"}, {"Colour data rows", Bo, 4, "0"},
+      {"Could be blank line separated", Bo, 4, "1"}, {"Default TABLE cell alignment", Al, 4, "0"},
+      {"Convert TABLE X-refs to links", Bo, 4, "0"}}},
+    {"",
+     {{"Colour tables with DOT_LEADERS", Bo, 3, "0"}, {"Generate diagnostics files", Bo, 3, "0"},
+      {"Output log filename", Tx, 3, "Pagelyst.log"}, {"Scope COLOUR tags globally", Bo, 3, "1"},
+      {"<P> inside list usage code", In, 3, "1"}, {"Output policy filename", Tx, 3, ""},
+      {"Default TABLE caption", Tx, 4, ""}, {"Show Tags in output", Bo, 4, "0"},
+      {"Output policy file", Bo, 3, "0"}, {"Create a log file", Bo, 3, "0"},
+      {"Display messages", Bo, 4, "1"}, {"Output directory", Tx, 3, ""},
+      {"Input directory", Tx, 2, ""}}},
+    {"[Merrill]",
+     {{"Use incremental indentation markup", Bo, 3, "0"}, {"Indentation markup code", In, 3, "0"},
+      {"Apply FONT to empty table cells", Bo, 3, "0"}, {"Add FONT style markup", Bo, 3, "1"},
+      {"Use of Microsoft entities code", In, 3, "0"}, {"Add FONT size markup", Bo, 3, "1"},
+      {"Use of HTML 4.0 entities code", In, 3, "0"}, {"Add emphasis and bold markup", Bo, 3, "1"},
+      {"Add FONT face markup", Bo, 3, "1"}, {"List markup code", In, 3, "0"},
+      {"Add FONT markup", Bo, 3, "0"}}},
+    {"[General Analysis]",
+     {{"Input file contains Japanese characters", Bo, 1, "0"}, {"Text justification", Al, 2, "1"},
+      {"Input file contains UNICODE characters", Bo, 1, "0"}, {"Expect code samples", Bo, 2, "0"},
+      {"Input file contains DOS characters", Bo, 1, "0"}, {"Search for definitions", Bo, 2, "1"},
+      {"Input file contains MIME encoding", Bo, 1, "0"}, {"Short line length", In, 2, "-1", true},
+      {"Expect blank lines between paras", Bo, 2, "1"}, {"Min chapter size", In, 2, "8", true},
+      {"Look for MAIL and USENET headers", Bo, 2, "1"}, {"Look for indentation", Bo, 2, "1"},
+      {"Preserve new paragraph offset", Bo, 4, "1"}, {"Look for character encodings", Bo, 1, "1"},
+      {"Input file contains PCL codes", Bo, 1, "0"}, {"New Paragraph Offset", In, 2, "-1", true},
+      {"Input file is double spaced", Bo, 1, "0"}, {"Input file has page markers", Bo, 1, "0"},
+      {"Page marker size (in lines)", In, 1, "0"}, {"Look for hanging paragraphs", Bo, 2, "1"},
+      {"Input file has change bars", Bo, 1, "0"}, {"Look for preformatted text", Bo, 2, "1"},
+      {"Look for horizontal rulers", Bo, 2, "1"}, {"Minimum ruler length", In, 2, "4", true},
+      {"Look for short lines", Bo, 2, "1"}, {"Look for white space", Bo, 2, "1"},
+      {"Look for quoted text", Bo, 2, "1"}, {"Look for diagrams", Bo, 2, "1"},
+      {"Look for bullets", Bo, 2, "1"}, {"Keep it simple", Bo, 2, "0"}, {"TAB size", In, 2, "8"},
+      {"Page Width", In, 2, "80"}}},
+    {"[File generation]",
+     {{"Preserve file structure using <PRE>", Bo, 3, "0"}, {"Output file extension", Tx, 3, ""},
+      {"Omit <HEAD> and <BODY> from output", Bo, 1, "0"}, {"Minimise HTML file size", Bo, 3, "0"},
+      {"Lines to ignore at start of file", In, 3, "0"}, {"Min HTML file size", In, 3, "-1", true},
+      {"Lines to ignore at end of file", In, 3, "0"}, {"HTML version to be targeted", Ch, 3, "2"},
+      {"Treat each line as a paragraph", Bo, 2, "0"}, {"Break up long HTML lines", Bo, 4, "1"},
+      {"Preserve line structure", Bo, 2, "0"}, {"Use .HTM extension", Bo, 3, "0"},
+      {"Split level", In, 3, "-1", true}, {"Add navigation bar", Bo, 3, "0"},
+      {"Use DOS filenames", Bo, 3, "0"}, {"DOS filename root", Tx, 3, ""}}},
+    {"[Added HTML]",
+     {{"Document Title", Tx, 3, "Converted from \"[[FILENAME]]\""}, {"Text Colour", Co, 3, ""},
+      {"Suppress all colour markup", Bo, 3, "0"}, {"Use first heading as Title", Bo, 3, "0"},
+      {"Suppress all font markup", Bo, 3, "0"}, {"Use first line as Title", Bo, 3, "0"},
+      {"Unvisited Link Colour", Co, 3, ""}, {"Document Description", Tx, 3, ""},
+      {"Visited Link Colour", Co, 3, ""}, {"HTML fragments file", Tx, 3, ""},
+      {"Character encoding", Tx, 1, ""}, {"Active Link Colour", Co, 3, ""},
+      {"Document Keywords", Tx, 3, ""}, {"Background Colour", Co, 3, ""},
+      {"Document Base URL", Tx, 3, ""}, {"HTML Script file", Tx, 3, ""},
+      {"HTML header file", Tx, 3, ""}, {"HTML footer file", Tx, 3, ""},
+      {"Background Image", Tx, 3, ""}}},
+    {"[Style]",
+     {{"Default font", Fo, 3, "Times New Roman, Regular, 12"}, {"Headings Colour", Co, 3, ""},
+      {"Table of Contents font", Fo, 3, "Arial, Regular, 12"}, {"Style file", Tx, 3, ""},
+      {"Table font", Fo, 3, "Times New Roman, Regular, 12"}, {"Document Style Sheet", Tx, 3, ""},
+      {"Automatic centring tolerance", In, 2, "2", true}, {"Base FONT Size in pts", In, 3, "12"},
+      {"Fixed font", Fo, 3, "Courier New, Regular, 10"}, {"Allow automatic centring", Bo, 2, "0"},
+      {"Font stretch factor (in percent)", In, 3, "0"}, {"Highlight Definition Text", Bo, 4, "0"},
+      {"Use <DL> markup for defn. paras", Bo, 4, "1"}, {"Use CSS to implement fonts", Bo, 3, "1"},
+      {"Use <P> markup for paragraphs", Bo, 4, "1"}, {"Use <EM> and <STRONG> markup", Bo, 3, "1"},
+      {"Heading font", Fo, 3, "Arial, Regular, 12"}, {"Allow definitions inside PRE", Bo, 4, "1"},
+      {"Create embedded style sheet", Bo, 3, "0"}, {"Ignore multiple blank lines", Bo, 4, "0"},
+      {"Smallest allowed <Hn> tag", In, 3, "4"}, {"Largest allowed <Hn> tag", In, 3, "2"},
+      {"Delta FONT size in pts", In, 3, "0"}, {"Label style classes", Bo, 4, "0"},
+      {"Scope for font tags", In, 3, "1"}, {"Search for emphasis", Bo, 4, "1"}}},
+    {"[Messages]",
+     {{"Suppress program ERROR messages", Bo, 3, "0"}, {"Suppress WARNING messages", Bo, 3, "0"},
+      {"Error reporting level", In, 4, "5", true}, {"Suppress TAG ERROR messages", Bo, 3, "0"},
+      {"Suppress INFO messages", Bo, 3, "0"}, {"Suppress URL messages", Bo, 3, "1"}}},
+    {"[Added RTF]",
+     {{"First line indentation (in blocks)", In, 4, "0"}, {"Language (for proofing)", Ch, 3, "1"},
+      {"Make Windows Help source file", Bo, 3, "0"}, {"Bottom margin (in cm)", Tx, 3, "2.54"},
+      {"Right margin (in cm)", Tx, 3, "3.175"}, {"Left margin (in cm)", Tx, 3, "3.175"},
+      {"Top margin (in cm)", Tx, 3, "2.54"}, {"Document Company name", Tx, 3, ""},
+      {"Use Landscape mode", Bo, 3, "0"}, {"Use of RTF Styles", In, 3, "1"},
+      {"Document Category", Tx, 3, ""}, {"Document Comments", Tx, 3, ""},
+      {"Document Subject", Tx, 3, ""}, {"Document Manager", Tx, 3, ""},
+      {"Mirror margins", Bo, 3, "0"}, {"Document Author", Tx, 3, ""}, {"Paper size", Ch, 3, "1"}}},
+    {"[Tagging]",
+     {{"Suppress <Hn> markup for headings", Bo, 3, "0"}, {"Comment generation code", In, 3, "0"},
+      {"Directive delimiter", Tx, 2, "$_$_"}, {"Monitor tag generation", Bo, 3, "0"},
+      {"Remove redundant tags", Bo, 4, "0"}, {"Start tag delimiter", Tx, 2, "[["},
+      {"End tag delimiter", Tx, 2, "]]"}, {"Avoid Tag breaks", Bo, 3, "0"}}},
+    {"[Bullets]",
+     {{"Expect Roman Numeral bullets", Bo, 2, "1"}, {"Expect alphabetic bullets", Bo, 2, "1"},
+      {"Recognise '-' as a bullet", Bo, 2, "1"}, {"Recognise 'o' as a bullet", Bo, 2, "1"},
+      {"Expect Numbered bullets", Bo, 2, "1"}}},
+    {"[Headings]",
+     {{"Number of words to include in filename", In, 3, "4"}, {"Heading key phrases", Tx, 2, ""},
+      {"Check indentation for consistency", Bo, 2, "1"}, {"Expect Numbered Headings", Bo, 2, "1"},
+      {"Preserve underlining of headings", Bo, 4, "1"}, {"Expect Embedded Headings", Bo, 2, "0"},
+      {"Expect Capitalised Headings", Bo, 2, "1"}, {"Expect Second Word Headings", Bo, 2, "0"},
+      {"Expect Underlined Headings", Bo, 2, "1"}, {"First Section Number", In, 2, "1"}}},
+    {"[Pre-formatted text]", {{"Minimum automatic <PRE> size", In, 2, "-1", true}}},
+    {"[Composition Units]", {{"Input file is a composition unit", Bo, 1, "0"}}},
+    {"[Frames]",
+     {{"Only allow pages to be viewed in frames", Bo, 3, "0"}, {"Add NOFRAMES links", Bo, 3, "1"},
+      {"Number of levels in contents frame", In, 3, "0"}, {"First frame page number", In, 3, "1"},
+      {"Use main header in header frame", Bo, 3, "1"}, {"Contents frame text colour", Co, 3, ""},
+      {"Use main footer in footer frame", Bo, 3, "1"}, {"Place document in frames", Bo, 3, "0"},
+      {"Contents frame background colour", Co, 3, ""}, {"Header frame text colour", Co, 3, ""},
+      {"Add contents frame if possible", Bo, 3, "1"}, {"Footer frame text colour", Co, 3, ""},
+      {"Open frame links in new window", Bo, 3, "1"}, {"Contents frame width", Tx, 3, "200"},
+      {"New frame link window name", Tx, 3, "_top"}, {"Output frame name", Tx, 3, "*_frame.html"},
+      {"Header frame background colour", Co, 3, ""}, {"Header frame depth", Tx, 3, "100"},
+      {"Footer frame background colour", Co, 3, ""}, {"Footer frame depth", Tx, 3, "100"},
+      {"Add frame border", Bo, 3, "1"}, {"NOFRAMES link URL", Tx, 3, ""}}},
+    {"[Hyperlinks]",
+     {{"Allow email beginning with numbers", Bo, 4, "0"}, {"Only use known groups", Bo, 4, "1"},
+      {"Open links in new browser window", Bo, 4, "0"}, {"Cross-refs at level", In, 4, "2", true},
+      {"Only allow explicit FTP links", Bo, 4, "1"}, {"New browser window name", Tx, 4, "other"},
+      {"Add <BR> to lines with URLs", Bo, 4, "0"}, {"Check domain name syntax", Bo, 4, "1"},
+      {"Create mailto links", Bo, 4, "1"}, {"Create Gopher links", Bo, 4, "1"},
+      {"Create Telnet links", Bo, 4, "1"}, {"Create hyperlinks", Bo, 4, "1"},
+      {"Create NEWS links", Bo, 4, "1"}, {"Create FTP links", Bo, 4, "1"}}},
+    {"[Contents]",
+     {{"Maximum level to show in contents", In, 3, "0", true}, {"Add contents list", Bo, 3, "0"},
+      {"Add mail headers to contents list", Bo, 3, "1"}, {"Contents anchors level", In, 3, "1"},
+      {"Generate external contents file", Bo, 1, "0"}, {"Hyperlinks on numbers", Bo, 3, "0"},
+      {"Use any existing contents list", Bo, 3, "1"}, {"Expect Contents List", Bo, 2, "1"},
+      {"External contents list filename", Tx, 3, ""}, {"Contents style code", In, 3, "0"},
+      {"Add anchors to contents list", Bo, 3, "1"}}},
+    {"[Directory Page]",
+     {{"Directory return hyperlink text", Tx, 4, "Directory"}, {"Directory filename", Tx, 3, ""},
+      {"Show file Titles in Directory", Bo, 3, "1"}, {"Indent headings in Directory", Bo, 3, "1"},
+      {"Directory Description", Tx, 3, ""}, {"Directory Script file", Tx, 3, ""},
+      {"Directory header file", Tx, 3, ""}, {"Directory footer file", Tx, 3, ""},
+      {"Directory Keywords", Tx, 3, ""}, {"Make Directory", Bo, 3, "0"},
+      {"Directory Title", Tx, 3, ""}}},
+    {"[Preprocessor]", {{"Use Preprocessor", Bo, 2, "1"}}},
+    {"[Page Formatting]",
+     {{"CENTER whole document", Bo, 3, "0"}, {"Indent whole document", Bo, 3, "0"}}},
+    {"[Link Dictionary]", {{"Link Dictionary file", Tx, 4, ""}}},
+    {"[Text Substitution]", {{"Text substitution file", Tx, 4, ""}}},
 };
 
 }  // namespace
 
 TEST(Catalogue, EveryKeyHasItsKindDefaultGroupAndSection) {
-    static_assert(std::size(kExpected) == kPolicyCount);
+    // Kept by other modules only, and the dictionary, read through its include key.
+    const P unread[] = {P::DefaultTableCaption, P::ColourTablesWithDotLeaders,
+                        P::PInsideListUsageCode, P::LinkDictionaryFile};
     FC fc;
-    for (const Expected& row : kExpected) {
-        SCOPED_TRACE(row.key);
-        const PolicyDef* def = FindDef(row.key);
-        ASSERT_NE(def, nullptr);
-        EXPECT_EQ(def->kind, row.kind);
-        EXPECT_EQ(def->group, row.group);
-        EXPECT_EQ(SectionHeader(def->section), row.section);
-        EXPECT_EQ(def->optional(), row.optional);
-        EXPECT_EQ(fc.Record(def->id).Key().View(), row.key);
-        EXPECT_EQ(fc.Record(def->id).Group(), row.group);
-        EXPECT_FALSE(fc.IsSet(def->id));
-        if (row.text)
-            EXPECT_EQ(fc.Text(def->id).View(), row.text);
-        else
-            EXPECT_EQ(fc.Value(def->id), row.value);
-    }
-}
-
-TEST(Catalogue, WrittenAndReadableKeys) {
-    // Kept by other Parts only: neither read from policy lines nor written.
-    for (P id : {P::DefaultTableCaption, P::ColourTablesWithDotLeaders, P::PInsideListUsageCode}) {
-        EXPECT_FALSE(Def(id).readable()) << Def(id).key;
-        EXPECT_FALSE(Def(id).written()) << Def(id).key;
-    }
-    // Read but not written.
-    for (P id : {P::InputDirectory, P::OutputDirectory, P::DisplayMessages, P::CreateALogFile,
-                 P::OutputLogFilename, P::OutputPolicyFile, P::OutputPolicyFilename,
-                 P::GenerateDiagnosticsFiles, P::ShowTagsInOutput, P::ScopeColourTagsGlobally}) {
-        EXPECT_TRUE(Def(id).readable()) << Def(id).key;
-        EXPECT_FALSE(Def(id).written()) << Def(id).key;
-    }
-    EXPECT_TRUE(Def(P::LinkDictionaryFile).written());
-    EXPECT_FALSE(Def(P::LinkDictionaryFile).readable()) << "read through its include key";
+    int count = 0;
+    for (const auto& section : kSections)
+        for (const Row& row : section.rows) {
+            SCOPED_TRACE(row.key);
+            ++count;
+            const PolicyDef* def = FindDef(row.key);
+            ASSERT_NE(def, nullptr);
+            EXPECT_EQ(def->kind, row.kind);
+            EXPECT_EQ(def->group, row.group);
+            EXPECT_EQ(SectionHeader(def->section), section.header);
+            EXPECT_EQ(def->written(), *section.header != '\0');
+            EXPECT_EQ(def->readable(), std::find(std::begin(unread), std::end(unread), def->id) ==
+                                           std::end(unread));
+            EXPECT_EQ(def->optional(), row.optional);
+            EXPECT_EQ(fc.Record(def->id).Key().View(), row.key);
+            EXPECT_EQ(fc.Record(def->id).Group(), row.group);
+            EXPECT_FALSE(fc.IsSet(def->id));
+            const bool text = row.kind == Tx || row.kind == Co || row.kind == Fo;
+            EXPECT_EQ(text ? fc.Text(def->id).Str() : std::to_string(fc.Value(def->id)), row.value);
+        }
+    EXPECT_EQ(count, kPolicyCount);
 }
 
 TEST(Catalogue, LongerKeyIsOfferedBeforeItsPrefix) {

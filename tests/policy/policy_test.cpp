@@ -6,168 +6,118 @@
 #include "policy/policy_test_support.h"
 
 using namespace tabulyst;
-using tabulyst::testing::CapturedFC;
-using tabulyst::testing::Lines;
+using namespace tabulyst::testing;
+
+namespace {
+
+ValuePolicy& ValueRecord(FC& fc, P id) { return static_cast<ValuePolicy&>(fc.Record(id)); }
+
+}  // namespace
 
 TEST(PolicyMatch, KeyAtLineStartAnyCaseAndCollapsedBlanks) {
     CapturedFC c;
-    EXPECT_EQ(c.Line("tab   SIZE : 6"), kParsed);
-    EXPECT_EQ(c.fc.Value(P::TabSize), 6);
-    CapturedFC d;
-    EXPECT_EQ(d.Line("Expect sparse tables in this file : Yes"), kParsed)
-        << "only the start of the line is compared";
-    EXPECT_EQ(d.fc.Value(P::ExpectSparseTables), 1);
-    CapturedFC e;
-    EXPECT_EQ(e.Line("My TAB size : 6"), kUnclaimed) << "a key is never matched inside a line";
-    EXPECT_EQ(e.Line("TAB-size : 6"), kUnclaimed);
-    EXPECT_EQ(e.fc.Value(P::TabSize), 8);
+    c.Offer({{"My TAB size : 6", kUnclaimed},  // a key is never matched inside a line
+             {"TAB-size : 6", kUnclaimed},
+             {"tab   SIZE : 6", kParsed},
+             {"Expect sparse tables in this file : Yes", kParsed}});  // only the start counts
+    ExpectValues(c.fc, {{P::TabSize, 6}, {P::ExpectSparseTables, 1}});
+
+    CapturedFC empty;
+    empty.fc.Record(P::PageWidth).SetKey("");
+    empty.Line("Page Width : 60");
+    EXPECT_TRUE(empty.Said("PROGRAM ERROR: Missing Int policy text"));
+    EXPECT_EQ(empty.fc.Value(P::PageWidth), 80);
 }
 
-TEST(PolicyMatch, EmptyKeyIsAProgramError) {
+TEST(PolicyRepeat, FirstValueWinsWithReportingOnAndTwoKeysRepeatSilently) {
     CapturedFC c;
-    c.fc.Record(P::PageWidth).SetKey("");
-    c.Line("Page Width : 60");
-    EXPECT_TRUE(c.Said("PROGRAM ERROR: Missing Int policy text"));
-    EXPECT_EQ(c.fc.Value(P::PageWidth), 80);
-}
-
-TEST(PolicyRepeat, FirstValueWinsWithReportingOn) {
-    CapturedFC c;
-    EXPECT_EQ(c.Line("TAB size : 4"), kParsed);
-    EXPECT_EQ(c.Line("TAB size : 6"), kRejected);
+    c.Offer({{"TAB size : 4", kParsed}, {"TAB size : 6", kRejected}});
     EXPECT_TRUE(c.Said("POLICY: Ignoring repeated policy \\TAB size\\"));
     EXPECT_EQ(c.fc.Value(P::TabSize), 4);
-
     int group = 0;
     EXPECT_EQ(c.fc.ParsePolicyLine("TAB size : 6", group, false), kParsed);
     EXPECT_EQ(c.fc.Value(P::TabSize), 6) << "with reporting off a repeat replaces the value";
     EXPECT_EQ(group, 2);
-}
 
-TEST(PolicyRepeat, ThreeKeysRepeatSilently) {
-    CapturedFC c;
-    EXPECT_EQ(c.Line("Use .HTM extension : Yes"), kParsed);
-    EXPECT_EQ(c.Line("Use .HTM extension : No"), kParsed);
-    EXPECT_EQ(c.Line("Make Directory : Yes"), kParsed);
-    EXPECT_EQ(c.Line("Make Directory : No"), kParsed);
+    c.messages.clear();
+    c.Offer({{"Use .HTM extension : Yes", kParsed}, {"Use .HTM extension : No", kParsed},
+             {"Make Directory : Yes", kParsed}, {"Make Directory : No", kParsed}});
     EXPECT_TRUE(c.messages.empty());
-    EXPECT_EQ(c.fc.Value(P::UseHtmExtension), 1);
-    EXPECT_EQ(c.fc.Value(P::MakeDirectory), 1);
+    ExpectValues(c.fc, {{P::UseHtmExtension, 1}, {P::MakeDirectory, 1}});
 }
 
 TEST(PolicyRepeat, FileValueOverridesRuleSetValue) {
     CapturedFC c;
-    auto& record = static_cast<ValuePolicy&>(c.fc.Record(P::PageWidth));
-    record.ApplyRuleSetValue(c.fc, 80, false);
+    ValueRecord(c.fc, P::PageWidth).ApplyRuleSetValue(c.fc, 80, false);
     EXPECT_EQ(c.Line("Page  Width : 72"), kParsed);
     EXPECT_TRUE(c.Said("INFO: Ruleset overrided : Page Width : 72"));
     EXPECT_EQ(c.fc.Value(P::PageWidth), 72);
 }
 
-TEST(PolicyBoolean, YesTrueNoFalseOnly) {
-    for (const char* yes : {"YES", "true", "Yes"}) {
-        CapturedFC c;
-        EXPECT_EQ(c.Line(std::string("Expect sparse tables : ") + yes), kParsed);
-        EXPECT_EQ(c.fc.Value(P::ExpectSparseTables), 1) << yes;
-    }
+TEST(PolicyValue, BooleanIntegerAndAlignment) {
     CapturedFC c;
-    EXPECT_EQ(c.Line("Expect sparse tables : 1"), kRejected);
+    c.Offer({{"Expect sparse tables : 1", kRejected},
+             {"Expect sparse tables : (none)", kRejected},  // (none) is no Boolean
+             {"Break up long HTML lines : FALSE", kParsed},
+             {"Default TABLE header rows : (none)", kParsed},
+             {"List markup code : 5", kRejected}, {"List markup code : 2", kParsed},
+             {"Default TABLE alignment : middle", kRejected},
+             {"Default TABLE cell alignment : (none)", kParsed}});
     EXPECT_TRUE(c.Said("ERROR: Don't understand policy value : 1"));
-    EXPECT_EQ(c.Line("Expect sparse tables : (none)"), kRejected) << "(none) is no Boolean";
-    EXPECT_FALSE(c.fc.IsSet(P::ExpectSparseTables));
-    EXPECT_EQ(c.Line("Break up long HTML lines : FALSE"), kParsed);
-    EXPECT_EQ(c.fc.Value(P::BreakUpLongHtmlLines), 0);
-}
-
-TEST(PolicyInteger, NoneRangeAndNonNumbers) {
-    CapturedFC c;
-    EXPECT_EQ(c.Line("Default TABLE header rows : (none)"), kParsed);
-    EXPECT_EQ(c.fc.Value(P::DefaultTableHeaderRows), -1);
-    EXPECT_TRUE(c.fc.IsSet(P::DefaultTableHeaderRows));
-
-    EXPECT_EQ(c.Line("List markup code : 5"), kRejected);
     EXPECT_TRUE(c.Said("POLICY: Ignored - Value 5 is outside allowed range (0:2)"));
-    EXPECT_EQ(c.fc.Value(P::ListMarkupCode), 0);
-    EXPECT_EQ(c.Line("List markup code : 2"), kParsed);
+    EXPECT_FALSE(c.fc.IsSet(P::ExpectSparseTables) || c.fc.IsSet(P::DefaultTableAlignment));
+    EXPECT_FALSE(c.fc.IsSet(P::DefaultTableCellAlignment)) << "(none) leaves the set flag";
+    EXPECT_TRUE(c.fc.IsSet(P::DefaultTableHeaderRows));
+    ExpectValues(c.fc, {{P::BreakUpLongHtmlLines, 0}, {P::DefaultTableHeaderRows, -1},
+                        {P::ListMarkupCode, 2}, {P::DefaultTableAlignment, 0}});
+    for (const char* yes : {"YES", "true", "Yes"}) {
+        CapturedFC y;
+        EXPECT_EQ(y.Line(std::string("Expect sparse tables : ") + yes), kParsed);
+        EXPECT_EQ(y.fc.Value(P::ExpectSparseTables), 1) << yes;
+    }
 
     c.messages.clear();
     EXPECT_EQ(c.Line("TAB size : 8 spaces"), kRejected);
     EXPECT_TRUE(c.messages.empty()) << "a non-number is rejected without a message of its own";
-    EXPECT_EQ(c.fc.Value(P::TabSize), 8);
-    EXPECT_EQ(c.Line("TAB size : 8 : 4"), kRejected) << "everything after the first colon";
-    EXPECT_EQ(c.Line("Page Width : " + std::string(2000, '7')), kRejected);
-    EXPECT_EQ(c.fc.Value(P::PageWidth), 80);
-    EXPECT_EQ(c.Line("Page Width : -3"), kParsed);
-    EXPECT_EQ(c.fc.Value(P::PageWidth), -3);
+    c.Offer({{"TAB size : 8 : 4", kRejected},  // everything after the first colon
+             {"Page Width : " + std::string(2000, '7'), kRejected}});
+    ExpectValues(c.fc, {{P::TabSize, 8}, {P::PageWidth, 80}});
+    c.Offer({{"Page Width : -3", kParsed}, {"Default TABLE alignment : Centre", kParsed}});
+    ExpectValues(c.fc, {{P::PageWidth, -3}, {P::DefaultTableAlignment, 2}});
+    Apply(c.fc, {"Text justification : Right", "Text justification : middle"});
+    EXPECT_EQ(c.fc.Value(P::TextJustification), 3) << "a rejected word keeps the earlier value";
 }
 
-TEST(PolicyAlignment, FirstLetterDecides) {
+TEST(PolicyValue, ColourFontAndText) {
     CapturedFC c;
-    EXPECT_EQ(c.Line("Default TABLE alignment : Centre"), kParsed);
-    EXPECT_EQ(c.fc.Value(P::DefaultTableAlignment), 2);
-    CapturedFC d;
-    EXPECT_EQ(d.Line("Default TABLE alignment : middle"), kRejected);
-    EXPECT_EQ(d.fc.Value(P::DefaultTableAlignment), 0);
-    EXPECT_FALSE(d.fc.IsSet(P::DefaultTableAlignment));
-    EXPECT_EQ(d.Line("Default TABLE cell alignment : (none)"), kParsed);
-    EXPECT_FALSE(d.fc.IsSet(P::DefaultTableCellAlignment)) << "(none) leaves the set flag";
-
-    int group = 0;
-    d.fc.ParsePolicyLine("Text justification : Right", group, false);
-    d.fc.ParsePolicyLine("Text justification : middle", group, false);
-    EXPECT_EQ(d.fc.Value(P::TextJustification), 3) << "a rejected word keeps the earlier value";
-}
-
-TEST(PolicyColour, NormalisedOrWarnedAndKept) {
-    CapturedFC c;
-    EXPECT_EQ(c.Line("Default TABLE colour : ff0000"), kParsed);
-    EXPECT_EQ(c.fc.BaseConfig().Text(P::DefaultTableColour).View(), "Red");
-    CapturedFC d;
-    EXPECT_EQ(d.Line("Default TABLE colour : Orange"), kRejected);
-    EXPECT_TRUE(d.Said("WARNING: \"Orange\" is not a standard HTML colour"));
-    EXPECT_EQ(d.fc.Text(P::DefaultTableColour).View(), "ORANGE")
-        << "the text stays stored, upper-cased as six letters are";
-    EXPECT_FALSE(d.fc.IsSet(P::DefaultTableColour));
-    EXPECT_EQ(d.Line("Text Colour : none"), kParsed);
-    EXPECT_TRUE(d.fc.Text(P::TextColour).Empty());
-    EXPECT_TRUE(d.fc.IsSet(P::TextColour));
-}
-
-TEST(PolicyFont, InvalidSpecificationKeepsValue) {
-    CapturedFC c;
-    EXPECT_EQ(c.Line("Table font : Arial, Heavy, 12"), kRejected);
+    c.Offer({{"Default TABLE colour : Orange", kRejected}, {"Text Colour : none", kParsed},
+             {"Table font : Arial, Heavy, 12", kRejected},
+             {"Output log filename : NONE", kParsed}});
+    EXPECT_TRUE(c.Said("WARNING: \"Orange\" is not a standard HTML colour"));
     EXPECT_TRUE(c.Said("WARNING: \"Arial, Heavy, 12\" is not a valid font specification"));
-    EXPECT_EQ(c.fc.Text(P::TableFont).View(), "Times New Roman, Regular, 12");
-    EXPECT_EQ(c.Line("Table font : Arial, Bold, 9"), kParsed);
-    EXPECT_EQ(c.fc.Text(P::TableFont).View(), "Arial, Bold, 9");
+    // A rejected colour stays stored, upper-cased as six letters are.
+    ExpectTexts(c.fc, {{P::DefaultTableColour, "ORANGE"}, {P::TextColour, ""},
+                       {P::TableFont, "Times New Roman, Regular, 12"}, {P::OutputLogFilename, ""}});
+    EXPECT_FALSE(c.fc.IsSet(P::DefaultTableColour));
+    EXPECT_TRUE(c.fc.IsSet(P::TextColour));
+    c.Offer({{"Table font : Arial, Bold, 9", kParsed}, {"Document Keywords : a: b, c", kParsed}});
+    ExpectTexts(c.fc, {{P::TableFont, "Arial, Bold, 9"}, {P::DocumentKeywords, "a: b, c"}});
 }
 
-TEST(PolicyText, NoneEmptiesAndAnythingElseIsTaken) {
+TEST(PolicyValue, ChoiceFindAndTextOfEntries) {
     CapturedFC c;
-    EXPECT_EQ(c.Line("Document Keywords : a: b, c"), kParsed);
-    EXPECT_EQ(c.fc.Text(P::DocumentKeywords).View(), "a: b, c");
-    EXPECT_EQ(c.Line("Output log filename : NONE"), kParsed);
-    EXPECT_TRUE(c.fc.Text(P::OutputLogFilename).Empty());
-}
-
-TEST(PolicyChoice, FindAndTextOfEntries) {
-    CapturedFC c;
-    EXPECT_EQ(c.Line("Paper size : letter"), kParsed);
+    c.Offer({{"Paper size : A5", kRejected},
+             {"Language (for proofing) : Spanish (Peurto Rico)", kParsed}});
+    EXPECT_FALSE(c.fc.IsSet(P::PaperSize));
+    ExpectValues(c.fc, {{P::PaperSize, 1}, {P::LanguageForProofing, 72}});
+    c.Offer({{"Paper size : letter", kParsed}});
     EXPECT_EQ(c.fc.Value(P::PaperSize), 2);
-    EXPECT_EQ(c.Line("Language (for proofing) : Spanish (Peurto Rico)"), kParsed);
-    EXPECT_EQ(c.fc.Value(P::LanguageForProofing), 72);
 
     CapturedFC d;
-    EXPECT_EQ(d.Line("Paper size : A5"), kRejected);
-    EXPECT_EQ(d.fc.Value(P::PaperSize), 1);
-    EXPECT_FALSE(d.fc.IsSet(P::PaperSize));
-    EXPECT_EQ(d.Line("Paper size : (none)"), kParsed);
-    EXPECT_EQ(d.fc.Value(P::PaperSize), -1);
-    EXPECT_EQ(d.Line("Language (for proofing) : none"), kParsed);
-    EXPECT_EQ(d.fc.Value(P::LanguageForProofing), 1) << "the entry None is a value of its own";
-    EXPECT_EQ(d.Line("Language (for proofing) : (none)"), kRejected) << "a repeat";
-    int group = 0;
-    d.fc.ParsePolicyLine("Language (for proofing) : (none)", group, false);
+    d.Offer({{"Paper size : (none)", kParsed}, {"Language (for proofing) : none", kParsed},
+             {"Language (for proofing) : (none)", kRejected}});  // a repeat
+    ExpectValues(d.fc, {{P::PaperSize, -1}, {P::LanguageForProofing, 1}});  // None is an entry
+    Apply(d.fc, {"Language (for proofing) : (none)"});
     EXPECT_EQ(d.fc.Value(P::LanguageForProofing), -1);
 
     auto& version = static_cast<ChoicePolicy&>(d.fc.Record(P::HtmlVersionToBeTargeted));
@@ -176,113 +126,87 @@ TEST(PolicyChoice, FindAndTextOfEntries) {
     EXPECT_EQ(index, 3);
     EXPECT_FALSE(version.FindChoice("HTML 5", index));
     EXPECT_EQ(index, -1);
-
-    TextString text;
-    version.SetValue(2);
-    EXPECT_TRUE(version.ChoiceText(text));
-    EXPECT_EQ(text.View(), "HTML 4.0 Transitional");
-    version.SetValue(-1);
-    EXPECT_TRUE(version.ChoiceText(text));
-    EXPECT_EQ(text.View(), "(none)");
-    for (int bad : {0, 4}) {
-        version.SetValue(bad);
-        EXPECT_FALSE(version.ChoiceText(text));
-        EXPECT_EQ(text.View(), "(none)");
+    const std::pair<int, const char*> kTexts[] = {
+        {2, "HTML 4.0 Transitional"}, {-1, "(none)"}, {0, nullptr}, {4, nullptr}};
+    for (auto [value, expected] : kTexts) {
+        TextString text;
+        version.SetValue(value);
+        EXPECT_EQ(version.ChoiceText(text), expected != nullptr) << value;
+        EXPECT_EQ(text.View(), expected ? expected : "(none)") << value;
     }
 }
 
-TEST(PolicyWrite, KeyPaddedToColumn34) {
+TEST(PolicyWrite, KeyPaddedToColumn34AndValueTextsByKind) {
     CapturedFC c;
     Lines out;
     c.fc.Record(P::TabSize).Write(out, false);
     EXPECT_TRUE(out.lines.empty()) << "an unset record writes nothing unless all are written";
-    c.fc.Record(P::TabSize).Write(out, true);
-    c.fc.Record(P::DefaultTableDelimiterCharacter).Write(out, true);
-    c.fc.Record(P::UseIncrementalIndentationMarkup).Write(out, true);
-    c.fc.Record(P::InputFileContainsJapaneseCharacters).Write(out, true);
-    ASSERT_EQ(out.lines.size(), 4u);
-    EXPECT_EQ(out.lines[0], "TAB size" + std::string(26, ' ') + ": 8");
-    EXPECT_EQ(out.lines[1], "Default TABLE delimiter character : (none)");
-    EXPECT_EQ(out.lines[2], "Use incremental indentation markup  : No");
-    EXPECT_EQ(out.lines[3], "Input file contains Japanese characters  : No");
-}
+    for (P id : {P::TabSize, P::DefaultTableDelimiterCharacter, P::UseIncrementalIndentationMarkup,
+                 P::InputFileContainsJapaneseCharacters})
+        c.fc.Record(id).Write(out, true);
+    EXPECT_EQ(out.lines, (Messages{"TAB size" + std::string(26, ' ') + ": 8",
+                                   "Default TABLE delimiter character : (none)",
+                                   "Use incremental indentation markup  : No",
+                                   "Input file contains Japanese characters  : No"}));
 
-TEST(PolicyWrite, ValueTextsByKind) {
-    CapturedFC c;
-    int group = 0;
-    for (const char* line : {"Default TABLE border size : 0", "Use of Microsoft entities code : -1",
-                             "Default TABLE alignment : right", "Paper size : Legal",
-                             "Colour data rows : yes", "Default TABLE header rows : 3"})
-        c.fc.ParsePolicyLine(line, group, false);
-    auto text = [&](P id) { return c.fc.Record(id).ValueText().Str(); };
-    EXPECT_EQ(text(P::DefaultTableBorderSize), "(none)") << "optional integers below 1";
-    EXPECT_EQ(text(P::UseOfMicrosoftEntitiesCode), "-1");
-    EXPECT_EQ(text(P::DefaultTableAlignment), "right");
-    EXPECT_EQ(text(P::DefaultTableCellAlignment), "(none)");
-    EXPECT_EQ(text(P::PaperSize), "Legal");
-    EXPECT_EQ(text(P::ColourDataRows), "Yes");
-    EXPECT_EQ(text(P::DefaultTableHeaderRows), "3");
-    EXPECT_EQ(text(P::DefaultTableDelimiterCharacter), "(none)");
-    static_cast<ValuePolicy&>(c.fc.Record(P::TextJustification)).SetValue(4);
-    EXPECT_EQ(text(P::TextJustification), "justified");
-    static_cast<ValuePolicy&>(c.fc.Record(P::TextJustification)).SetValue(9);
-    EXPECT_EQ(text(P::TextJustification), "(none)");
+    Apply(c.fc, {"Default TABLE border size : 0", "Use of Microsoft entities code : -1",
+                 "Default TABLE alignment : right", "Paper size : Legal", "Colour data rows : yes",
+                 "Default TABLE header rows : 3"});
+    const std::pair<P, const char*> kTexts[] = {
+        {P::DefaultTableBorderSize, "(none)"},  // optional integers below 1
+        {P::UseOfMicrosoftEntitiesCode, "-1"}, {P::DefaultTableAlignment, "right"},
+        {P::DefaultTableCellAlignment, "(none)"}, {P::PaperSize, "Legal"},
+        {P::ColourDataRows, "Yes"}, {P::DefaultTableHeaderRows, "3"},
+        {P::DefaultTableDelimiterCharacter, "(none)"}};
+    for (auto [id, text] : kTexts) EXPECT_EQ(c.fc.Record(id).ValueText().Str(), text) << Def(id).key;
+    for (auto [value, text] : {std::pair{4, "justified"}, std::pair{9, "(none)"}}) {
+        ValueRecord(c.fc, P::TextJustification).SetValue(value);
+        EXPECT_EQ(c.fc.Record(P::TextJustification).ValueText().Str(), text);
+    }
 }
 
 TEST(PolicyRuleSetValue, ExplicitValuesStayAndSaySo) {
     CapturedFC c;
-    int group = 0;
-    for (const char* line : {"Create hyperlinks : Yes", "Page Width : 72", "Start tag delimiter : <<",
-                             "HTML version to be targeted : HTML 3.2", "Text justification : right"})
-        c.fc.ParsePolicyLine(line, group, false);
-    static_cast<ValuePolicy&>(c.fc.Record(P::CreateHyperlinks)).ApplyRuleSetValue(c.fc, 0, false);
-    static_cast<ValuePolicy&>(c.fc.Record(P::PageWidth)).ApplyRuleSetValue(c.fc, 80, false);
+    Apply(c.fc, {"Create hyperlinks : Yes", "Page Width : 72", "Start tag delimiter : <<",
+                 "HTML version to be targeted : HTML 3.2", "Text justification : right"});
+    ValueRecord(c.fc, P::CreateHyperlinks).ApplyRuleSetValue(c.fc, 0, false);
+    ValueRecord(c.fc, P::PageWidth).ApplyRuleSetValue(c.fc, 80, false);
     static_cast<TextPolicy&>(c.fc.Record(P::StartTagDelimiter)).ApplyRuleSetValue(c.fc, "[_[", false);
     static_cast<ChoicePolicy&>(c.fc.Record(P::HtmlVersionToBeTargeted)).ApplyRuleSetValue(c.fc, 2, false);
-    static_cast<ValuePolicy&>(c.fc.Record(P::TextJustification)).ApplyRuleSetValue(c.fc, 4, false);
-    EXPECT_EQ(c.messages, (std::vector<std::string>{
-                              "INFO: Ruleset overrided - Create hyperlinks : Yes",
-                              "INFO: Ruleset overrided - Page Width : 72",
-                              "INFO: Ruleset overrided - Start tag delimiter : \"<<\"",
-                              "INFO: Ruleset overrided - HTML version to be targeted : \"1\"",
-                              "INFO: Ruleset overrided - Text justification : \"3\"",
-                          }));
+    ValueRecord(c.fc, P::TextJustification).ApplyRuleSetValue(c.fc, 4, false);
+    EXPECT_EQ(c.messages, (Messages{"INFO: Ruleset overrided - Create hyperlinks : Yes",
+                                    "INFO: Ruleset overrided - Page Width : 72",
+                                    "INFO: Ruleset overrided - Start tag delimiter : \"<<\"",
+                                    "INFO: Ruleset overrided - HTML version to be targeted : \"1\"",
+                                    "INFO: Ruleset overrided - Text justification : \"3\""}));
     EXPECT_EQ(c.fc.Value(P::CreateHyperlinks), 1);
     EXPECT_TRUE(c.fc.Record(P::CreateHyperlinks).IsSetByRuleSet());
 
     c.messages.clear();
-    static_cast<ValuePolicy&>(c.fc.Record(P::CreateHyperlinks)).ApplyRuleSetValue(c.fc, 0, false);
+    ValueRecord(c.fc, P::CreateHyperlinks).ApplyRuleSetValue(c.fc, 0, false);
     EXPECT_TRUE(c.messages.empty()) << "a rule set speaks once per policy";
-    static_cast<ValuePolicy&>(c.fc.Record(P::CreateHyperlinks)).ApplyRuleSetValue(c.fc, 0, true);
+    ValueRecord(c.fc, P::CreateHyperlinks).ApplyRuleSetValue(c.fc, 0, true);
     EXPECT_EQ(c.fc.Value(P::CreateHyperlinks), 0) << "force replaces an explicit value";
-}
 
-TEST(PolicyRuleSetValue, QuietWithoutReportingAndTakenWhenUnset) {
-    CapturedFC c;
-    c.fc.reporting = false;
-    int group = 0;
-    c.fc.ParsePolicyLine("Page Width : 72", group, false);
-    static_cast<ValuePolicy&>(c.fc.Record(P::PageWidth)).ApplyRuleSetValue(c.fc, 80, false);
-    EXPECT_TRUE(c.messages.empty());
-    EXPECT_EQ(c.fc.Value(P::PageWidth), 72);
-
-    auto& spacing = static_cast<ValuePolicy&>(c.fc.Record(P::DefaultTableCellSpacing));
-    spacing.ApplyRuleSetValue(c.fc, 0, false);
-    EXPECT_EQ(spacing.Value(), 0);
-    EXPECT_TRUE(spacing.IsSet());
-    EXPECT_TRUE(spacing.IsSetByRuleSet());
+    CapturedFC quiet;  // no messages without reporting; an unset value is taken
+    quiet.fc.reporting = false;
+    Apply(quiet.fc, {"Page Width : 72"});
+    ValueRecord(quiet.fc, P::PageWidth).ApplyRuleSetValue(quiet.fc, 80, false);
+    ValuePolicy& spacing = ValueRecord(quiet.fc, P::DefaultTableCellSpacing);
+    spacing.ApplyRuleSetValue(quiet.fc, 0, false);
+    EXPECT_TRUE(quiet.messages.empty());
+    ExpectValues(quiet.fc, {{P::PageWidth, 72}, {P::DefaultTableCellSpacing, 0}});
+    EXPECT_TRUE(spacing.IsSet() && spacing.IsSetByRuleSet());
 }
 
 TEST(PolicyCopy, OnlySetValuesTravel) {
-    CapturedFC from, to;
-    int group = 0;
-    from.fc.ParsePolicyLine("TAB size : 3", group, false);
-    to.fc.ParsePolicyLine("Page Width : 60", group, false);
-    to.fc.Record(P::TabSize).CopyFrom(from.fc.Record(P::TabSize), false);
-    to.fc.Record(P::PageWidth).CopyFrom(from.fc.Record(P::PageWidth), true);
-    EXPECT_EQ(to.fc.Value(P::TabSize), 3);
-    EXPECT_FALSE(to.fc.IsSet(P::TabSize)) << "flags travel only when asked";
-    EXPECT_EQ(to.fc.Value(P::PageWidth), 60) << "an unset value never overwrites";
-    to.fc.Record(P::TabSize).CopyFrom(from.fc.Record(P::TabSize), true);
-    EXPECT_TRUE(to.fc.IsSet(P::TabSize));
+    FC from, to;
+    Apply(from, {"TAB size : 3"});
+    Apply(to, {"Page Width : 60"});
+    to.Record(P::TabSize).CopyFrom(from.Record(P::TabSize), false);
+    to.Record(P::PageWidth).CopyFrom(from.Record(P::PageWidth), true);
+    ExpectValues(to, {{P::TabSize, 3}, {P::PageWidth, 60}});  // an unset value never overwrites
+    EXPECT_FALSE(to.IsSet(P::TabSize)) << "flags travel only when asked";
+    to.Record(P::TabSize).CopyFrom(from.Record(P::TabSize), true);
+    EXPECT_TRUE(to.IsSet(P::TabSize));
 }

@@ -1,8 +1,12 @@
-// Shared helpers of the policy tests: a policy set whose messages are captured, and a
-// line sink that keeps what a writer produced.
+// Shared helpers of the policy tests: a policy set whose messages are captured, a line
+// sink that keeps what a writer produced, and checks of several policies at once.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/line_sink.h"
@@ -10,6 +14,8 @@
 #include "policy/fc.h"
 
 namespace tabulyst::testing {
+
+using Messages = std::vector<std::string>;
 
 // Keeps every line written to it.
 struct Lines : LineSink {
@@ -20,10 +26,26 @@ struct Lines : LineSink {
     }
 };
 
+// Offers lines to a set as a policy file does; report refuses and reports repeats.
+inline void Apply(FC& fc, std::initializer_list<std::string_view> lines, bool report = false) {
+    int group = 0;
+    for (std::string_view line : lines) fc.ParsePolicyLine(line, group, report);
+}
+
+// Expects the values of Boolean, Integer, Alignment and Choice policies.
+inline void ExpectValues(const FC& fc, std::initializer_list<std::pair<P, int>> expected) {
+    for (auto [id, value] : expected) EXPECT_EQ(fc.Value(id), value) << Def(id).key;
+}
+
+// Expects the texts of Text, Colour and Font policies.
+inline void ExpectTexts(const FC& fc, std::initializer_list<std::pair<P, const char*>> expected) {
+    for (auto [id, text] : expected) EXPECT_EQ(fc.Text(id).View(), text) << Def(id).key;
+}
+
 // A policy set speaking into a list of messages.
 struct CapturedFC {
     MessageSink sink;
-    std::vector<std::string> messages;
+    Messages messages;
     FC fc;
 
     CapturedFC() : fc(&Prepare(sink, messages)) {}
@@ -38,9 +60,13 @@ struct CapturedFC {
         int group = 0;
         return fc.ParsePolicyLine(text, group, true);
     }
+    // Parses each line as above and expects its result.
+    void Offer(std::initializer_list<std::pair<std::string_view, int>> lines) {
+        for (auto [line, result] : lines) EXPECT_EQ(Line(line), result) << line;
+    }
 
 private:
-    static MessageSink& Prepare(MessageSink& sink, std::vector<std::string>& messages) {
+    static MessageSink& Prepare(MessageSink& sink, Messages& messages) {
         sink.messageCallback = [&messages](std::string_view text) { messages.emplace_back(text); };
         return sink;
     }
