@@ -31,49 +31,34 @@ void Columns(PlainFixture& t, std::initializer_list<Gap> gaps) {
     t.block.columns.push_back(last);
 }
 
-TEST(CutPlainLineTest, TextRunningThroughABoundaryCoversTwoColumns) {
-    PlainFixture t;
-    t.Lines({"abcdefgh  xyz", "ab   fg   xyz"});
-    Columns(t, {{3, 4, 4}, {8, 9, 9}});
-    EXPECT_EQ(t.Cells(0), (Texts{"abcdefgh{2}", "xyz"}));
-    EXPECT_EQ(t.Cells(1), (Texts{"ab", "fg", "xyz"}));
-}
-
-TEST(CutPlainLineTest, ZeroWidthBoundariesAlwaysCut) {
-    PlainFixture t;
-    t.Config().SetValue(P::ColumnBoundariesHaveZeroWidth, 1);
-    t.Lines({"abcdefgh  xyz"});
-    Columns(t, {{3, 4, 4}, {8, 9, 9}});
-    EXPECT_EQ(t.Cells(0), (Texts{"abcd", "efgh", "xyz"}));
-}
-
-TEST(CutPlainLineTest, BarsAtTheEdgesOfACellAreDropped) {
-    PlainFixture t;
-    t.Lines({"| ab | cd |", "||x|| | y"});
-    Columns(t, {{5, 5, 5}});
-    EXPECT_EQ(t.Cells(0), (Texts{"ab", "cd"}));
-    EXPECT_EQ(t.Cells(1), (Texts{"x", "y"}));
-}
-
-TEST(CutPlainLineTest, RuleCharactersInTheGapAreSkippedAfterACut) {
-    PlainFixture t;
-    t.Lines({"abc - -def"});
-    Columns(t, {{3, 6, 3}});
-    EXPECT_EQ(t.Cells(0), (Texts{"abc", "def"}));
-}
-
-TEST(CutPlainLineTest, ShortLinesLeaveTheirLastCellsEmpty) {
-    PlainFixture t;
-    t.Lines({"aa   bb   cc", "aa"});
-    Columns(t, {{2, 4, 4}, {7, 9, 9}});
-    EXPECT_EQ(t.Cells(1), (Texts{"aa", "", ""}));
-}
-
-TEST(CutPlainLineTest, InLineTagsAreNeverCutApart) {
-    PlainFixture t;
-    t.Lines({"ab[[X Y]]cd  ef"});
-    Columns(t, {{5, 5, 5}, {11, 12, 11}});
-    EXPECT_EQ(t.Cells(0), (Texts{"ab[[X Y]]cd{2}", "ef"}));
+TEST(CutPlainLineTest, CellsOfEachLine) {
+    const struct {
+        std::initializer_list<std::string_view> lines;
+        std::initializer_list<Gap> gaps;
+        bool zeroWidth;
+        std::vector<Texts> cells;  // of each line
+    } cases[] = {
+        // Text running through a boundary covers two columns, unless boundaries have no width.
+        {{"abcdefgh  xyz", "ab   fg   xyz"}, {{3, 4, 4}, {8, 9, 9}}, false,
+         {{"abcdefgh{2}", "xyz"}, {"ab", "fg", "xyz"}}},
+        {{"abcdefgh  xyz"}, {{3, 4, 4}, {8, 9, 9}}, true, {{"abcd", "efgh", "xyz"}}},
+        // Bars at the edges of a cell are dropped.
+        {{"| ab | cd |", "||x|| | y"}, {{5, 5, 5}}, false, {{"ab", "cd"}, {"x", "y"}}},
+        // Rule characters in the gap are skipped after a cut.
+        {{"abc - -def"}, {{3, 6, 3}}, false, {{"abc", "def"}}},
+        // Short lines leave their last cells empty.
+        {{"aa   bb   cc", "aa"}, {{2, 4, 4}, {7, 9, 9}}, false, {{"aa", "bb", "cc"}, {"aa", "", ""}}},
+        // In-line tags are never cut apart.
+        {{"ab[[X Y]]cd  ef"}, {{5, 5, 5}, {11, 12, 11}}, false, {{"ab[[X Y]]cd{2}", "ef"}}},
+    };
+    for (const auto& c : cases) {
+        PlainFixture t;
+        t.Config().SetValue(P::ColumnBoundariesHaveZeroWidth, c.zeroWidth ? 1 : 0);
+        t.Lines(c.lines);
+        Columns(t, c.gaps);
+        for (size_t line = 0; line < c.cells.size(); ++line)
+            EXPECT_EQ(t.Cells(static_cast<int>(line)), c.cells[line]) << *c.lines.begin();
+    }
 }
 
 TEST(CutPlainLineTest, AnEndDelimiterWithoutAStartIsReportedWhileWriting) {
@@ -87,26 +72,17 @@ TEST(CutPlainLineTest, AnEndDelimiterWithoutAStartIsReportedWhileWriting) {
     EXPECT_EQ(t.Messages(), (Texts{"INFO: Unbalanced tag delimiter inside table cell :\"]]\""}));
 }
 
-TEST(CutPlainLineTest, CellTextsAreEscapedForTheTargetOnly) {
+TEST(CutPlainLineTest, CellTextsAreEscapedForTheTargetOnlyAndDirectivesGiveNone) {
     PlainFixture t;
-    t.Lines({"a<b   c&d"});
+    t.Lines({"a<b   c&d", "x{y   z\\w"});
+    t.DirectiveLine("$_$_TABLE_BORDER 1");
     Columns(t, {{3, 5, 5}});
     EXPECT_EQ(t.Cells(0), (Texts{"a&lt;b", "c&amp;d"}));
+    EXPECT_EQ(t.Cells(1, kCellsRtf), (Texts{"x\\'7by", "z\\\\w"}));
+    EXPECT_EQ(t.Cells(2), (Texts{"", ""}));
     std::vector<TableCell> cells;
     CutPlainLine(t.block, 0, kCellsAnalysis, cells);
     EXPECT_EQ(cells[0].text.Str(), "a<b");
-    PlainFixture r;
-    r.Lines({"x{y   z\\w"});
-    Columns(r, {{3, 5, 5}});
-    EXPECT_EQ(r.Cells(0, kCellsRtf), (Texts{"x\\'7by", "z\\\\w"}));
-}
-
-TEST(CutPlainLineTest, DirectiveLinesGiveNoCells) {
-    PlainFixture t;
-    t.Lines({"aa   bb"});
-    t.DirectiveLine("$_$_TABLE_BORDER 1");
-    Columns(t, {{2, 4, 4}});
-    EXPECT_EQ(t.Cells(1), (Texts{"", ""}));
 }
 
 }  // namespace

@@ -7,11 +7,14 @@
 namespace tabulyst {
 namespace {
 
+using test::Ints;
 using test::PlainFixture;
 
-// Classifies the block and gives it columns ending at the given boundaries (each gap one
-// position wide) plus a last column at the widest line.
-void Columns(PlainFixture& t, std::initializer_list<int> boundaries) {
+// A classified block with columns ending at the given boundaries (each gap one position
+// wide) plus a last column at the widest line, and their statistics.
+TableBlock& Columns(PlainFixture& t, std::initializer_list<std::string_view> lines,
+                    std::initializer_list<int> boundaries = {2, 5}) {
+    t.Lines(lines);
     RemoveCommonIndent(t.block);
     ClassifyLines(t.block);
     t.block.columns.clear();
@@ -24,48 +27,36 @@ void Columns(PlainFixture& t, std::initializer_list<int> boundaries) {
     last.gapStart = last.gapEnd = last.boundary = t.block.widest - 1;
     t.block.columns.push_back(last);
     BuildColumnStatistics(t.block);
+    return t.block;
 }
 
-TEST(BuildColumnStatisticsTest, MostlyEmptyNeedsMoreThanThreeQuarters) {
-    PlainFixture four;  // empty in 4 of 5 lines
-    four.Lines({"aa bb cc", "aa bb", "aa bb", "aa bb", "aa bb"});
-    Columns(four, {2, 5});
-    EXPECT_TRUE(four.block.columns[2].mostlyEmpty);
-    EXPECT_FALSE(four.block.columns[2].entirelyEmpty);
-    PlainFixture three;  // empty in 3 of 4 lines
-    three.Lines({"aa bb cc", "aa bb", "aa bb", "aa bb"});
-    Columns(three, {2, 5});
-    EXPECT_FALSE(three.block.columns[2].mostlyEmpty);
-    PlainFixture all;
-    all.Lines({"   bb cc", "   bb", "   bb", "   bb"});
+Ints Crossings(const TableBlock& b) { return {b.crossingTotal, b.crossingCells, b.crossingLines}; }
+
+TEST(BuildColumnStatisticsTest, EmptyColumnsAndSpans) {
+    PlainFixture four, three, all, one, two;
+    // Mostly empty needs more than three quarters: 4 of 5 lines, not 3 of 4.
+    const TableBlock& f = Columns(four, {"aa bb cc", "aa bb", "aa bb", "aa bb", "aa bb"});
+    EXPECT_TRUE(f.columns[2].mostlyEmpty);
+    EXPECT_FALSE(f.columns[2].entirelyEmpty);
+    EXPECT_FALSE(Columns(three, {"aa bb cc", "aa bb", "aa bb", "aa bb"}).columns[2].mostlyEmpty);
     all.block.commonIndent = 0;  // kept, so that the first column stays empty
-    Columns(all, {2, 5});
-    EXPECT_TRUE(all.block.columns[0].entirelyEmpty);
-}
+    EXPECT_TRUE(Columns(all, {"   bb cc", "   bb", "   bb", "   bb"}).columns[0].entirelyEmpty);
 
-TEST(BuildColumnStatisticsTest, SpanCountTwoWhenFewerThanFourFifthsCoverOneColumn) {
-    PlainFixture one;  // one crossing line of five: 4 of 5 cover one column
-    one.Lines({"aaaaa cc", "aa bb cc", "aa bb cc", "aa bb cc", "aa bb cc"});
-    Columns(one, {2, 5});
-    EXPECT_EQ(one.block.columns[0].span, 1);
-    EXPECT_EQ(one.block.crossingTotal, 1);
-    EXPECT_EQ(one.block.crossingCells, 1);
-    EXPECT_EQ(one.block.crossingLines, 1);
-    PlainFixture two;
-    two.Lines({"aaaaa cc", "aaaaaaaa", "aa bb cc", "aa bb cc", "aa bb cc"});
-    Columns(two, {2, 5});
-    EXPECT_EQ(two.block.columns[0].span, 2);
+    // The span count is two when fewer than four fifths of the lines cover one column.
+    const TableBlock& o = Columns(one, {"aaaaa cc", "aa bb cc", "aa bb cc", "aa bb cc", "aa bb cc"});
+    EXPECT_EQ(o.columns[0].span, 1);
+    EXPECT_EQ(Crossings(o), (Ints{1, 1, 1}));
+    const TableBlock& w = Columns(two, {"aaaaa cc", "aaaaaaaa", "aa bb cc", "aa bb cc", "aa bb cc"});
+    EXPECT_EQ(w.columns[0].span, 2);
     // "aaaaaaaa" covers all three columns: two extra columns, one crossing cell.
-    EXPECT_EQ(two.block.crossingTotal, 3);
-    EXPECT_EQ(two.block.crossingCells, 2);
-    EXPECT_EQ(two.block.crossingLines, 2);
+    EXPECT_EQ(Crossings(w), (Ints{3, 2, 2}));
 }
 
 TEST(BuildColumnStatisticsTest, TextNumericAndSymbolColumns) {
     PlainFixture t;
-    t.Lines({"Apple  12    ->", "Pear   3.5   <-", "------------", "", "Fig    1,200 ==",
-             "Plum         ->"});
-    Columns(t, {6, 12});
+    Columns(t, {"Apple  12    ->", "Pear   3.5   <-", "------------", "", "Fig    1,200 ==",
+                "Plum         ->"},
+            {6, 12});
     const auto& c = t.block.columns;
     EXPECT_TRUE(c[0].textColumn);
     EXPECT_FALSE(c[0].numericColumn);
@@ -81,22 +72,17 @@ TEST(BuildColumnStatisticsTest, TextNumericAndSymbolColumns) {
 
 TEST(MergeColumnsTest, TheLeftColumnTakesTheGapOfTheRightAndTheirWidths) {
     PlainFixture t;
-    t.Lines({"aa bb cc dd"});
-    Columns(t, {2, 5, 8});
+    Columns(t, {"aa bb cc dd"}, {2, 5, 8});
     SetColumnWidths(t.block);
-    EXPECT_EQ(t.block.columns[0].width, 2);
-    EXPECT_EQ(t.block.columns[1].width, 2);
-    EXPECT_EQ(t.block.columns[3].width, 2);  // up to the widest line
-    t.block.columns[0].span = 3;
-    t.block.columns[2].gapStart = 7;
+    auto& c = t.block.columns;
+    EXPECT_EQ((Ints{c[0].width, c[1].width, c[3].width}), (Ints{2, 2, 2}));  // to the widest line
+    c[0].span = 3;
+    c[2].gapStart = 7;
     MergeColumns(t.block, 0, 2);
-    ASSERT_EQ(t.block.columns.size(), 2u);
-    EXPECT_EQ(t.block.columns[0].gapStart, 7);
-    EXPECT_EQ(t.block.columns[0].boundary, 8);
-    EXPECT_EQ(t.block.columns[0].width, 6);
-    EXPECT_EQ(t.block.columns[0].span, 1);
+    ASSERT_EQ(c.size(), 2u);
+    EXPECT_EQ((Ints{c[0].gapStart, c[0].boundary, c[0].width, c[0].span}), (Ints{7, 8, 6, 1}));
     MergeColumns(t.block, 1, 1);  // no such merge
-    EXPECT_EQ(t.block.columns.size(), 2u);
+    EXPECT_EQ(c.size(), 2u);
 }
 
 }  // namespace
