@@ -4,6 +4,8 @@
 
 #include <sstream>
 #include <string>
+#include <tuple>
+#include <utility>
 
 #include "convert/convert_test_support.h"
 
@@ -18,110 +20,83 @@ struct Parsed : testing_support::QuietContext {
     std::string Messages() const { return context.sink.runBuffer.Str(); }
 };
 
-const std::string kUnrecognised = "SESSION: *** Unrecognised, ambiguous or repeated qualifiers : ";
+using O = CommandOptions;
+const std::string kUnknown = "SESSION: *** Unrecognised, ambiguous or repeated qualifiers : ";
+const std::string kCantUse = "SESSION: Can't use \"";
+const char* const kTabs = "/tabb /tabl /tag /sil /sim";
+const char* const kSlashes = "/output=/srv/htdocs/out/*.html /log=/home/lo/run.log";
+const char* const kQuoted = "/output=\"my dir/out file.htm\" data.txt";
+const char* const kConsole = "/console /output=o/x.html /index";
+const char* const kLeftOver = "a.pol /rtf first.txt b.POL  second.csv";
 
 TEST(QualifiersTest, TheRunLinesOfEachLine) {
-    const struct {
-        const char* line;
-        std::string messages;
-    } cases[] = {
+    const std::pair<const char*, std::string> cases[] = {
         {"/lo", ""},
         {"/LOG", ""},
         {"/Log", ""},
-        {"/l", kUnrecognised + "/l "},
-        {"/co", kUnrecognised + "/co "},
-        {"/LOGFILE", "SESSION: Illegal Qualifier : /LOGFILE\n" + kUnrecognised + "/LOGFILE "},
-        {"/rtf /RTF", kUnrecognised + "/RTF "},
-        {"/log=notes.txt", "SESSION: Can't use \".txt\" for a log file.  Changing to \".log\""},
+        {"/l", kUnknown + "/l "},
+        {"/co", kUnknown + "/co "},
+        {"/LOGFILE", "SESSION: Illegal Qualifier : /LOGFILE\n" + kUnknown + "/LOGFILE "},
+        {"/rtf /RTF", kUnknown + "/RTF "},
+        {"/log=notes.txt", kCantUse + ".txt\" for a log file.  Changing to \".log\""},
         {"/log=run.lst", ""},
-        {"/output=out/x.pol",
-         "SESSION: Can't use \".pol\" for an output file.  Changing to \".html\""},
-        {"/index=dir.dat",
-         "SESSION: Can't use \".dat\" for an index file.  Changing to \".html\""},
-        {"/output=/srv/htdocs/out/*.html /log=/home/lo/run.log", ""},
+        {"/output=out/x.pol", kCantUse + ".pol\" for an output file.  Changing to \".html\""},
+        {"/index=dir.dat", kCantUse + ".dat\" for an index file.  Changing to \".html\""},
+        {kSlashes, ""},
         {"/log=\"run one.log", "SESSION: Missing end-quote in qualifier value /LOG"},
         {"/log= x.txt", "SESSION: Missing value after \"=\" for qualifier /LOG"},
         {"/ctx_in", "SESSION: Value missing for /CTX_IN qualifier"},
     };
-    for (const auto& test : cases)
-        EXPECT_EQ(Parsed(test.line).Messages(), test.messages) << test.line;
+    for (const auto& [line, messages] : cases) EXPECT_EQ(Parsed(line).Messages(), messages) << line;
 }
 
-TEST(QualifiersTest, AbbreviationsDownToTheMinimum) {
-    for (const char* line : {"/lo", "/LOG", "/Log"}) {
-        EXPECT_TRUE(Parsed(line).o().createLog) << line;
-        EXPECT_EQ(Parsed(line).o().logName.Str(), "Pagelyst.log") << line;
-    }
-    Parsed tooShort("/l"), ambiguous("/co");
-    EXPECT_FALSE(tooShort.o().createLog || tooShort.o().listFiles);
-    const CommandOptions& co = ambiguous.o();
-    EXPECT_FALSE(co.commaDelimited || co.console || co.addContents);
-    // A word longer than the qualifier is illegal.
-    EXPECT_FALSE(Parsed("/LOGFILE").o().createLog);
-
-    Parsed tabs("/tabb /tabl /tag /sil /sim");
-    EXPECT_TRUE(tabs.o().tabDelimited);
-    EXPECT_TRUE(tabs.o().plainTable);
-    EXPECT_TRUE(tabs.o().showTags);
-    EXPECT_FALSE(tabs.o().display);
-    EXPECT_TRUE(tabs.o().simple);
-
-    // A repeated qualifier is applied once.
-    Parsed twice("/rtf /RTF");
-    EXPECT_TRUE(twice.o().rtf);
-    EXPECT_EQ(twice.context.targetFormat, 1);
+TEST(QualifiersTest, TheFlagsEachLineSets) {
+    const std::tuple<const char*, bool O::*, bool> cases[] = {
+        // Abbreviations down to the minimum; a word longer than the qualifier is illegal.
+        {"/lo", &O::createLog, true},       {"/LOG", &O::createLog, true},
+        {"/Log", &O::createLog, true},      {"/l", &O::createLog, false},
+        {"/l", &O::listFiles, false},       {"/co", &O::commaDelimited, false},
+        {"/co", &O::console, false},        {"/co", &O::addContents, false},
+        {"/LOGFILE", &O::createLog, false}, {kTabs, &O::tabDelimited, true},
+        {kTabs, &O::plainTable, true},      {kTabs, &O::showTags, true},
+        {kTabs, &O::display, false},        {kTabs, &O::simple, true},
+        // A repeated qualifier is applied once.
+        {"/rtf /RTF", &O::rtf, true},       {"/index=dir.dat", &O::makeIndex, true},
+        {kSlashes, &O::htmlSource, false},  {"/log= x.txt", &O::createLog, true},
+        {"/ctx_in", &O::contextInput, false}, {"/ctx_in=ctx.txt", &O::contextInput, true},
+        // Console output drops the file outputs.
+        {kConsole, &O::console, true},      {kConsole, &O::makeIndex, false},
+        {kConsole, &O::display, false},
+    };
+    for (const auto& [line, flag, value] : cases) EXPECT_EQ(Parsed(line).o().*flag, value) << line;
+    EXPECT_EQ(Parsed("/rtf /RTF").context.targetFormat, 1);
 }
 
-TEST(QualifiersTest, Values) {
-    EXPECT_EQ(Parsed("/log=notes.txt").o().logName.Str(), "notes.log");
-    EXPECT_EQ(Parsed("/log=/var/tmp/run.DAT").o().logName.Str(), "/var/tmp/run.log");
-    EXPECT_EQ(Parsed("/log=run.lst").o().logName.Str(), "run.lst");
-    Parsed output("/output=out/x.pol");
-    EXPECT_EQ(output.o().outputExtension.Str(), ".html");
-    EXPECT_EQ(output.o().outputSpec.Str(), "out/x.html");
-    Parsed index("/index=dir.dat");
-    EXPECT_TRUE(index.o().makeIndex);
-    EXPECT_EQ(index.o().indexName.Str(), "dir.html");
-
-    // Slashes inside a value belong to it: "/htdocs" is no /HTML.
-    Parsed slashes("/output=/srv/htdocs/out/*.html /log=/home/lo/run.log");
-    EXPECT_EQ(slashes.o().outputDirectory.Str(), "/srv/htdocs/out/");
-    EXPECT_EQ(slashes.o().outputName.Str(), "*");
-    EXPECT_EQ(slashes.o().outputExtension.Str(), ".html");
-    EXPECT_EQ(slashes.o().logName.Str(), "/home/lo/run.log");
-    EXPECT_FALSE(slashes.o().htmlSource);
-    EXPECT_EQ(slashes.o().fileList.Str(), "");
-
-    Parsed quoted("/output=\"my dir/out file.htm\" data.txt");
-    EXPECT_EQ(quoted.o().outputSpec.Str(), "my dir/out file.htm");
-    EXPECT_EQ(quoted.o().outputName.Str(), "out file");
-    EXPECT_EQ(quoted.o().fileList.Str(), "data.txt");
-    EXPECT_EQ(Parsed("/log=\"run one.log").o().logName.Str(), "run one.log");
-
-    Parsed blankAfterEquals("/log= x.txt");
-    EXPECT_TRUE(blankAfterEquals.o().createLog);
-    EXPECT_EQ(blankAfterEquals.o().logName.Str(), "Pagelyst.log");
-    EXPECT_EQ(blankAfterEquals.o().fileList.Str(), "x.txt");
-
-    EXPECT_FALSE(Parsed("/ctx_in").o().contextInput);
-    Parsed given("/ctx_in=ctx.txt");
-    EXPECT_TRUE(given.o().contextInput);
-    EXPECT_EQ(given.o().contextInputName.Str(), "ctx.txt");
-}
-
-TEST(QualifiersTest, ConsoleOutputDropsTheFileOutputs) {
-    Parsed p("/console /output=o/x.html /index");
-    EXPECT_TRUE(p.o().console);
-    EXPECT_FALSE(p.o().makeIndex);
-    EXPECT_TRUE(p.o().outputSpec.Empty());
-    EXPECT_TRUE(p.o().outputDirectory.Empty());
-    EXPECT_FALSE(p.o().display);
-}
-
-TEST(QualifiersTest, LeftOverWordsArePolicyFileAndFileList) {
-    Parsed p("a.pol /rtf first.txt b.POL  second.csv");
-    EXPECT_EQ(p.o().policyFile.Str(), "b.POL");
-    EXPECT_EQ(p.o().fileList.Str(), "first.txt second.csv");
+TEST(QualifiersTest, TheValuesEachLineSets) {
+    const std::tuple<const char*, TextString O::*, const char*> cases[] = {
+        {"/lo", &O::logName, "Pagelyst.log"}, {"/LOG", &O::logName, "Pagelyst.log"},
+        {"/Log", &O::logName, "Pagelyst.log"},
+        // Refused extensions are changed.
+        {"/log=notes.txt", &O::logName, "notes.log"}, {"/log=run.lst", &O::logName, "run.lst"},
+        {"/log=/var/tmp/run.DAT", &O::logName, "/var/tmp/run.log"},
+        {"/output=out/x.pol", &O::outputExtension, ".html"},
+        {"/output=out/x.pol", &O::outputSpec, "out/x.html"},
+        {"/index=dir.dat", &O::indexName, "dir.html"},
+        // Slashes inside a value belong to it: "/htdocs" is no /HTML.
+        {kSlashes, &O::outputDirectory, "/srv/htdocs/out/"}, {kSlashes, &O::outputName, "*"},
+        {kSlashes, &O::outputExtension, ".html"}, {kSlashes, &O::logName, "/home/lo/run.log"},
+        {kSlashes, &O::fileList, ""},
+        // Quoted values, and values missing.
+        {kQuoted, &O::outputSpec, "my dir/out file.htm"}, {kQuoted, &O::outputName, "out file"},
+        {kQuoted, &O::fileList, "data.txt"}, {"/log=\"run one.log", &O::logName, "run one.log"},
+        {"/log= x.txt", &O::logName, "Pagelyst.log"}, {"/log= x.txt", &O::fileList, "x.txt"},
+        {"/ctx_in=ctx.txt", &O::contextInputName, "ctx.txt"},
+        {kConsole, &O::outputSpec, ""}, {kConsole, &O::outputDirectory, ""},
+        // Left-over words are the policy file (the last one) and the file list.
+        {kLeftOver, &O::policyFile, "b.POL"}, {kLeftOver, &O::fileList, "first.txt second.csv"},
+    };
+    for (const auto& [line, text, value] : cases)
+        EXPECT_EQ((Parsed(line).o().*text).Str(), value) << line;
 }
 
 TEST(QualifiersTest, HelpPrintsTheUsageOnceAndRunLinesGoToStandardErrorUnlessSilent) {
