@@ -14,22 +14,17 @@ TEST(CommandOptionsTest, GivenOptionsStateTheirPoliciesAndOthersStayUnstated) {
     FC fc(&context.sink);
     ApplyCommandOptions(fc, context);
 
+    for (P flag : {P::UseDosFilenames, P::CreateALogFile, P::OutputPolicyFile, P::ShowTagsInOutput})
+        EXPECT_TRUE(fc.Flag(flag));
     EXPECT_TRUE(fc.IsSet(P::UseDosFilenames));
-    EXPECT_TRUE(fc.Flag(P::UseDosFilenames));
-    EXPECT_TRUE(fc.Flag(P::CreateALogFile));
     EXPECT_EQ(fc.Text(P::OutputLogFilename).Str(), "run.log");
-    EXPECT_TRUE(fc.Flag(P::OutputPolicyFile));
     EXPECT_EQ(fc.Text(P::OutputPolicyFilename).Str(), "out.pol");
     EXPECT_EQ(fc.Text(P::OutputDirectory).Str(), "/tmp/o/");
     EXPECT_TRUE(fc.IsSet(P::DisplayMessages));
     EXPECT_FALSE(fc.Flag(P::DisplayMessages));
-    EXPECT_TRUE(fc.Flag(P::ShowTagsInOutput));
-
     // What the command line did not mention is left for the policy files to decide.
-    EXPECT_FALSE(fc.IsSet(P::KeepItSimple));
-    EXPECT_FALSE(fc.IsSet(P::AddContentsList));
-    EXPECT_FALSE(fc.IsSet(P::MakeDirectory));
-    EXPECT_FALSE(fc.IsSet(P::DirectoryFilename));
+    for (P unstated : {P::KeepItSimple, P::AddContentsList, P::MakeDirectory, P::DirectoryFilename})
+        EXPECT_FALSE(fc.IsSet(unstated));
 }
 
 }  // namespace

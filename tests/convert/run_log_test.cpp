@@ -9,8 +9,20 @@
 namespace tabulyst {
 namespace {
 
-using testing_support::QuietContext;
-using testing_support::ScratchDir;
+// A quiet run whose log is opened in a scratch directory.
+struct LogRun : testing_support::QuietContext {
+    testing_support::ScratchDir dir;
+    FC master{&context.sink};
+    TextFile log;
+    LogRun() { context.sink.runDisplay = false; }
+    bool Open(const std::string& name, const std::string& directory) {
+        return OpenRunLog(context, master, name, directory, log);
+    }
+    void Close() {
+        AttachLog(context.sink, nullptr);
+        log.Close();
+    }
+};
 
 TEST(RunLogTest, ABareNameGoesToTheOutputDirectory) {
     EXPECT_EQ(LogPath("run.log", "out/").Str(), "out/run.log");
@@ -19,53 +31,38 @@ TEST(RunLogTest, ABareNameGoesToTheOutputDirectory) {
 }
 
 TEST(RunLogTest, RunLinesKeptSoFarComeFirstThenTheGeneratingLine) {
-    ScratchDir dir;
-    QuietContext q;
-    q.context.sink.runDisplay = false;
-    IssueRunLine(q.context.sink, "first");
-    IssueRunLine(q.context.sink, "second");
-    FC master(&q.context.sink);
-    TextFile log;
-    ASSERT_TRUE(OpenRunLog(q.context, master, "run.log", dir.Dir(), log));
-    IssueRunLine(q.context.sink, "third");
-    AttachLog(q.context.sink, nullptr);
-    log.Close();
-    EXPECT_EQ(dir.Read("run.log"),
-              "SESSION: first\nSESSION: second\n"
-              "Generating log file " + dir.Dir() + "run.log\n"
-              "SESSION: third\n");
-    EXPECT_EQ(q.context.sink.logPath.Str(), dir.Dir() + "run.log");
+    LogRun r;
+    IssueRunLine(r.context.sink, "first");
+    IssueRunLine(r.context.sink, "second");
+    ASSERT_TRUE(r.Open("run.log", r.dir.Dir()));
+    IssueRunLine(r.context.sink, "third");
+    r.Close();
+    const std::string log = r.dir.Dir() + "run.log";
+    EXPECT_EQ(r.dir.Read("run.log"),
+              "SESSION: first\nSESSION: second\nGenerating log file " + log + "\nSESSION: third\n");
+    EXPECT_EQ(r.context.sink.logPath.Str(), log);
 }
 
 TEST(RunLogTest, AnUnwritableLogFallsBackToTheFixedName) {
-    ScratchDir dir;
-    QuietContext q;
-    q.context.sink.runDisplay = false;
-    FC master(&q.context.sink);
-    TextFile log;
-    const std::string bad = dir.Dir() + "missing/run.log";
-    ASSERT_TRUE(OpenRunLog(q.context, master, bad, dir.Dir(), log));
-    AttachLog(q.context.sink, nullptr);
-    log.Close();
-    EXPECT_EQ(dir.Read("Pagelyst.log"),
+    LogRun r;
+    const std::string d = r.dir.Dir(), bad = d + "missing/run.log";
+    ASSERT_TRUE(r.Open(bad, d));
+    r.Close();
+    EXPECT_EQ(r.dir.Read("Pagelyst.log"),
               "SESSION: *** Failed to open log file : " + bad + " ***\n"
-              "SESSION:     Opening " + dir.Dir() + "Pagelyst.log instead\n"
-              "Generating log file " + dir.Dir() + "Pagelyst.log\n");
+              "SESSION:     Opening " + d + "Pagelyst.log instead\n"
+              "Generating log file " + d + "Pagelyst.log\n");
 }
 
 TEST(RunLogTest, WhenTheFallBackFailsTooTheRunGoesOnWithoutALog) {
-    ScratchDir dir;
-    QuietContext q;
-    q.context.sink.runDisplay = false;
-    FC master(&q.context.sink);
-    TextFile log;
-    const std::string nowhere = dir.Dir() + "missing/";
-    EXPECT_FALSE(OpenRunLog(q.context, master, nowhere + "run.log", nowhere, log));
-    EXPECT_EQ(q.context.sink.logFile, nullptr);
-    EXPECT_EQ(q.context.sink.runBuffer.Str(),
-              "SESSION: *** Failed to open log file : " + nowhere + "run.log ***\n"
-              "SESSION:     Opening " + nowhere + "Pagelyst.log instead\n"
-              "SESSION: *** Failed to open log file : " + nowhere + "Pagelyst.log ***");
+    LogRun r;
+    const std::string missing = r.dir.Dir() + "missing/";
+    EXPECT_FALSE(r.Open(missing + "run.log", missing));
+    EXPECT_EQ(r.context.sink.logFile, nullptr);
+    EXPECT_EQ(r.context.sink.runBuffer.Str(),
+              "SESSION: *** Failed to open log file : " + missing + "run.log ***\n"
+              "SESSION:     Opening " + missing + "Pagelyst.log instead\n"
+              "SESSION: *** Failed to open log file : " + missing + "Pagelyst.log ***");
 }
 
 }  // namespace
