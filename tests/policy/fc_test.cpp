@@ -1,4 +1,5 @@
-// The policy set: copying whole sets, linking settings and the table setters.
+// The policy set: copying whole sets and single records, linking settings, resetting and
+// the table setters.
 #include "policy/fc.h"
 
 #include <gtest/gtest.h>
@@ -6,41 +7,35 @@
 #include "policy/policy_test_support.h"
 
 using namespace tabulyst;
-using tabulyst::testing::CapturedFC;
+using namespace tabulyst::testing;
 
 TEST(FCCopy, SetValuesRuleSetAndIndentation) {
-    FC from;
-    int group = 0;
-    for (const char* line : {"Rule set to be used : SEC", "TAB size : 3", "Default TABLE border size : 2",
-                             "Indent position(s) : 4 8"})
-        from.ParsePolicyLine(line, group, true);
-    FC to;
-    to.ParsePolicyLine("Page Width : 60", group, true);
+    FC from, to, flags, none;
+    Apply(from, {"Rule set to be used : SEC", "TAB size : 3", "Default TABLE border size : 2",
+                 "Indent position(s) : 4 8"}, true);
+    Apply(to, {"Page Width : 60"});
     to.CopyFrom(from, false);
     EXPECT_EQ(to.RuleSet(), kSec);
-    EXPECT_FALSE(to.RuleSetStated()) << "the stated flag travels only with the flags";
-    EXPECT_EQ(to.Value(P::TabSize), 3);
-    EXPECT_EQ(to.Value(P::DefaultTableBorderSize), 2);
-    EXPECT_EQ(to.Value(P::PageWidth), 60);
+    EXPECT_FALSE(to.RuleSetStated() || to.IsSet(P::TabSize)) << "flags travel only when asked";
+    ExpectValues(to, {{P::TabSize, 3}, {P::DefaultTableBorderSize, 2}, {P::PageWidth, 60}});
     EXPECT_EQ(to.GetExtras().indentPositions, (std::vector<int>{4, 8}));
 
-    FC flags;
     flags.CopyFrom(from, true);
-    EXPECT_TRUE(flags.RuleSetStated());
-    EXPECT_TRUE(flags.IsSet(P::DefaultTableBorderSize));
-
-    FC none;
+    EXPECT_TRUE(flags.RuleSetStated() && flags.IsSet(P::DefaultTableBorderSize));
     flags.CopyFrom(none, true);
     EXPECT_EQ(flags.RuleSet(), kSec) << "a set without a rule set leaves it";
-    EXPECT_EQ(flags.Value(P::TabSize), 3);
+    EXPECT_EQ(flags.Value(P::TabSize), 3) << "an unset value never overwrites";
+
+    to.Record(P::TabSize).CopyFrom(from.Record(P::TabSize), true);  // one record
+    EXPECT_TRUE(to.IsSet(P::TabSize));
 }
 
 TEST(FCLink, ProductTexts) {
     FC fc;
     EXPECT_EQ(fc.ProductText().View(), "Tabulyst 4.0");
     const std::pair<int, const char*> kProducts[] = {
-        {0, "Pagelyst 4.1"}, {1, "Tabulyst 4.0"}, {2, "Richlyst 1.5"}, {3, "Richlyst 1.5"},
-        {4, "Linklyst 1.0"}, {5, "Textlyst 1.0"}, {6, "Striplyst 1.0"}, {7, "xxxxlyst ?.?"},
+        {0, "Pagelyst 4.1"}, {1, "Tabulyst 4.0"},  {2, "Richlyst 1.5"},  {3, "Richlyst 1.5"},
+        {4, "Linklyst 1.0"}, {5, "Textlyst 1.0"},  {6, "Striplyst 1.0"}, {7, "xxxxlyst ?.?"},
         {8, "Backlyst 1.0"}, {9, "xxxxlyst ?.?"}, {-1, "xxxxlyst ?.?"},
     };
     for (auto [code, text] : kProducts) {
@@ -78,10 +73,7 @@ TEST(FCReset, BackToDefaultsAndKeys) {
     ProgramSettings rtf;
     rtf.targetFormat = 1;
     FC fc;
-    int group = 0;
-    fc.ParsePolicyLine("TAB size : 3", group, true);
-    fc.ParsePolicyLine("Rule set to be used : SEC", group, true);
-    fc.ParsePolicyLine("Bullet Char : '*'", group, true);
+    Apply(fc, {"TAB size : 3", "Rule set to be used : SEC", "Bullet Char : '*'"}, true);
     fc.LinkSettings(&rtf);
     fc.ResetToDefaults();
     EXPECT_EQ(fc.Value(P::TabSize), 8);

@@ -198,15 +198,3 @@ TEST(PolicyRuleSetValue, ExplicitValuesStayAndSaySo) {
     ExpectValues(quiet.fc, {{P::PageWidth, 72}, {P::DefaultTableCellSpacing, 0}});
     EXPECT_TRUE(spacing.IsSet() && spacing.IsSetByRuleSet());
 }
-
-TEST(PolicyCopy, OnlySetValuesTravel) {
-    FC from, to;
-    Apply(from, {"TAB size : 3"});
-    Apply(to, {"Page Width : 60"});
-    to.Record(P::TabSize).CopyFrom(from.Record(P::TabSize), false);
-    to.Record(P::PageWidth).CopyFrom(from.Record(P::PageWidth), true);
-    ExpectValues(to, {{P::TabSize, 3}, {P::PageWidth, 60}});  // an unset value never overwrites
-    EXPECT_FALSE(to.IsSet(P::TabSize)) << "flags travel only when asked";
-    to.Record(P::TabSize).CopyFrom(from.Record(P::TabSize), true);
-    EXPECT_TRUE(to.IsSet(P::TabSize));
-}

@@ -5,7 +5,7 @@
 #include "policy/policy_test_support.h"
 
 using namespace tabulyst;
-using tabulyst::testing::CapturedFC;
+using namespace tabulyst::testing;
 
 namespace {
 
@@ -17,39 +17,33 @@ std::vector<int> Lasts(const TabConfig& config) {
 
 }  // namespace
 
-TEST(TableLayout, CommaAndKeywordForms) {
+TEST(TableLayout, CommaAndKeywordFormsAndFailures) {
     CapturedFC c;
-    EXPECT_TRUE(c.fc.SetTableLayout("3,10,25,40"));
     const TabConfig& base = c.fc.BaseConfig();
+    EXPECT_TRUE(c.fc.SetTableLayout("3,10,25,40"));
     EXPECT_EQ(Lasts(base), (std::vector<int>{9, 24, 39})) << "positions count from 1";
-    for (const ColumnSpec& spec : base.columnSpecs) {
-        EXPECT_EQ(spec.first, spec.last);
-        EXPECT_EQ(spec.align, kAlignLeft);
-        EXPECT_FALSE(spec.hidden);
-    }
+    for (const ColumnSpec& spec : base.columnSpecs)
+        EXPECT_TRUE(spec.first == spec.last && spec.align == kAlignLeft && !spec.hidden);
     EXPECT_EQ(base.Text(P::DefaultTableLayout).View(), "3,10,25,40");
     EXPECT_TRUE(base.IsSet(P::DefaultTableLayout));
-
     EXPECT_TRUE(c.fc.SetTableLayout("TABLE_LAYOUT 2 5 9 77"));
     EXPECT_EQ(Lasts(base), (std::vector<int>{4, 8})) << "arguments beyond the count are unused";
     EXPECT_TRUE(c.messages.empty());
-}
 
-TEST(TableLayout, FailuresKeepThePreviousColumns) {
-    CapturedFC c;
     ASSERT_TRUE(c.fc.SetTableLayout("2,5,9"));
-    for (const char* bad : {"", "x,1", "TABLE_LAYOUT", "0"}) {
+    const char* keyword = "TAG ERROR: Failed to parse TABLE_LAYOUT";
+    const char* layout = "TAG ERROR: Failed to parse table layout";
+    const std::pair<const char*, const char*> kFailures[] = {
+        {"", keyword},        {"x,1", keyword},      {"TABLE_LAYOUT", keyword},
+        {"0", keyword},       {"3,10,25", layout},   {"2,10,abc", layout},
+        {"2,10,-4", layout},  {"2000000000,1", layout}};
+    for (auto [bad, message] : kFailures) {  // the previous columns stay
         c.messages.clear();
         EXPECT_FALSE(c.fc.SetTableLayout(bad)) << bad;
-        EXPECT_EQ(c.messages, std::vector<std::string>{"TAG ERROR: Failed to parse TABLE_LAYOUT"}) << bad;
+        EXPECT_EQ(c.messages, Messages{message}) << bad;
     }
-    for (const char* bad : {"3,10,25", "2,10,abc", "2,10,-4", "2000000000,1"}) {
-        c.messages.clear();
-        EXPECT_FALSE(c.fc.SetTableLayout(bad)) << bad;
-        EXPECT_EQ(c.messages, std::vector<std::string>{"TAG ERROR: Failed to parse table layout"}) << bad;
-    }
-    EXPECT_EQ(Lasts(c.fc.BaseConfig()), (std::vector<int>{4, 8}));
-    EXPECT_EQ(c.fc.BaseConfig().Text(P::DefaultTableLayout).View(), "2,5,9");
+    EXPECT_EQ(Lasts(base), (std::vector<int>{4, 8}));
+    EXPECT_EQ(base.Text(P::DefaultTableLayout).View(), "2,5,9");
 }
 
 TEST(TableLayout, GoesToTheNewestConfiguration) {
