@@ -201,26 +201,32 @@ bool LevelAllows(int setting, int level) { return setting == -1 || setting >= le
 
 // ---- Fast scans --------------------------------------------------------------------------
 
-// Whether any byte of the text is one of three given bytes or is 128 or above, eight bytes
-// at a time: every cell and line passes here and nearly all of them hold none.
-bool HoldsAnyOf(std::string_view text, char a, char b, char c) {
-    constexpr uint64_t kOnes = 0x0101010101010101ULL;
-    constexpr uint64_t kHighs = 0x8080808080808080ULL;
-    auto zeroByte = [](uint64_t v) { return (v - kOnes) & ~v & kHighs; };
-    size_t i = 0;
-    for (; i + 8 <= text.size(); i += 8) {
-        uint64_t word;
-        std::memcpy(&word, text.data() + i, 8);
-        if ((word & kHighs) || zeroByte(word ^ (kOnes * static_cast<unsigned char>(a))) ||
-            zeroByte(word ^ (kOnes * static_cast<unsigned char>(b))) ||
-            zeroByte(word ^ (kOnes * static_cast<unsigned char>(c))))
-            return true;
-    }
-    for (; i < text.size(); ++i) {
-        char d = text[i];
-        if (d == a || d == b || d == c || static_cast<unsigned char>(d) >= 128) return true;
-    }
-    return false;
+// What a byte may ask of the conversions and escapers. Every cell and line is scanned
+// once, one table lookup a byte, and nearly all of them hold no byte of any class.
+enum ByteClass : uint8_t {
+    kEscapeByte = 1,      // starts a PCL code
+    kEqualsByte = 2,      // may start a quoted-printable code
+    kHighByte = 4,        // 128 and above: DOS characters, punctuation, entities
+    kHtmlMarkupByte = 8,  // "&", "<", ">"
+    kRtfMarkupByte = 16,  // "\\", "{", "}"
+};
+constexpr uint8_t kSourceBytes = kEscapeByte | kEqualsByte | kHighByte;
+
+constexpr std::array<uint8_t, 256> kByteClasses = [] {
+    std::array<uint8_t, 256> table{};
+    table[0x1b] = kEscapeByte;
+    table['='] = kEqualsByte;
+    for (int b = 128; b < 256; ++b) table[b] = kHighByte;
+    for (unsigned char c : std::string_view("&<>")) table[c] = kHtmlMarkupByte;
+    for (unsigned char c : std::string_view("\\{}")) table[c] = kRtfMarkupByte;
+    return table;
+}();
+
+// The classes of all the bytes of a text together.
+uint8_t ByteClassesIn(std::string_view text) {
+    uint8_t classes = 0;
+    for (char c : text) classes |= kByteClasses[static_cast<unsigned char>(c)];
+    return classes;
 }
 
 // True when the eight bytes at `at` are all plain ASCII.
@@ -254,14 +260,11 @@ void EscapeMarkupCharacters(std::string_view text, std::string& out) {
 
 void ConvertSourceCharacters(const FC& fc, const DocumentState& state, TextString& text) {
     // Each conversion needs bytes of its own; look at the policies only when they occur.
-    if (!HoldsAnyOf(text.View(), '\x1b', '=', '\x1b')) return;
-    bool escape = false, equals = false, highBytes = false;
-    for (char c : text.View()) {
-        escape |= c == '\x1b';
-        equals |= c == '=';
-        highBytes |= static_cast<unsigned char>(c) >= 128;
-    }
-    if (!escape && !equals && !highBytes) return;
+    const uint8_t classes = ByteClassesIn(text.View());
+    if (!(classes & kSourceBytes)) return;
+    const bool escape = classes & kEscapeByte;
+    const bool equals = classes & kEqualsByte;
+    const bool highBytes = classes & kHighByte;
 
     const bool pcl = escape && fc.Flag(P::InputFileContainsPclCodes);
     const bool mime = equals && fc.Flag(P::InputFileContainsMimeEncoding);
@@ -281,7 +284,7 @@ void EscapeHTML(const FC& fc, const DocumentState& state, TextString& text) {
     // Most texts hold nothing that any rule would change: leave them untouched before
     // asking the policies anything (tags only shield characters from these rules).
     const std::string_view in = text.View();
-    if (!HoldsAnyOf(in, '&', '<', '>')) return;
+    if (!(ByteClassesIn(in) & (kHtmlMarkupByte | kHighByte))) return;
 
     const TextString& encoding = fc.Text(P::CharacterEncoding);
     const bool japanese = fc.Flag(P::InputFileContainsJapaneseCharacters);
@@ -322,7 +325,7 @@ void EscapeHTML(const FC& fc, const DocumentState& state, TextString& text) {
 
 void EscapeRTF(const FC&, TextString& text) {
     const std::string_view in = text.View();
-    if (in.find_first_of("\\{}") == std::string_view::npos) return;
+    if (!(ByteClassesIn(in) & kRtfMarkupByte)) return;
     std::string out;
     out.reserve(in.size() + 16);
     for (char c : in) {
@@ -345,13 +348,19 @@ void EscapeRTF(const FC&, TextString& text) {
 }
 
 void TidyLine(const FC& fc, const DocumentState& state, TextString& text) {
-    ConvertSourceCharacters(fc, state, text);
+    // One scan tells which steps can change the text; the conversions may bring in bytes
+    // that the escapers change, so the text they changed is scanned again.
+    uint8_t classes = ByteClassesIn(text.View());
+    if (classes & kSourceBytes) {
+        ConvertSourceCharacters(fc, state, text);
+        classes = ByteClassesIn(text.View());
+    }
     switch (state.outputFormat) {
         case kOutputHtml:
-            if (!state.passThrough) EscapeHTML(fc, state, text);
+            if (!state.passThrough && (classes & (kHtmlMarkupByte | kHighByte))) EscapeHTML(fc, state, text);
             break;
         case kOutputRtf:
-            EscapeRTF(fc, text);
+            if (classes & kRtfMarkupByte) EscapeRTF(fc, text);
             break;
         case 2:
         case 3:
