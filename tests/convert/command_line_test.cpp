@@ -74,18 +74,12 @@ TEST(CommandLineTest, ParameterClasses) {
     ScratchDir dir;
     using C = ParameterClass;
     const std::pair<std::string, ParameterClass> cases[] = {
-        {"-log", C::Qualifier},
-        {"--help", C::Qualifier},
-        {"/rtf", C::Qualifier},
-        {"/log=/tmp/run.log", C::Qualifier},
-        {"-output=/tmp/out/*.html", C::Qualifier},
+        {"-log", C::Qualifier}, {"--help", C::Qualifier}, {"/rtf", C::Qualifier},
+        {"/log=/tmp/run.log", C::Qualifier}, {"-output=/tmp/out/*.html", C::Qualifier},
         {"/" + dir.Path().filename().string(), C::Qualifier},
-        {"/tmp/data.txt", C::FileSpecification},
-        {dir.Path().string(), C::FileSpecification},
-        {"data.csv", C::FileSpecification},
-        {"settings.POL", C::PolicyFile},
-        {"/etc/x.pol", C::PolicyFile},
-        {"list@host", C::Steering},
+        {"/tmp/data.txt", C::FileSpecification}, {dir.Path().string(), C::FileSpecification},
+        {"data.csv", C::FileSpecification}, {"settings.POL", C::PolicyFile},
+        {"/etc/x.pol", C::PolicyFile}, {"list@host", C::Steering},
     };
     for (const auto& [parameter, kind] : cases)
         EXPECT_EQ(ClassifyParameter(parameter), kind) << parameter;

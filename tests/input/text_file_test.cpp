@@ -109,19 +109,7 @@ TEST_F(TextFileTest, AtMostNineSwitchesSucceed) {
     EXPECT_EQ(file.Depth(), 0);
 }
 
-TEST_F(TextFileTest, MemoryLinesAndPutLine) {
-    std::vector<TextString> source{"one", "two"}, sink;
-    TextFile reader, writer;
-    reader.SetMemoryRead(&source);
-    ASSERT_TRUE(reader.OpenForReading("anything"));
-    EXPECT_EQ(ReadAll(reader), (Lines{"one", "two"}));
-    writer.SetMemoryWrite(&sink);
-    ASSERT_TRUE(writer.OpenForWriting("anything"));
-    EXPECT_TRUE(writer.PutLine("x"));
-    ASSERT_EQ(sink.size(), 1u);
-    EXPECT_EQ(sink[0].View(), "x");
-
-    // A file is replaced, and each line ends in a line feed.
+TEST_F(TextFileTest, PutLineReplacesTheFileAndEndsEachLineInALineFeed) {
     std::string path = dir_.Write("out.txt", "old contents\n");
     {
         TextFile file;
