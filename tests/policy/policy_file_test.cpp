@@ -8,53 +8,56 @@
 #include "policy/policy_test_support.h"
 
 using namespace tabulyst;
-using tabulyst::testing::CapturedFC;
+using namespace tabulyst::testing;
 
 namespace {
 
 std::string Data(const std::string& name) { return std::string(TABULYST_TEST_DATA) + "/policy/" + name; }
+
+std::string Loop(const std::string& path) { return "ERROR: Policy include loop at " + path; }
 
 }  // namespace
 
 TEST(PolicyFile, CommentsHeadersAndReportedLines) {
     CapturedFC c;
     EXPECT_FALSE(LoadPolicyFile(c.fc, Data("basic.pol")));
-    EXPECT_EQ(c.messages, (std::vector<std::string>{
-                              "POLICY: Ignored - Missing colon in \"#hash without colon\"",
-                              "POLICY: Ignored - Missing colon in \"Just words\"",
-                              "POLICY: Ignored - \\Just words\\",
-                              "POLICY: Ignored - \\TAB-size : 4\\",
-                          }));
+    EXPECT_EQ(c.messages, (Messages{"POLICY: Ignored - Missing colon in \"#hash without colon\"",
+                                    "POLICY: Ignored - Missing colon in \"Just words\"",
+                                    "POLICY: Ignored - \\Just words\\",
+                                    "POLICY: Ignored - \\TAB-size : 4\\"}));
     EXPECT_EQ(c.fc.Value(P::DefaultTableBorderSize), 2);
     EXPECT_EQ(c.fc.Value(P::TabSize), 4) << "a TAB size of 1 becomes 4 once the file is read";
 }
 
-TEST(PolicyFile, IncludeBesideTheIncludingFile) {
-    CapturedFC c;
-    EXPECT_FALSE(LoadPolicyFile(c.fc, Data("include_main.pol")));
-    EXPECT_EQ(c.messages, (std::vector<std::string>{
-                              "POLICY: Ignoring repeated policy \\TAB size\\",
-                              "POLICY: Ignored - \\TAB size : 5\\",
-                              "** Failed to open policy include file nowhere.pol ***",
-                          }));
-    EXPECT_EQ(c.fc.Value(P::TabSize), 3) << "the included file was read at the include";
-    EXPECT_EQ(c.fc.Value(P::PageWidth), 60);
-    EXPECT_EQ(c.fc.Value(P::ExpectSparseTables), 1) << "reading goes on after a missing include";
-}
+TEST(PolicyFile, IncludesSwitchesAndDictionaries) {
+    CapturedFC include;  // an include is read beside the including file, where it stands
+    EXPECT_FALSE(LoadPolicyFile(include.fc, Data("include_main.pol")));
+    EXPECT_EQ(include.messages, (Messages{"POLICY: Ignoring repeated policy \\TAB size\\",
+                                          "POLICY: Ignored - \\TAB size : 5\\",
+                                          "** Failed to open policy include file nowhere.pol ***"}));
+    EXPECT_EQ(include.fc.Value(P::TabSize), 3);
+    EXPECT_EQ(include.fc.Value(P::PageWidth), 60);
+    EXPECT_EQ(include.fc.Value(P::ExpectSparseTables), 1) << "reading goes on after a missing include";
 
-TEST(PolicyFile, SwitchReplacesTheCurrentFile) {
-    CapturedFC c;
-    EXPECT_TRUE(LoadPolicyFile(c.fc, Data("switch_main.pol")));
-    EXPECT_TRUE(c.messages.empty());
-    EXPECT_EQ(c.fc.Value(P::TabSize), 3);
-    EXPECT_EQ(c.fc.Value(P::PageWidth), 60) << "the rest of the switched file is never read";
+    CapturedFC switched;
+    EXPECT_TRUE(LoadPolicyFile(switched.fc, Data("switch_main.pol")));
+    EXPECT_TRUE(switched.messages.empty());
+    EXPECT_EQ(switched.fc.Value(P::TabSize), 3);
+    EXPECT_EQ(switched.fc.Value(P::PageWidth), 60) << "the rest of the switched file is never read";
+
+    CapturedFC dictionary;  // read through its key
+    EXPECT_FALSE(LoadPolicyFile(dictionary.fc, Data("dict_main.pol")));
+    EXPECT_EQ(dictionary.messages,
+              Messages{"** Failed to open Link Dictionary file missing_links.txt ***"});
+    ASSERT_EQ(dictionary.fc.GetExtras().linkDefinitions.size(), 1u);
+    EXPECT_EQ(dictionary.fc.Text(P::LinkDictionaryFile).View(), "dict_links.txt");
+    EXPECT_EQ(dictionary.fc.Value(P::TabSize), 3);
 }
 
 TEST(PolicyFile, InputDirectoryIsTheSecondPlace) {
     const std::string inputDirectory = "Input directory : " + Data("inputdir");
     CapturedFC alone;
-    int group = 0;
-    alone.fc.ParsePolicyLine(inputDirectory, group, false);
+    Apply(alone.fc, {inputDirectory});
     EXPECT_FALSE(LoadPolicyFile(alone.fc, Data("needs_input_dir.pol")))
         << "without the front end includes are looked for beside the file only";
     EXPECT_TRUE(alone.Said("** Failed to open policy include file elsewhere.pol ***"));
@@ -63,59 +66,34 @@ TEST(PolicyFile, InputDirectoryIsTheSecondPlace) {
     settings.frontEnd = true;
     CapturedFC linked;
     linked.fc.LinkSettings(&settings);
-    linked.fc.ParsePolicyLine(inputDirectory, group, false);
+    Apply(linked.fc, {inputDirectory});
     EXPECT_TRUE(LoadPolicyFile(linked.fc, Data("needs_input_dir.pol")));
-    EXPECT_EQ(linked.fc.Value(P::PageWidth), 66);
-    EXPECT_EQ(linked.fc.Value(P::TabSize), 3);
+    ExpectValues(linked.fc, {{P::PageWidth, 66}, {P::TabSize, 3}});
     EXPECT_EQ(settings.lastPolicyDirectory.View(), Data(""));
 }
 
-TEST(PolicyFile, LinkDictionaryIsReadThroughItsKey) {
-    CapturedFC c;
-    EXPECT_FALSE(LoadPolicyFile(c.fc, Data("dict_main.pol")));
-    EXPECT_EQ(c.messages,
-              std::vector<std::string>{"** Failed to open Link Dictionary file missing_links.txt ***"});
-    ASSERT_EQ(c.fc.GetExtras().linkDefinitions.size(), 1u);
-    EXPECT_EQ(c.fc.Text(P::LinkDictionaryFile).View(), "dict_links.txt");
-    EXPECT_EQ(c.fc.Value(P::TabSize), 3);
-}
-
 TEST(PolicyFile, IncludeLoopsStopAndReadingGoesOn) {
-    CapturedFC self;
+    CapturedFC self, mutual, switches;
     EXPECT_FALSE(LoadPolicyFile(self.fc, Data("loop_self.pol")));
-    EXPECT_EQ(self.messages, (std::vector<std::string>{
-                                 "ERROR: Policy include loop at " + Data("loop_self.pol"),
-                                 "ERROR: Policy include loop at " + Data("loop_self.pol"),
-                             }));
+    EXPECT_EQ(self.messages, (Messages{Loop(Data("loop_self.pol")), Loop(Data("loop_self.pol"))}));
     EXPECT_EQ(self.fc.Value(P::TabSize), 3);
-
-    CapturedFC mutual;
     EXPECT_FALSE(LoadPolicyFile(mutual.fc, Data("loop_a.pol")));
-    EXPECT_EQ(mutual.messages,
-              std::vector<std::string>{"ERROR: Policy include loop at " + Data("loop_a.pol")});
-    EXPECT_EQ(mutual.fc.Value(P::TabSize), 3);
-    EXPECT_EQ(mutual.fc.Value(P::PageWidth), 61);
-
-    CapturedFC switches;
+    EXPECT_EQ(mutual.messages, Messages{Loop(Data("loop_a.pol"))});
+    ExpectValues(mutual.fc, {{P::TabSize, 3}, {P::PageWidth, 61}});
     EXPECT_FALSE(LoadPolicyFile(switches.fc, Data("swloop_a.pol")));
-    EXPECT_EQ(switches.messages,
-              std::vector<std::string>{"ERROR: Policy include loop at " + Data("swloop_a.pol")});
-    EXPECT_EQ(switches.fc.Value(P::TabSize), 3);
-    EXPECT_EQ(switches.fc.Value(P::PageWidth), 61);
-}
+    EXPECT_EQ(switches.messages, Messages{Loop(Data("swloop_a.pol"))});
+    ExpectValues(switches.fc, {{P::TabSize, 3}, {P::PageWidth, 61}});
 
-TEST(PolicyFile, NestingStopsAtDepthSixteen) {
-    const std::string directory = ::testing::TempDir();
+    const std::string directory = ::testing::TempDir();  // nesting stops at depth sixteen
     for (int i = 1; i <= 20; ++i) {
         std::ofstream file(directory + "tabulyst_nest" + std::to_string(i) + ".pol");
         file << "include file : tabulyst_nest" << i + 1 << ".pol\n";
         if (i == 1) file << "TAB size : 3\n";
     }
-    CapturedFC c;
-    EXPECT_FALSE(LoadPolicyFile(c.fc, directory + "tabulyst_nest1.pol"));
-    EXPECT_EQ(c.messages, std::vector<std::string>{"ERROR: Policy include loop at " + directory +
-                                                   "tabulyst_nest17.pol"});
-    EXPECT_EQ(c.fc.Value(P::TabSize), 3);
+    CapturedFC nested;
+    EXPECT_FALSE(LoadPolicyFile(nested.fc, directory + "tabulyst_nest1.pol"));
+    EXPECT_EQ(nested.messages, Messages{Loop(directory + "tabulyst_nest17.pol")});
+    EXPECT_EQ(nested.fc.Value(P::TabSize), 3);
 }
 
 TEST(PolicyFile, HostileInputIsSkipped) {
@@ -138,14 +116,11 @@ TEST(PolicyFile, HostileInputIsSkipped) {
     EXPECT_EQ(c.fc.Value(P::PageWidth), 80) << "an earlier value is never lost";
     EXPECT_EQ(c.fc.Text(P::DocumentTitle).Length(), 100000);
     EXPECT_EQ(c.fc.Value(P::DefaultTableBorderSize), 3);
-}
 
-TEST(PolicyFile, UnreadableFiles) {
-    CapturedFC missing;
+    CapturedFC missing, directory;
     EXPECT_FALSE(LoadPolicyFile(missing.fc, Data("no_such_file.pol")));
     EXPECT_EQ(missing.messages,
-              std::vector<std::string>{"** Failed to open policy file " + Data("no_such_file.pol") + " ***"});
-    CapturedFC directory;
+              Messages{"** Failed to open policy file " + Data("no_such_file.pol") + " ***"});
     EXPECT_FALSE(LoadPolicyFile(directory.fc, Data("inputdir")));
     EXPECT_EQ(directory.fc.Value(P::TabSize), 8);
 }

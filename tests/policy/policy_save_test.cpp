@@ -2,6 +2,7 @@
 // lines, and reading a saved file back.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <set>
 
@@ -9,27 +10,23 @@
 #include "policy/policy_test_support.h"
 
 using namespace tabulyst;
-using tabulyst::testing::CapturedFC;
-using tabulyst::testing::Lines;
+using namespace tabulyst::testing;
 
 namespace {
 
-std::vector<std::string> Save(const FC& fc, bool writeAll) {
+Messages Save(const FC& fc, bool writeAll) {
     Lines out;
     fc.SavePolicyFile(out, writeAll);
     return out.lines;
 }
 
-void Apply(FC& fc, std::initializer_list<const char*> lines) {
-    int group = 0;
-    for (const char* line : lines) fc.ParsePolicyLine(line, group, false);
+// Expects every line among the saved ones.
+void ExpectLines(const Messages& saved, std::initializer_list<std::string_view> lines) {
+    for (std::string_view line : lines)
+        EXPECT_NE(std::find(saved.begin(), saved.end(), line), saved.end()) << line;
 }
 
-bool Has(const std::vector<std::string>& lines, const std::string& line) {
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
-
-std::string WriteFile(const std::string& name, const std::vector<std::string>& lines) {
+std::string WriteFile(const std::string& name, const Messages& lines) {
     const std::string path = ::testing::TempDir() + name;
     std::ofstream file(path);
     for (const std::string& line : lines) file << line << '\n';
@@ -38,81 +35,67 @@ std::string WriteFile(const std::string& name, const std::vector<std::string>& l
 
 }  // namespace
 
-TEST(PolicySave, ChangedOnlyWritesSetPoliciesInTheirSections) {
-    FC fc;
-    EXPECT_TRUE(Save(fc, false).empty()) << "no section without a set policy";
-    Apply(fc, {"Default TABLE border size : 2", "TAB size : 6"});
-    EXPECT_EQ(Save(fc, false), (std::vector<std::string>{
-                                   "",
-                                   "[General Analysis]",
-                                   "",
-                                   "TAB size                          : 6",
-                                   "",
-                                   "[Table generation]",
-                                   "",
-                                   "Default TABLE border size         : 2",
-                               }));
-}
-
-TEST(PolicySave, RuleSetLineComesFirst) {
+TEST(PolicySave, ChangedOnlyWritesSetPoliciesInTheirSectionsRuleSetFirst) {
     CapturedFC c;
-    Apply(c.fc, {"Rule set to be used : Merrill"});
-    EXPECT_EQ(Save(c.fc, false), (std::vector<std::string>{
-                                     "", "[Rule Set]", "", "Rule set to be used              : Merrill"}));
-    c.fc.SetRuleSet(7, true);
-    EXPECT_EQ(Save(c.fc, false), (std::vector<std::string>{"", "[Rule Set]", ""}));
-    EXPECT_TRUE(c.Said("UNSUPPORTED CASE: Unexpected Rule Set"));
+    EXPECT_TRUE(Save(c.fc, false).empty()) << "no section without a set policy";
+    Apply(c.fc, {"Default TABLE border size : 2", "TAB size : 6"});
+    EXPECT_EQ(Save(c.fc, false), (Messages{"", "[General Analysis]", "",
+                                           "TAB size                          : 6", "",
+                                           "[Table generation]", "",
+                                           "Default TABLE border size         : 2"}));
+    CapturedFC merrill;
+    Apply(merrill.fc, {"Rule set to be used : Merrill"});
+    EXPECT_EQ(Save(merrill.fc, false),
+              (Messages{"", "[Rule Set]", "", "Rule set to be used              : Merrill"}));
+    merrill.fc.SetRuleSet(7, true);
+    EXPECT_EQ(Save(merrill.fc, false), (Messages{"", "[Rule Set]", ""}));
+    EXPECT_TRUE(merrill.Said("UNSUPPORTED CASE: Unexpected Rule Set"));
 }
 
 TEST(PolicySave, WriteAllSectionsInOrderWithFixedLines) {
     FC fc;
-    const std::vector<std::string> lines = Save(fc, true);
-    std::vector<std::string> headers;
+    const Messages lines = Save(fc, true);
+    Messages headers;
     for (const std::string& line : lines)
         if (!line.empty() && line.front() == '[') headers.push_back(line);
-    EXPECT_EQ(headers, (std::vector<std::string>{
-                           "[Rule Set]", "[Messages]", "[Merrill]", "[Tagging]", "[General Analysis]",
-                           "[Bullets]", "[Headings]", "[Pre-formatted text]", "[Added HTML]",
-                           "[Added RTF]", "[Composition Units]", "[Frames]", "[Hyperlinks]",
-                           "[File generation]", "[Contents]", "[Directory Page]", "[Preprocessor]",
-                           "[Style]", "[Page Formatting]", "[Table generation]", "[Link Dictionary]",
-                           "[Text Substitution]"}));
-    for (const char* fixed : {"Rule set to be used              : (none)",
-                              "Bullet Char                      : (none)",
-                              "Hanging paragraph position(s)    : (none)",
-                              "Definition Char                  : (none)",
-                              "Recognised USENET groups         : (none)",
-                              "Include document section(s)      : (none)"})
-        EXPECT_TRUE(Has(lines, fixed)) << fixed;
-    EXPECT_TRUE(Has(lines, "Default TABLE odd row colour      : F0F0F0"));
-    EXPECT_TRUE(Has(lines, "Link Dictionary file              : (none)"));
-    for (const std::string& line : lines) {
-        EXPECT_EQ(line.find("Input directory"), std::string::npos);
-        EXPECT_EQ(line.find("Default TABLE caption"), std::string::npos);
-        EXPECT_EQ(line.find("Display messages"), std::string::npos);
-    }
+    EXPECT_EQ(headers, (Messages{"[Rule Set]", "[Messages]", "[Merrill]", "[Tagging]",
+                                 "[General Analysis]", "[Bullets]", "[Headings]",
+                                 "[Pre-formatted text]", "[Added HTML]", "[Added RTF]",
+                                 "[Composition Units]", "[Frames]", "[Hyperlinks]",
+                                 "[File generation]", "[Contents]", "[Directory Page]",
+                                 "[Preprocessor]", "[Style]", "[Page Formatting]",
+                                 "[Table generation]", "[Link Dictionary]", "[Text Substitution]"}));
+    ExpectLines(lines, {"Rule set to be used              : (none)",
+                        "Bullet Char                      : (none)",
+                        "Hanging paragraph position(s)    : (none)",
+                        "Definition Char                  : (none)",
+                        "Recognised USENET groups         : (none)",
+                        "Include document section(s)      : (none)",
+                        "Default TABLE odd row colour      : F0F0F0",
+                        "Link Dictionary file              : (none)"});
+    for (const std::string& line : lines)
+        for (const char* unwritten : {"Input directory", "Default TABLE caption", "Display messages"})
+            EXPECT_EQ(line.find(unwritten), std::string::npos) << line;
 }
 
 TEST(PolicySave, FixedLinesWithValues) {
-    FC fc;
+    FC fc, weak;
     Apply(fc, {"Definition Char : '-' strong", "Bullet Char : '*'", "Bullet Char : '+'",
                "Indent position(s) : 0 4", "Recognised USENET groups : comp.lang.c alt.test",
                "Link definition: \"IBM\" = \"http://www.ibm.com\" + \"\"",
                "Text command: \"DELETE 3\""});
-    const std::vector<std::string> lines = Save(fc, false);
-    EXPECT_TRUE(Has(lines, "Definition Char                  : '-' (strong) "));
-    EXPECT_TRUE(Has(lines, "Bullet Char                      : '*' '+'"));
-    EXPECT_TRUE(Has(lines, "Indent position(s)               : 0 4"));
-    EXPECT_TRUE(Has(lines, "Recognised USENET groups         : comp.lang.c alt.test"));
-    EXPECT_TRUE(Has(lines, "Link definition: \"IBM\" = \"http://www.ibm.com\" + \"\""));
-    EXPECT_TRUE(Has(lines, "Text command: \"DELETE 3\""));
-    EXPECT_FALSE(Has(lines, "Hanging paragraph position(s)    : (none)")) << "not stated";
-
-    FC weak;
+    const Messages lines = Save(fc, false);
+    ExpectLines(lines, {"Definition Char                  : '-' (strong) ",
+                        "Bullet Char                      : '*' '+'",
+                        "Indent position(s)               : 0 4",
+                        "Recognised USENET groups         : comp.lang.c alt.test",
+                        "Link definition: \"IBM\" = \"http://www.ibm.com\" + \"\"",
+                        "Text command: \"DELETE 3\""});
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "Hanging paragraph position(s)    : (none)"), 0)
+        << "not stated";
     Apply(weak, {"Definition Char : ':' '-'"});
-    const std::vector<std::string> both = Save(weak, false);
-    EXPECT_TRUE(Has(both, "Definition Char                  : '-' (weak)"));
-    EXPECT_TRUE(Has(both, "Definition Char                  : ':' (weak) "));
+    ExpectLines(Save(weak, false), {"Definition Char                  : '-' (weak)",
+                                    "Definition Char                  : ':' (weak) "});
 }
 
 TEST(PolicySave, WriteAllReadsBackIntoAFreshSet) {
@@ -127,9 +110,8 @@ TEST(PolicySave, WriteAllReadsBackIntoAFreshSet) {
 
     CapturedFC target;
     EXPECT_FALSE(LoadPolicyFile(target.fc, path)) << "the rejected colour is reported as ignored";
-    EXPECT_EQ(target.messages, (std::vector<std::string>{
-                                   "WARNING: \"Cyan\" is not a standard HTML colour",
-                                   "POLICY: Ignored - \\Default TABLE colour : Cyan\\"}))
+    EXPECT_EQ(target.messages, (Messages{"WARNING: \"Cyan\" is not a standard HTML colour",
+                                         "POLICY: Ignored - \\Default TABLE colour : Cyan\\"}))
         << "a colour that failed the check draws the warning again";
 
     // Differences that follow from the value rules themselves.
@@ -158,14 +140,12 @@ TEST(PolicySave, WriteAllReadsBackIntoAFreshSet) {
 TEST(PolicySave, FixedPitchFontKeyFollowsTheTarget) {
     ProgramSettings rtf;
     rtf.targetFormat = 1;
-    FC source;
+    FC source, rtfTarget;
     source.LinkSettings(&rtf);
-    const std::vector<std::string> lines = Save(source, true);
-    EXPECT_TRUE(Has(lines, "Fixed-pitch font                  : Courier New, Regular, 8"));
-    EXPECT_TRUE(Has(lines, "Base FONT Size in pts             : 10"));
+    const Messages lines = Save(source, true);
+    ExpectLines(lines, {"Fixed-pitch font                  : Courier New, Regular, 8",
+                        "Base FONT Size in pts             : 10"});
     const std::string path = WriteFile("tabulyst_rtf_fonts.pol", lines);
-
-    FC rtfTarget;
     rtfTarget.LinkSettings(&rtf);
     EXPECT_TRUE(LoadPolicyFile(rtfTarget, path));
     EXPECT_TRUE(rtfTarget.IsSet(P::FixedFont));
