@@ -22,6 +22,9 @@ struct PlainFixture {
     void Lines(std::initializer_list<std::string_view> lines) {
         for (std::string_view line : lines) block.AddLine(line, line);
     }
+    void Lines(const Texts& lines) {
+        for (const std::string& line : lines) block.AddLine(line, line);
+    }
     void Repeat(std::string_view line, int times) {
         for (int i = 0; i < times; ++i) block.AddLine(line, line);
     }
