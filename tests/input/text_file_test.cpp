@@ -86,7 +86,6 @@ TEST_F(TextFileTest, AnIncludedFileIsReadThenTheIncludingOneContinuesButNeverTwi
     EXPECT_EQ(file.Depth(), 2);
     EXPECT_TRUE(file.FindName(outer));
     EXPECT_EQ(ReadAll(file), (Lines{"i1", "i2", "2", "3"}));
-    EXPECT_EQ(file.DeepestDepth(), 2);
     EXPECT_EQ(file.LinesRead(), 5);
 }
 
