@@ -11,9 +11,7 @@
 
 using namespace tabulyst;
 using tabulyst::testing::InOrder;
-using tabulyst::testing::ReadBackWithUnrtf;
-using tabulyst::testing::RtfHarness;
-using tabulyst::testing::RtfSyntaxProblem;
+using Texts = std::vector<std::string>;
 
 namespace {
 
@@ -22,13 +20,13 @@ namespace {
 // average character is 10 x 10 x 1.0 = 100 twips wide.
 struct RtfBlock {
     MessageSink sink;
-    std::vector<std::string> messages;
+    Texts messages;
     FC fc{&sink};
     std::vector<TextString> written;
     RTFFile rtf;
     TableBlock block{fc, nullptr, &rtf, kFormatComma};
 
-    explicit RtfBlock(const std::vector<std::string>& rows, size_t columns = 2) {
+    explicit RtfBlock(const Texts& rows, size_t columns = 2) {
         sink.messageCallback = [this](std::string_view text) { messages.emplace_back(text); };
         fc.SetValue(P::ErrorReportingLevel, 10);
         fc.passRtf = true;
@@ -45,9 +43,9 @@ struct RtfBlock {
         block.columns.assign(columns, TableColumn{});
     }
 
-    std::vector<std::string> Write() {
+    Texts Write() {
         WriteRtfTable(block);
-        std::vector<std::string> out;
+        Texts out;
         for (const TextString& line : written) out.push_back(line.Str());
         return out;
     }
@@ -58,22 +56,18 @@ const std::string kKeep = "\\keepn\\widctlpar\\intbl\\adjustright";
 const std::string kNoKeep = "\\widctlpar\\intbl\\adjustright";
 const std::string kFont = "\\f27\\fs20\\b0\\i0";
 
-size_t CountContaining(const std::vector<std::string>& lines, std::string_view text) {
-    return static_cast<size_t>(std::count_if(
-        lines.begin(), lines.end(),
-        [&](const std::string& line) { return line.find(text) != std::string::npos; }));
+size_t CountContaining(const Texts& lines, std::string_view text) {
+    return static_cast<size_t>(std::count_if(lines.begin(), lines.end(), [&](const std::string& line) {
+        return line.find(text) != std::string::npos;
+    }));
 }
-
-std::string Joined(const std::vector<std::string>& lines) {
+bool Has(const Texts& lines, std::string_view line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+std::string Joined(const Texts& lines) {
     std::string all;
     for (const std::string& line : lines) all += line + "\n";
     return all;
-}
-
-std::vector<std::string> Numbered(int count) {
-    std::vector<std::string> rows;
-    for (int i = 0; i < count; ++i) rows.push_back("r" + std::to_string(i) + ",x");
-    return rows;
 }
 
 }  // namespace
@@ -82,59 +76,39 @@ TEST(RtfTable, ThreeLineTableKeepsTheFirstTwoRowsWithTheNext) {
     RtfBlock t({"abc,de", "f,g", "h,i"});
     // Column 1: "abc" 300 + 108 = 408, edge 408 + 216 = 624; column 2: "de" 200 + 108 = 308,
     // edge 624 + 308 + 216 = 1148; both less the left offset 108.
-    const std::vector<std::string> expected = {
-        "{",
-        "\\trowd \\trgaph108\\trleft-108",
-        "\\cellx516\\cellx1040",
-        kKeep,
-        kFont,
-        "{",
-        "\\keepn\\intbl abc\\cell",
-        "de\\cell",
-        kRowEnd,
-        "\\trowd \\trgaph108\\trleft-108",
-        "\\cellx516\\cellx1040",
-        kKeep,
-        kFont,
-        "{",
-        "\\keepn\\intbl f\\cell",
-        "g\\cell",
-        kRowEnd,
-        "\\trowd \\trgaph108\\trleft-108",
-        "\\cellx516\\cellx1040",
-        kNoKeep,
-        "{",
-        "\\intbl h\\cell",
-        "i\\cell",
-        kRowEnd,
-        "}",
-    };
-    EXPECT_EQ(t.Write(), expected);
+    const std::string row = "\\trowd \\trgaph108\\trleft-108", edges = "\\cellx516\\cellx1040";
+    EXPECT_EQ(t.Write(), (Texts{"{", row, edges, kKeep, kFont, "{", "\\keepn\\intbl abc\\cell",
+                                "de\\cell", kRowEnd, row, edges, kKeep, kFont, "{",
+                                "\\keepn\\intbl f\\cell", "g\\cell", kRowEnd, row, edges, kNoKeep,
+                                "{", "\\intbl h\\cell", "i\\cell", kRowEnd, "}"}));
     EXPECT_EQ(t.block.columns[0].rtfWidth, 408);
     EXPECT_EQ(t.block.columns[1].rtfWidth, 308);
 }
 
 TEST(RtfTable, FortyLinesNeverKeepRowsTogether) {
-    RtfBlock forty(Numbered(40));
-    const std::vector<std::string> lines = forty.Write();
+    const auto numbered = [](int count) {
+        Texts rows;
+        for (int i = 0; i < count; ++i) rows.push_back("r" + std::to_string(i) + ",x");
+        return rows;
+    };
+    RtfBlock forty(numbered(40)), thirtyNine(numbered(39)), single({"only,row"});
+    const Texts lines = forty.Write();
     EXPECT_EQ(CountContaining(lines, "\\keepn"), 0u);
     ASSERT_GT(lines.size(), 5u);
     EXPECT_EQ(lines[3], kNoKeep);
     EXPECT_EQ(lines[4], kFont) << "rows other than the last still carry the font";
 
-    RtfBlock thirtyNine(Numbered(39));
-    const std::vector<std::string> kept = thirtyNine.Write();
+    const Texts kept = thirtyNine.Write();
     EXPECT_EQ(CountContaining(kept, kKeep), 38u) << "every row but the last";
     EXPECT_EQ(CountContaining(kept, "\\keepn\\intbl "), 38u);
 
-    RtfBlock single({"only,row"});
-    const std::vector<std::string> one = single.Write();
+    const Texts one = single.Write();
     EXPECT_EQ(CountContaining(one, "\\keepn"), 0u) << "a table of one line";
     EXPECT_EQ(CountContaining(one, kFont), 1u);
 }
 
 TEST(RtfTable, HeaderCellsAreBoldAndAlignmentPrefixesFollow) {
-    RtfBlock t({"Qty,Price", "3,", "4,5"});
+    RtfBlock t({"Qty,Price", "3,", "4,5"}), centred({"a,b"});
     t.block.hasHeader = true;
     t.block.headerRows = 1;
     t.fc.BaseConfig().SetValue(P::DefaultTableCellAlignment, kAlignRight);
@@ -144,96 +118,97 @@ TEST(RtfTable, HeaderCellsAreBoldAndAlignmentPrefixesFollow) {
                          " \\cell\n", "\\intbl {\\qr 4\\cell}\n", "{\\qr 5\\cell}\n"}))
         << "an empty cell is one blank and takes no alignment";
 
-    RtfBlock centred({"a,b"});
     centred.fc.BaseConfig().SetValue(P::DefaultTableCellAlignment, kAlignCentre);
     centred.fc.BaseConfig().SetValue(P::DefaultTableHeaderCols, 1);
-    const std::vector<std::string> row = centred.Write();
-    EXPECT_TRUE(std::find(row.begin(), row.end(), "\\intbl {\\b \\qc a\\b0 \\cell}") != row.end())
-        << "a header-column cell";
-    EXPECT_TRUE(std::find(row.begin(), row.end(), "{\\qc b\\cell}") != row.end());
+    const Texts row = centred.Write();
+    EXPECT_TRUE(Has(row, "\\intbl {\\b \\qc a\\b0 \\cell}")) << "a header-column cell";
+    EXPECT_TRUE(Has(row, "{\\qc b\\cell}"));
 }
 
-TEST(RtfTable, RuleLinesBecomeBordersOfTheirNeighbours) {
-    RtfBlock t({"a,b", "-----", "c,d", "====="});
-    const std::vector<std::string> lines = t.Write();
+TEST(RtfTable, RuleLinesBecomeBordersOfTheirNeighboursExceptInHelpFiles) {
+    RtfBlock t({"a,b", "-----", "c,d", "====="}), help({"a,b", "-----", "c,d", "====="});
+    const Texts lines = t.Write();
     // "a", "b", "c", "d": 100 + 108 = 208 each; edges 424 and 848, less 108.
     EXPECT_EQ(CountContaining(lines, "\\trowd"), 2u) << "rule lines give no row of their own";
-    EXPECT_TRUE(std::find(lines.begin(), lines.end(),
-                          "\\clbrdrb\\brdrs\\cellx316\\clbrdrb\\brdrs\\cellx740") != lines.end());
-    EXPECT_TRUE(std::find(lines.begin(), lines.end(),
-                          "\\clbrdrb\\brdrs\\clbrdrt\\brdrs\\cellx316\\clbrdrb\\brdrs\\clbrdrt\\brd"
-                          "rs\\cellx740") != lines.end());
+    EXPECT_TRUE(Has(lines, "\\clbrdrb\\brdrs\\cellx316\\clbrdrb\\brdrs\\cellx740"));
+    EXPECT_TRUE(Has(lines, "\\clbrdrb\\brdrs\\clbrdrt\\brdrs\\cellx316"
+                           "\\clbrdrb\\brdrs\\clbrdrt\\brdrs\\cellx740"));
 
-    RtfBlock help({"a,b", "-----", "c,d", "====="});
     help.fc.SetValue(P::MakeWindowsHelpSourceFile, 1);
-    const std::vector<std::string> plain = help.Write();
+    const Texts plain = help.Write();
     EXPECT_EQ(CountContaining(plain, "\\clbrdr"), 0u);
     EXPECT_EQ(CountContaining(plain, "\\keepn"), 0u);
-    EXPECT_TRUE(std::find(plain.begin(), plain.end(), "\\cellx316\\cellx740") != plain.end());
+    EXPECT_TRUE(Has(plain, "\\cellx316\\cellx740"));
 }
 
-TEST(RtfTable, BlankLineSeparatedCellsJoinTheirLinesAndMeasureTheWidestLine) {
+TEST(RtfTable, CellsJoinTheirLinesSpanColumnsAndMeasureOnlyTheirOwnColumn) {
     RtfBlock t({"ab,c", "d,efg", "", "h,i"});
     t.block.blankLineSeparated = true;
-    const std::vector<std::string> lines = t.Write();
+    const Texts lines = t.Write();
     // Column 1: widest line "ab" 200 + 108 = 308, edge 524; column 2: "efg" 300 + 108 = 408,
     // edge 524 + 408 + 216 = 1148.
     ASSERT_GT(lines.size(), 8u);
     EXPECT_EQ(lines[2], "\\cellx416\\cellx1040");
     EXPECT_EQ(lines[6], "\\keepn\\intbl ab\\par d\\cell");
     EXPECT_EQ(lines[7], "c\\par efg\\cell");
+
+    RtfBlock span({"ab    cd", "xxxxxxx"});
+    TableBlock& b = span.block;
+    b.kind = BlockKind::PlainText;
+    b.columns[0].gapStart = 2;
+    b.columns[0].gapEnd = 5;
+    b.columns[0].boundary = 4;
+    b.columns[1].boundary = 8;
+    b.commonIndent = 0;
+    b.widest = 8;
+    const Texts out = span.Write();
+    // Only single-column cells are measured: "ab" 308, edge 524; "cd" 308, edge 1048.
+    EXPECT_TRUE(InOrder(Joined(out), {"\\cellx416\\cellx940\n", "\\keepn\\intbl ab\\cell\n",
+                                      "cd\\cell\n", "\\cellx940\n", "\\intbl xxxxxxx\\cell\n"}))
+        << Joined(out);
+    EXPECT_EQ(std::count(out.begin(), out.end(), "\\cellx940"), 1) << "the spanning cell has one edge";
 }
 
-TEST(RtfTable, MatchedIndentMovesTheTableRight) {
-    RtfBlock t({"a,b"});
+TEST(RtfTable, IndentsHiddenColumnsAndAMissingDocument) {
+    RtfBlock t({"a,b"}), unmatched({"a,b"}), hidden({"a,bbbb,c"}, 3), missing({"a,b"});
     t.fc.GetExtras().indentPositions = {0, 4};
     t.block.commonIndent = 4;
-    const std::vector<std::string> lines = t.Write();
+    const Texts lines = t.Write();
     ASSERT_GT(lines.size(), 2u);
-    // Level 1: 360 x 1 - 108 = 252 added to the edges 424 and 848.
+    // A matched indent, level 1: 360 x 1 - 108 = 252 added to the edges 424 and 848.
     EXPECT_EQ(lines[1], "\\trowd \\trgaph108\\trleft252");
     EXPECT_EQ(lines[2], "\\cellx676\\cellx1100");
-
-    RtfBlock unmatched({"a,b"});
     unmatched.fc.GetExtras().indentPositions = {0, 8};
     unmatched.block.commonIndent = 4;
     EXPECT_EQ(unmatched.Write()[1], "\\trowd \\trgaph108\\trleft-108");
-}
 
-TEST(RtfTable, HiddenLayoutColumnsTakeNoRoom) {
-    RtfBlock t({"a,bbbb,c"}, 3);
-    t.fc.BaseConfig().columnSpecs.resize(3);
-    t.fc.BaseConfig().columnSpecs[1].hidden = true;
-    const std::vector<std::string> lines = t.Write();
-    ASSERT_GT(lines.size(), 8u);
-    EXPECT_EQ(lines[2], "\\cellx316\\cellx740");
-    EXPECT_EQ(lines[6], "\\intbl a\\cell");
-    EXPECT_EQ(lines[7], "c\\cell");
-}
+    hidden.fc.BaseConfig().columnSpecs.resize(3);  // hidden layout columns take no room
+    hidden.fc.BaseConfig().columnSpecs[1].hidden = true;
+    const Texts shown = hidden.Write();
+    ASSERT_GT(shown.size(), 8u);
+    EXPECT_EQ(shown[2], "\\cellx316\\cellx740");
+    EXPECT_EQ(shown[6], "\\intbl a\\cell");
+    EXPECT_EQ(shown[7], "c\\cell");
 
-TEST(RtfTable, MissingDocumentIsReported) {
-    RtfBlock t({"a,b"});
-    t.block.rtfFile = nullptr;
-    WriteRtfTable(t.block);
-    EXPECT_EQ(t.messages,
-              (std::vector<std::string>{"PROGRAM ERROR : No RTFFile inside ParseTable"}));
-    EXPECT_TRUE(t.written.empty());
+    missing.block.rtfFile = nullptr;
+    WriteRtfTable(missing.block);
+    EXPECT_EQ(missing.messages, (Texts{"PROGRAM ERROR : No RTFFile inside ParseTable"}));
+    EXPECT_TRUE(missing.written.empty());
 }
 
 TEST(RtfTextWidth, CountsCharactersNotBytes) {
-    FontSpec times;
+    FontSpec times, courier;
     times.SetFontFace("Times New Roman");
     times.size = 10;
     EXPECT_EQ(RtfTextWidth("Zo\xC3\xAB", times, false, true), 300) << "one UTF-8 character";
     EXPECT_EQ(RtfTextWidth("\\'7bx\\'7d C:\\\\", times, true, false), 700) << "{x} C:\\ as escaped";
-    FontSpec courier;
     courier.SetFontFace("Courier New");
     courier.size = 8;
     EXPECT_EQ(RtfTextWidth("abc", courier, false, false), 348) << "3 x 8 x 10 x 1.45";
 }
 
 TEST(RtfTable, TableInADocumentReadsBack) {
-    RtfHarness h;
+    tabulyst::testing::RtfHarness h;
     ASSERT_TRUE(h.Open("prices"));
     TableBlock block(*h.fc, nullptr, &h.file, kFormatComma);
     block.config = &h.fc->BaseConfig();
@@ -244,28 +219,9 @@ TEST(RtfTable, TableInADocumentReadsBack) {
     block.columns.assign(2, TableColumn{});
     WriteRtfTable(block);
     ASSERT_TRUE(h.file.EndDocument(""));
-    const std::vector<std::string> lines = h.Lines();
-    EXPECT_EQ(RtfSyntaxProblem(lines), "");
+    const Texts lines = h.Lines();
+    EXPECT_EQ(tabulyst::testing::RtfSyntaxProblem(lines), "");
     EXPECT_TRUE(h.messages.empty());
-    const std::string text = ReadBackWithUnrtf(lines);
+    const std::string text = tabulyst::testing::ReadBackWithUnrtf(lines);
     EXPECT_TRUE(InOrder(text, {"Item", "Price", "Apples", "1.20", "Pears {ripe}", "0.50"})) << text;
-}
-
-TEST(RtfTable, ACellCoveringTwoColumnsEndsAtTheSecondEdge) {
-    RtfBlock t({"ab    cd", "xxxxxxx"});
-    t.block.kind = BlockKind::PlainText;
-    t.block.columns.assign(2, TableColumn{});
-    t.block.columns[0].gapStart = 2;
-    t.block.columns[0].gapEnd = 5;
-    t.block.columns[0].boundary = 4;
-    t.block.columns[1].boundary = 8;
-    t.block.commonIndent = 0;
-    t.block.widest = 8;
-    const std::vector<std::string> lines = t.Write();
-    // Only single-column cells are measured: "ab" 308, edge 524; "cd" 308, edge 1048.
-    EXPECT_TRUE(InOrder(Joined(lines), {"\\cellx416\\cellx940\n", "\\keepn\\intbl ab\\cell\n",
-                                        "cd\\cell\n", "\\cellx940\n", "\\intbl xxxxxxx\\cell\n"}))
-        << Joined(lines);
-    EXPECT_EQ(std::count(lines.begin(), lines.end(), "\\cellx940"), 1)
-        << "the spanning cell has one edge";
 }
