@@ -21,8 +21,8 @@ TEST(Consolidate, LowerLimitsAndTitleDelimiters) {
     FC fc;
     EXPECT_EQ(fc.Text(P::DocumentTitle).View(), "Converted from \"[[FILENAME]]\"");
     EXPECT_FALSE(fc.IsSet(P::DocumentTitle));
-    Consolidated(fc, {"TAB size : 1", "Automatic centring tolerance : 0", "Start tag delimiter : {{",
-                      "End tag delimiter : }}"});
+    Consolidated(fc, {"TAB size : 1", "Automatic centring tolerance : 0",
+                      "Start tag delimiter : {{", "End tag delimiter : }}"});
     ExpectValues(fc, {{P::TabSize, 4}, {P::AutomaticCentringTolerance, 2}});
     EXPECT_EQ(fc.Text(P::DocumentTitle).View(), "Converted from \"{{FILENAME}}\"");
     FC stated;
@@ -32,19 +32,13 @@ TEST(Consolidate, LowerLimitsAndTitleDelimiters) {
 }
 
 TEST(Consolidate, OutputExtensionInItsOrder) {
-    const struct {
-        std::initializer_list<std::string_view> lines;
-        const char* extension;
-    } kCases[] = {{{}, ".html"},
-                  {{"Output file extension : .xhtml"}, ".xhtml"},
-                  {{"Output file extension : .xhtml", "Use .HTM extension : Yes"}, ".htm"}};
-    for (const auto& [lines, extension] : kCases) {
-        FC fc;
-        Consolidated(fc, lines);
-        EXPECT_EQ(fc.OutputExtension().View(), extension);
-    }
-    FC dos;
+    FC plain, own, htm, dos;
+    Consolidated(own, {"Output file extension : .xhtml"});
+    Consolidated(htm, {"Output file extension : .xhtml", "Use .HTM extension : Yes"});
     Consolidated(dos, {"Output file extension : .xhtml", "Use DOS filenames : Yes"});
+    EXPECT_EQ(plain.OutputExtension().View(), ".html");
+    EXPECT_EQ(own.OutputExtension().View(), ".xhtml");
+    EXPECT_EQ(htm.OutputExtension().View(), ".htm");
     EXPECT_EQ(dos.OutputExtension().View(), ".HTM");
     EXPECT_EQ(dos.Value(P::UseHtmExtension), 1);
     ProgramSettings settings;
@@ -141,8 +135,9 @@ TEST(Consolidate, MerrillRuleSetAndRuleSetFromSettings) {
     FC merrill;
     Consolidated(merrill, {"Rule set to be used : merrill"});
     ExpectValues(merrill, {{P::HtmlVersionToBeTargeted, 2}, {P::IndentationMarkupCode, 2},
-                           {P::UseIncrementalIndentationMarkup, 1}, {P::CreateEmbeddedStyleSheet, 1},
-                           {P::UseOfMicrosoftEntitiesCode, -1}, {P::CreateHyperlinks, 1}});
+                           {P::UseIncrementalIndentationMarkup, 1},
+                           {P::CreateEmbeddedStyleSheet, 1}, {P::UseOfMicrosoftEntitiesCode, -1},
+                           {P::CreateHyperlinks, 1}});
     ProgramSettings settings;
     settings.ruleSet = 2;
     FC fromSettings;
@@ -161,7 +156,8 @@ TEST(Consolidate, NavigationHeadingsAndHtml32) {
     FC fc, stated, headings, crossed;
     Consolidated(fc, {"Split level : 3"});
     ExpectValues(fc, {{P::AddNavigationBar, 1}, {P::ContentsAnchorsLevel, 3}});
-    Consolidated(stated, {"Split level : 3", "Add navigation bar : No", "Contents anchors level : 1"});
+    Consolidated(stated,
+                 {"Split level : 3", "Add navigation bar : No", "Contents anchors level : 1"});
     ExpectValues(stated, {{P::AddNavigationBar, 0}, {P::ContentsAnchorsLevel, 1}});
     Consolidated(headings, {"Smallest allowed <Hn> tag : 9", "Largest allowed <Hn> tag : 0"});
     ExpectValues(headings, {{P::SmallestAllowedHnTag, 6}, {P::LargestAllowedHnTag, 1}});
@@ -169,10 +165,12 @@ TEST(Consolidate, NavigationHeadingsAndHtml32) {
     ExpectValues(crossed, {{P::SmallestAllowedHnTag, 3}, {P::LargestAllowedHnTag, 3}});
 
     CapturedFC html32;
-    Consolidated(html32.fc, {"HTML version to be targeted : HTML 3.2", "Indentation markup code : 2",
+    Consolidated(html32.fc, {"HTML version to be targeted : HTML 3.2",
+                             "Indentation markup code : 2",
                              "Use incremental indentation markup : Yes",
                              "Use of HTML 4.0 entities code : 1"});
     EXPECT_TRUE(html32.Said(
         "WARNING: Indentation pattern 2 not supported in HTML 3.2.  Switching to BLOCKQUOTEs"));
-    ExpectValues(html32.fc, {{P::UseIncrementalIndentationMarkup, 0}, {P::UseOfHtml40EntitiesCode, 0}});
+    ExpectValues(html32.fc,
+                 {{P::UseIncrementalIndentationMarkup, 0}, {P::UseOfHtml40EntitiesCode, 0}});
 }

@@ -12,7 +12,9 @@ using namespace tabulyst::testing;
 
 namespace {
 
-std::string Data(const std::string& name) { return std::string(TABULYST_TEST_DATA) + "/policy/" + name; }
+std::string Data(const std::string& name) {
+    return std::string(TABULYST_TEST_DATA) + "/policy/" + name;
+}
 
 std::string Loop(const std::string& path) { return "ERROR: Policy include loop at " + path; }
 
@@ -32,12 +34,14 @@ TEST(PolicyFile, CommentsHeadersAndReportedLines) {
 TEST(PolicyFile, IncludesSwitchesAndDictionaries) {
     CapturedFC include;  // an include is read beside the including file, where it stands
     EXPECT_FALSE(LoadPolicyFile(include.fc, Data("include_main.pol")));
-    EXPECT_EQ(include.messages, (Messages{"POLICY: Ignoring repeated policy \\TAB size\\",
-                                          "POLICY: Ignored - \\TAB size : 5\\",
-                                          "** Failed to open policy include file nowhere.pol ***"}));
-    EXPECT_EQ(include.fc.Value(P::TabSize), 3);
+    EXPECT_EQ(include.messages,
+              (Messages{"POLICY: Ignoring repeated policy \\TAB size\\",
+                        "POLICY: Ignored - \\TAB size : 5\\",
+                        "** Failed to open policy include file nowhere.pol ***"}));
+    EXPECT_EQ(include.fc.Value(P::TabSize), 3);  // read at the include, so 5 is a repeat
     EXPECT_EQ(include.fc.Value(P::PageWidth), 60);
-    EXPECT_EQ(include.fc.Value(P::ExpectSparseTables), 1) << "reading goes on after a missing include";
+    EXPECT_EQ(include.fc.Value(P::ExpectSparseTables), 1)
+        << "reading goes on after a missing include";
 
     CapturedFC switched;
     EXPECT_TRUE(LoadPolicyFile(switched.fc, Data("switch_main.pol")));

@@ -34,7 +34,8 @@ TEST(PolicyLine, CommentsHeadersGroupsAndLongerKeys) {
 
 TEST(PolicyLine, AliasesAndTheirOrder) {
     CapturedFC c;
-    c.Offer({{"Default TABLE color : ff0000", kParsed}, {"Header frame text color : Navy", kParsed}});
+    c.Offer({{"Default TABLE color : ff0000", kParsed},
+             {"Header frame text color : Navy", kParsed}});
     EXPECT_FALSE(c.fc.IsSet(P::TextColour)) << "the frame colour is tried before \"Text color\"";
     EXPECT_EQ(c.Line("Footer frame background color : Teal"), kParsed);
     EXPECT_FALSE(c.fc.IsSet(P::BackgroundColour));

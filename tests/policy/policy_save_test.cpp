@@ -64,7 +64,8 @@ TEST(PolicySave, WriteAllSectionsInOrderWithFixedLines) {
                                  "[Composition Units]", "[Frames]", "[Hyperlinks]",
                                  "[File generation]", "[Contents]", "[Directory Page]",
                                  "[Preprocessor]", "[Style]", "[Page Formatting]",
-                                 "[Table generation]", "[Link Dictionary]", "[Text Substitution]"}));
+                                 "[Table generation]", "[Link Dictionary]",
+                                 "[Text Substitution]"}));
     ExpectLines(lines, {"Rule set to be used              : (none)",
                         "Bullet Char                      : (none)",
                         "Hanging paragraph position(s)    : (none)",
@@ -74,8 +75,8 @@ TEST(PolicySave, WriteAllSectionsInOrderWithFixedLines) {
                         "Default TABLE odd row colour      : F0F0F0",
                         "Link Dictionary file              : (none)"});
     for (const std::string& line : lines)
-        for (const char* unwritten : {"Input directory", "Default TABLE caption", "Display messages"})
-            EXPECT_EQ(line.find(unwritten), std::string::npos) << line;
+        for (const char* never : {"Input directory", "Default TABLE caption", "Display messages"})
+            EXPECT_EQ(line.find(never), std::string::npos) << line;
 }
 
 TEST(PolicySave, FixedLinesWithValues) {
@@ -91,8 +92,8 @@ TEST(PolicySave, FixedLinesWithValues) {
                         "Recognised USENET groups         : comp.lang.c alt.test",
                         "Link definition: \"IBM\" = \"http://www.ibm.com\" + \"\"",
                         "Text command: \"DELETE 3\""});
-    EXPECT_EQ(std::count(lines.begin(), lines.end(), "Hanging paragraph position(s)    : (none)"), 0)
-        << "not stated";
+    const std::string hanging = "Hanging paragraph position(s)    : (none)";
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), hanging), 0) << "not stated";
     Apply(weak, {"Definition Char : ':' '-'"});
     ExpectLines(Save(weak, false), {"Definition Char                  : '-' (weak)",
                                     "Definition Char                  : ':' (weak) "});
@@ -101,8 +102,9 @@ TEST(PolicySave, FixedLinesWithValues) {
 TEST(PolicySave, WriteAllReadsBackIntoAFreshSet) {
     CapturedFC quiet;
     FC& source = quiet.fc;
-    Apply(source, {"TAB size : 6", "Default TABLE header rows : 0", "Default TABLE alignment : right",
-                   "Paper size : Legal", "Document Title : Prices: 2024", "Table font : Arial, Bold, 9",
+    Apply(source, {"TAB size : 6", "Default TABLE header rows : 0",
+                   "Default TABLE alignment : right", "Paper size : Legal",
+                   "Document Title : Prices: 2024", "Table font : Arial, Bold, 9",
                    "Use of Microsoft entities code : -1", "Default TABLE colour : Cyan",
                    "Character encoding : utf-8", "Expect sparse tables : yes"});
     source.Consolidate(false);
@@ -115,7 +117,8 @@ TEST(PolicySave, WriteAllReadsBackIntoAFreshSet) {
         << "a colour that failed the check draws the warning again";
 
     // Differences that follow from the value rules themselves.
-    const std::set<P> notSet = {P::DefaultTableCellAlignment, P::DefaultTableColour, P::LinkDictionaryFile};
+    const std::set<P> notSet = {P::DefaultTableCellAlignment, P::DefaultTableColour,
+                                P::LinkDictionaryFile};
     const std::set<P> optionalZero = {P::DefaultTableBorderSize, P::DefaultTableHeaderRows,
                                       P::DefaultTableHeaderCols, P::MaximumLevelToShowInContents,
                                       P::CrossRefsAtLevel};
@@ -152,6 +155,7 @@ TEST(PolicySave, FixedPitchFontKeyFollowsTheTarget) {
 
     CapturedFC htmlTarget;
     EXPECT_FALSE(LoadPolicyFile(htmlTarget.fc, path));
-    EXPECT_TRUE(htmlTarget.Said("POLICY: Ignored - \\Fixed-pitch font : Courier New, Regular, 8\\"));
+    EXPECT_TRUE(
+        htmlTarget.Said("POLICY: Ignored - \\Fixed-pitch font : Courier New, Regular, 8\\"));
     EXPECT_FALSE(htmlTarget.fc.IsSet(P::FixedFont));
 }

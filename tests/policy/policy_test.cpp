@@ -46,14 +46,6 @@ TEST(PolicyRepeat, FirstValueWinsWithReportingOnAndTwoKeysRepeatSilently) {
     ExpectValues(c.fc, {{P::UseHtmExtension, 1}, {P::MakeDirectory, 1}});
 }
 
-TEST(PolicyRepeat, FileValueOverridesRuleSetValue) {
-    CapturedFC c;
-    ValueRecord(c.fc, P::PageWidth).ApplyRuleSetValue(c.fc, 80, false);
-    EXPECT_EQ(c.Line("Page  Width : 72"), kParsed);
-    EXPECT_TRUE(c.Said("INFO: Ruleset overrided : Page Width : 72"));
-    EXPECT_EQ(c.fc.Value(P::PageWidth), 72);
-}
-
 TEST(PolicyValue, BooleanIntegerAndAlignment) {
     CapturedFC c;
     c.Offer({{"Expect sparse tables : 1", kRejected},
@@ -121,11 +113,10 @@ TEST(PolicyValue, ChoiceFindAndTextOfEntries) {
     EXPECT_EQ(d.fc.Value(P::LanguageForProofing), -1);
 
     auto& version = static_cast<ChoicePolicy&>(d.fc.Record(P::HtmlVersionToBeTargeted));
-    int index = 0;
-    EXPECT_TRUE(version.FindChoice("  html   4.0  STRICT ", index));
-    EXPECT_EQ(index, 3);
-    EXPECT_FALSE(version.FindChoice("HTML 5", index));
-    EXPECT_EQ(index, -1);
+    int strict = 0, html5 = 0;
+    EXPECT_TRUE(version.FindChoice("  html   4.0  STRICT ", strict));
+    EXPECT_FALSE(version.FindChoice("HTML 5", html5));
+    EXPECT_EQ(std::pair(strict, html5), std::pair(3, -1));
     const std::pair<int, const char*> kTexts[] = {
         {2, "HTML 4.0 Transitional"}, {-1, "(none)"}, {0, nullptr}, {4, nullptr}};
     for (auto [value, expected] : kTexts) {
@@ -158,21 +149,24 @@ TEST(PolicyWrite, KeyPaddedToColumn34AndValueTextsByKind) {
         {P::DefaultTableCellAlignment, "(none)"}, {P::PaperSize, "Legal"},
         {P::ColourDataRows, "Yes"}, {P::DefaultTableHeaderRows, "3"},
         {P::DefaultTableDelimiterCharacter, "(none)"}};
-    for (auto [id, text] : kTexts) EXPECT_EQ(c.fc.Record(id).ValueText().Str(), text) << Def(id).key;
+    for (auto [id, text] : kTexts)
+        EXPECT_EQ(c.fc.Record(id).ValueText().Str(), text) << Def(id).key;
     for (auto [value, text] : {std::pair{4, "justified"}, std::pair{9, "(none)"}}) {
         ValueRecord(c.fc, P::TextJustification).SetValue(value);
         EXPECT_EQ(c.fc.Record(P::TextJustification).ValueText().Str(), text);
     }
 }
 
-TEST(PolicyRuleSetValue, ExplicitValuesStayAndSaySo) {
+TEST(PolicyRuleSetValue, ExplicitValuesStayAndEitherOverrideSaysSo) {
     CapturedFC c;
     Apply(c.fc, {"Create hyperlinks : Yes", "Page Width : 72", "Start tag delimiter : <<",
                  "HTML version to be targeted : HTML 3.2", "Text justification : right"});
     ValueRecord(c.fc, P::CreateHyperlinks).ApplyRuleSetValue(c.fc, 0, false);
     ValueRecord(c.fc, P::PageWidth).ApplyRuleSetValue(c.fc, 80, false);
-    static_cast<TextPolicy&>(c.fc.Record(P::StartTagDelimiter)).ApplyRuleSetValue(c.fc, "[_[", false);
-    static_cast<ChoicePolicy&>(c.fc.Record(P::HtmlVersionToBeTargeted)).ApplyRuleSetValue(c.fc, 2, false);
+    auto& tag = static_cast<TextPolicy&>(c.fc.Record(P::StartTagDelimiter));
+    tag.ApplyRuleSetValue(c.fc, "[_[", false);
+    auto& version = static_cast<ChoicePolicy&>(c.fc.Record(P::HtmlVersionToBeTargeted));
+    version.ApplyRuleSetValue(c.fc, 2, false);
     ValueRecord(c.fc, P::TextJustification).ApplyRuleSetValue(c.fc, 4, false);
     EXPECT_EQ(c.messages, (Messages{"INFO: Ruleset overrided - Create hyperlinks : Yes",
                                     "INFO: Ruleset overrided - Page Width : 72",
@@ -197,4 +191,10 @@ TEST(PolicyRuleSetValue, ExplicitValuesStayAndSaySo) {
     EXPECT_TRUE(quiet.messages.empty());
     ExpectValues(quiet.fc, {{P::PageWidth, 72}, {P::DefaultTableCellSpacing, 0}});
     EXPECT_TRUE(spacing.IsSet() && spacing.IsSetByRuleSet());
+
+    CapturedFC file;  // a policy line replaces a rule set's value and says so
+    ValueRecord(file.fc, P::PageWidth).ApplyRuleSetValue(file.fc, 80, false);
+    EXPECT_EQ(file.Line("Page  Width : 72"), kParsed);
+    EXPECT_TRUE(file.Said("INFO: Ruleset overrided : Page Width : 72"));
+    EXPECT_EQ(file.fc.Value(P::PageWidth), 72);
 }
