@@ -1,8 +1,12 @@
-// A policy set whose messages and status lines are collected, and an HTML document that
-// writes to memory lines, for the output tests.
+// Output documents written to memory lines with a policy set whose messages and status lines
+// are collected, and the small helpers the output tests share.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <fstream>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -13,15 +17,19 @@
 
 namespace tabulyst::testing {
 
-struct HtmlHarness {
+using Lines = std::vector<std::string>;
+
+// A document of kind `File` that writes to memory; its input file is "data.csv".
+template <class File>
+struct DocumentHarness {
     MessageSink sink;
     std::vector<std::string> messages;
     std::vector<std::string> status;
     std::unique_ptr<FC> fc;
     std::vector<TextString> lines;
-    HTMLFile file;
+    File file;
 
-    HtmlHarness() {
+    DocumentHarness() {
         sink.messageCallback = [this](std::string_view text) { messages.emplace_back(text); };
         sink.statusCallback = [this](std::string_view text) { status.emplace_back(text); };
         sink.reportingLevel = 10;
@@ -35,10 +43,17 @@ struct HtmlHarness {
     // Opens the document to memory (the document start is written).
     bool Open(std::string_view name = "data") { return file.OpenDocument(name, *fc, false); }
 
-    // The lines written so far, as plain strings.
-    std::vector<std::string> Lines() const {
+    // Opens the document and sets its start aside, so that the lines hold what follows.
+    void OpenPastStart() {
+        EXPECT_TRUE(Open());
+        EXPECT_TRUE(file.FlushPending(true));
+        lines.clear();
+    }
+
+    // The lines written from `from` on, as plain strings.
+    std::vector<std::string> Lines(size_t from = 0) const {
         std::vector<std::string> out;
-        for (const TextString& line : lines) out.push_back(line.Str());
+        for (size_t i = from; i < lines.size(); ++i) out.push_back(lines[i].Str());
         return out;
     }
 
@@ -48,5 +63,24 @@ struct HtmlHarness {
         return false;
     }
 };
+
+using HtmlHarness = DocumentHarness<HTMLFile>;
+
+// A log file that keeps its lines.
+struct LogLines : LineSink {
+    testing::Lines lines;
+    bool PutLine(std::string_view line) override {
+        lines.emplace_back(line);
+        return true;
+    }
+};
+
+// The whole content of a file.
+inline std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
 
 }  // namespace tabulyst::testing

@@ -15,21 +15,20 @@ std::string Tidy(const std::string& text, bool removeRedundant = false) {
     return out;
 }
 
-TEST(MarkupTidy, BlanksBesideNbspGoButIndentationStays) {
-    EXPECT_EQ(Tidy("a &nbsp; b"), "a&nbsp;b");
-    EXPECT_EQ(Tidy("a   &nbsp;&nbsp;  b"), "a&nbsp;&nbsp;b");
-    EXPECT_EQ(Tidy("x\n    &nbsp;y"), "x\n    &nbsp;y");
-    EXPECT_EQ(Tidy("a&amp;nbsp; b"), "a&amp;nbsp; b");
-}
-
-TEST(MarkupTidy, BreaksBeforeCellEnds) {
-    EXPECT_EQ(Tidy("x&nbsp;<BR>y"), "x<BR>y");
-    EXPECT_EQ(Tidy("<TD>a<BR></TD>"), "<TD>a</TD>");
-    EXPECT_EQ(Tidy("<TH ALIGN=\"LEFT\"><BR></TH>"), "<TH ALIGN=\"LEFT\">&nbsp;</TH>");
-    EXPECT_EQ(Tidy("    <TD>&nbsp;<BR></TD>"), "    <TD>&nbsp;</TD>");
-    EXPECT_EQ(Tidy("<TD><STRONG>&nbsp;</STRONG><BR></TD>"), "<TD><STRONG>&nbsp;</STRONG></TD>");
-    // A break that does not end the cell stays.
-    EXPECT_EQ(Tidy("<TD>a<BR>b</TD>"), "<TD>a<BR>b</TD>");
+TEST(MarkupTidy, BlanksBesideNbspAndBreaksBeforeCellEnds) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"a &nbsp; b", "a&nbsp;b"},
+        {"a   &nbsp;&nbsp;  b", "a&nbsp;&nbsp;b"},
+        {"x\n    &nbsp;y", "x\n    &nbsp;y"},  // indentation stays
+        {"a&amp;nbsp; b", "a&amp;nbsp; b"},
+        {"x&nbsp;<BR>y", "x<BR>y"},
+        {"<TD>a<BR></TD>", "<TD>a</TD>"},
+        {"<TH ALIGN=\"LEFT\"><BR></TH>", "<TH ALIGN=\"LEFT\">&nbsp;</TH>"},
+        {"    <TD>&nbsp;<BR></TD>", "    <TD>&nbsp;</TD>"},
+        {"<TD><STRONG>&nbsp;</STRONG><BR></TD>", "<TD><STRONG>&nbsp;</STRONG></TD>"},
+        {"<TD>a<BR>b</TD>", "<TD>a<BR>b</TD>"},  // a break that does not end the cell stays
+    };
+    for (const auto& [text, tidied] : cases) EXPECT_EQ(Tidy(text), tidied) << text;
 }
 
 TEST(MarkupTidy, LineFeedsAreKeptAndASecondTidyChangesNothing) {

@@ -9,41 +9,31 @@
 namespace tabulyst {
 namespace {
 
-std::string PathOf(HTMLFile& file, FC& fc, std::string_view name) {
-    TextString path;
-    EXPECT_TRUE(file.MakeOutputName(name, fc, path));
-    return path.Str();
-}
-
-TEST(OutputName, DirectoryComesFromTheNameWhenNoneIsSet) {
-    FC fc;
-    HTMLFile file;
-    fc.SetText(P::InputDirectory, "/data/in/");
-    EXPECT_EQ(PathOf(file, fc, "/data/in/report"), "/data/in/report.html");
-    EXPECT_EQ(fc.Text(P::OutputDirectory).Str(), "/data/in/");
-}
-
-TEST(OutputName, NameInAnotherDirectoryIsNotNamedTwice) {
-    FC fc;
-    HTMLFile file;
-    EXPECT_EQ(PathOf(file, fc, "/tmp/x/report"), "/tmp/x/report.html");
-}
-
-TEST(OutputName, OutputDirectoryGetsItsSeparator) {
-    FC fc;
-    HTMLFile file;
-    fc.SetText(P::OutputDirectory, "/out");
-    EXPECT_EQ(PathOf(file, fc, "report"), "/out/report.html");
-}
-
-TEST(OutputName, WildcardSpecificationKeepsNameAndExtension) {
-    FC fc;
-    HTMLFile file;
-    fc.SetText(P::OutputDirectory, "/in/");
-    file.outputSpecification = "/tmp/out/*.*";
-    EXPECT_EQ(PathOf(file, fc, "report"), "/tmp/out/report.html");
-    file.outputSpecification = "/tmp/[*]/final.htm";
-    EXPECT_EQ(PathOf(file, fc, "report"), "/in/final.htm");
+TEST(OutputName, DirectoryExtensionAndSpecification) {
+    struct Case {  // a null text is a policy left unset
+        const char *inputDirectory, *outputDirectory, *specification, *name, *path;
+    };
+    const Case cases[] = {
+        // No output directory: it comes from the name, which is in the input directory.
+        {"/data/in/", nullptr, nullptr, "/data/in/report", "/data/in/report.html"},
+        {nullptr, nullptr, nullptr, "/tmp/x/report", "/tmp/x/report.html"},  // not named twice
+        {nullptr, "/out", nullptr, "report", "/out/report.html"},            // gets its separator
+        {nullptr, "/in/", "/tmp/out/*.*", "report", "/tmp/out/report.html"},
+        {nullptr, "/in/", "/tmp/[*]/final.htm", "report", "/in/final.htm"},
+    };
+    for (const Case& c : cases) {
+        FC fc;
+        HTMLFile file;
+        if (c.inputDirectory) fc.SetText(P::InputDirectory, c.inputDirectory);
+        if (c.outputDirectory) fc.SetText(P::OutputDirectory, c.outputDirectory);
+        if (c.specification) file.outputSpecification = c.specification;
+        TextString path;
+        EXPECT_TRUE(file.MakeOutputName(c.name, fc, path));
+        EXPECT_EQ(path.Str(), c.path) << c.name;
+        if (c.inputDirectory) {
+            EXPECT_EQ(fc.Text(P::OutputDirectory).Str(), c.inputDirectory);
+        }
+    }
 }
 
 }  // namespace

@@ -16,10 +16,8 @@ TEST(TagMonitor, CountsStartTagsAndFlagsUnclosedElements) {
     EXPECT_EQ(monitor.Summary(), "INFO: Tags generated - BR 1, TABLE 1, TD 1, TR 1");
     EXPECT_EQ(monitor.Imbalances(),
               std::vector<std::string>{"WARNING: Unbalanced tags - TABLE 1 start, 0 end"});
-}
 
-TEST(TagMonitor, DocumentEndReportsWhenMonitoringIsOn) {
-    testing::HtmlHarness h;
+    testing::HtmlHarness h;  // the document end reports when monitoring is on
     h.fc->SetValue(P::MonitorTagGeneration, 1);
     h.fc->SetValue(P::CommentGenerationCode, 2);  // neither comment nor generator META
     ASSERT_TRUE(h.Open());
