@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <cstdint>
 #include <cstring>
+
+#include "core/byte_scan.h"
 
 namespace tabulyst {
 
@@ -26,13 +27,9 @@ bool OneOf(const std::array<std::string_view, N>& names, std::string_view name) 
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
-// Byte loops rather than library compares: the texts compared are a few bytes long and
-// the tests run for every tag of the output.
-inline bool SameBytes(const char* a, std::string_view b) {
-    for (size_t k = 0; k < b.size(); ++k)
-        if (a[k] != b[k]) return false;
-    return true;
-}
+// The texts compared are constants of a few bytes, so the compiler turns each compare
+// into one or two integer tests: they run for every tag of the output.
+inline bool SameBytes(const char* a, std::string_view b) { return std::memcmp(a, b.data(), b.size()) == 0; }
 
 inline bool EndsWith(const std::string& text, std::string_view tail) {
     return text.size() >= tail.size() && SameBytes(text.data() + text.size() - tail.size(), tail);
@@ -59,25 +56,10 @@ std::string_view LastTagName(const std::string& text) {
     return TagName(text, lt);
 }
 
-// The next "&" or "B" at or after `from` (the size when none): eight bytes at a time,
-// since nearly all of the output goes through here and little of it needs a second look.
-// "B" rather than "<" finds "<BR>" while passing over most other tags.
-size_t NextCandidate(std::string_view in, size_t from) {
-    constexpr uint64_t kOnes = 0x0101010101010101ULL;
-    constexpr uint64_t kHighs = 0x8080808080808080ULL;
-    const size_t n = in.size();
-    size_t i = from;
-    for (; i + 8 <= n; i += 8) {
-        uint64_t word;
-        std::memcpy(&word, in.data() + i, 8);
-        uint64_t amp = word ^ (kOnes * '&');
-        uint64_t b = word ^ (kOnes * 'B');
-        uint64_t found = ((amp - kOnes) & ~amp) | ((b - kOnes) & ~b);
-        if (found & kHighs) break;
-    }
-    while (i < n && in[i] != '&' && in[i] != 'B') ++i;
-    return i;
-}
+// The next "&" or "B" at or after `from` (the size when none): nearly all of the output
+// goes through here and little of it needs a second look. "B" rather than "<" finds
+// "<BR>" while passing over most other tags.
+size_t NextCandidate(std::string_view in, size_t from) { return FindEitherByte(in, from, '&', 'B'); }
 
 // True when everything between the cell's start tag and the end of `out` is white space.
 bool CellIsEmptySoFar(const std::string& out) {

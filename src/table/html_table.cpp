@@ -39,14 +39,14 @@ const KindComments& CommentsFor(BlockKind kind) {
     return kComments[std::size(kComments) - 1];
 }
 
-// The table font's markup around a cell's content (see cell_font.h).
-void CellFontMarkup(const TableBlock& block, const TableRow&, int /*column*/, TextString& start, TextString& end) {
-    TableCellFontMarkup(block, start, end);
+// Appends an attribute with its value in quotes, preceded by a blank.
+void AppendQuoted(std::string& out, std::string_view name, std::string_view value) {
+    out.append(" ").append(name).append("=\"").append(value).append("\"");
 }
 
-std::string Quoted(std::string_view name, std::string_view value) {
-    std::string text = " ";
-    text.append(name).append("=\"").append(value).append("\"");
+std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
     return text;
 }
 
@@ -80,6 +80,9 @@ public:
         const KindComments& comments = CommentsFor(tagged_ ? BlockKind::Tagged : block.kind);
         closeComment_ = comments.close;
         SettlePlacement();
+        // The same for every cell: policies and document state hold still while a table
+        // is written.
+        TableCellFontMarkup(block_, fontStart_, fontEnd_);
         opening_.emplace_back(comments.open);
         opening_.push_back(StartTag());
         const TextString& caption = config_.Text(P::DefaultTableCaption);
@@ -145,7 +148,7 @@ private:
             for (P colour : {P::DefaultTableColour, P::DefaultTableBorderColour}) {
                 const TextString& text = config_.Text(colour);
                 if (config_.IsSet(colour) && !text.Empty())
-                    tag += Quoted(colour == P::DefaultTableColour ? "BGCOLOR" : "BORDERCOLOR", text);
+                    AppendQuoted(tag, colour == P::DefaultTableColour ? "BGCOLOR" : "BORDERCOLOR", text);
             }
         }
         tag += ">";
@@ -188,10 +191,14 @@ private:
                               10);
                     sum = given;
                 }
-                return Quoted("WIDTH", std::to_string(sum));
+                std::string attribute;
+                AppendQuoted(attribute, "WIDTH", std::to_string(sum));
+                return attribute;
             }
         }
-        return widthGiven ? Quoted("WIDTH", width) : std::string();
+        std::string attribute;
+        if (widthGiven) AppendQuoted(attribute, "WIDTH", width);
+        return attribute;
     }
 
     bool Hidden(size_t column) const {
@@ -204,7 +211,7 @@ private:
         const TextString& colour =
             config_.Text(dataRows_ % 2 == 1 ? P::DefaultTableOddRowColour : P::DefaultTableEvenRowColour);
         if (colour.Empty()) return false;
-        tag += Quoted("BGCOLOR", colour);
+        AppendQuoted(tag, "BGCOLOR", colour);
         return true;
     }
 
@@ -213,10 +220,10 @@ private:
         switch (code) {
             case kVAlignNone:
             case kVAlignTop:
-                tag += Quoted("VALIGN", "TOP");
+                AppendQuoted(tag, "VALIGN", "TOP");
                 return kVAlignTop;
             case kVAlignBottom:
-                tag += Quoted("VALIGN", "BOTTOM");
+                AppendQuoted(tag, "VALIGN", "BOTTOM");
                 return kVAlignBottom;
             case kVAlignCentre:
                 return kVAlignCentre;
@@ -238,7 +245,8 @@ private:
             if (!Hidden(c) && !IsBlankText(row.cells[c].text) && row.cells[c].lines != most)
                 uniform = false;
 
-        std::string tag = minimise_ ? "<TR" : "  <TR";
+        std::string& tag = tag_;
+        tag.assign(minimise_ ? "<TR" : "  <TR");
         if (row.header)
             dataRows_ = 0;
         else
@@ -246,18 +254,18 @@ private:
         int rowAlign = kVAlignNone;
         if (tagged_) {
             if (row.header) {
-                tag += Quoted("VALIGN", "BOTTOM");
+                AppendQuoted(tag, "VALIGN", "BOTTOM");
                 rowAlign = kVAlignBottom;
             } else {
                 const bool coloured = AppendRowColour(tag);
                 if (!coloured && fc_.Value(P::HtmlVersionToBeTargeted) > 1 && fc_.Flag(P::LabelStyleClasses))
-                    tag += Quoted("CLASS", dataRows_ % 2 == 1 ? "OddRow" : "EvenRow");
+                    AppendQuoted(tag, "CLASS", dataRows_ % 2 == 1 ? "OddRow" : "EvenRow");
                 rowAlign = AppendTaggedAlignment(tag, row.valign);
             }
         } else {
             if (!row.header) AppendRowColour(tag);
             if (!uniform || most > 1) {
-                tag += Quoted("VALIGN", "TOP");
+                AppendQuoted(tag, "VALIGN", "TOP");
                 rowAlign = kVAlignTop;
             }
         }
@@ -291,10 +299,7 @@ private:
         std::string_view text = cell.text.View();
         bool rule = text.find("<HR") != std::string_view::npos;
         if (!rule && cell.lines == 1) {
-            const size_t first = text.find_first_not_of(" \t");
-            const size_t last = text.find_last_not_of(" \t");
-            const std::string_view trimmed =
-                first == std::string_view::npos ? std::string_view{} : text.substr(first, last - first + 1);
+            const std::string_view trimmed = TrimBlanks(text);
             if (trimmed.size() >= 4 && IsRuleText(trimmed)) {
                 text = "<HR>";
                 rule = true;
@@ -324,22 +329,21 @@ private:
         if (c < specs.size()) align = specs[c].align;
         if (!empty) {
             if (align == kAlignCentre)
-                markup += Quoted("ALIGN", "CENTER");
+                AppendQuoted(markup, "ALIGN", "CENTER");
             else if (align == kAlignRight)
-                markup += Quoted("ALIGN", "RIGHT");
+                AppendQuoted(markup, "ALIGN", "RIGHT");
             else if (th)
-                markup += Quoted("ALIGN", "LEFT");
+                AppendQuoted(markup, "ALIGN", "LEFT");
         }
         if (!th) {
-            if (valign == kVAlignTop) markup += Quoted("VALIGN", "TOP");
-            if (valign == kVAlignBottom) markup += Quoted("VALIGN", "BOTTOM");
-            if (valign == kVAlignCentre) markup += Quoted("VALIGN", "CENTER");
+            if (valign == kVAlignTop) AppendQuoted(markup, "VALIGN", "TOP");
+            if (valign == kVAlignBottom) AppendQuoted(markup, "VALIGN", "BOTTOM");
+            if (valign == kVAlignCentre) AppendQuoted(markup, "VALIGN", "CENTER");
         }
         markup += ">";
         const bool headerColumn = !row.header && c < static_cast<size_t>(headerCols_);
         if (headerColumn) markup += strong_ ? "<STRONG>" : "<B>";
 
-        CellFontMarkup(block_, row, static_cast<int>(c), fontStart_, fontEnd_);
         if (empty) {
             if (fontOnEmpty_) markup += fontStart_.View();
             markup += "&nbsp;";
@@ -400,8 +404,10 @@ private:
     std::vector<std::string> opening_;
     std::string_view closeComment_;
     // Reused for every cell: a table may have millions of them.
+    std::string tag_;
     std::string markup_;
     std::string line_;
+    // The table font's markup around every cell's content (see cell_font.h).
     TextString fontStart_;
     TextString fontEnd_;
 };
