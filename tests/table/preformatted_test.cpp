@@ -18,7 +18,8 @@ TEST(WritePreformattedBlockTest, HtmlLinesAreEscapedInsidePreAndKeepTheirIndent)
     t.Lines({"  x & y"});
     t.block.isDiagram = true;
     WritePreformattedBlock(t.block);
-    EXPECT_EQ(t.html.statements, (Texts{"<PRE>", "  +--+", "  |a&lt;b|", "  +--+", "  x &amp; y", "</PRE>"}));
+    EXPECT_EQ(t.html.statements,
+              (Texts{"<PRE>", "  +--+", "  |a&lt;b|", "  +--+", "  x &amp; y", "</PRE>"}));
 }
 
 TEST(WritePreformattedBlockTest, RtfLinesAreParagraphsInTheBlocksStyle) {

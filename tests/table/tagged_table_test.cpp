@@ -12,27 +12,28 @@ namespace {
 using test::PlainFixture;
 using test::Texts;
 
-void Begin(PlainFixture& t) { t.block.AddLine("$_$_BEGIN_TAGGED_TABLE", "$_$_BEGIN_TAGGED_TABLE", kLineDirective, kDirBeginTaggedTable); }
+// A tagged table opened by its directive, with the given lines, analysed.
+void Tagged(PlainFixture& t, std::initializer_list<std::string_view> lines) {
+    const std::string_view begin = "$_$_BEGIN_TAGGED_TABLE";
+    t.block.AddLine(begin, begin, kLineDirective, kDirBeginTaggedTable);
+    t.Lines(lines);
+    AnalysePlainText(t.block);
+}
 
 TEST(IsTaggedBlockTest, ABeginDirectiveOrALeadingCellTag) {
-    PlainFixture directive;
-    Begin(directive);
-    directive.Lines({"plain text"});
+    PlainFixture directive, leading, later;
+    Tagged(directive, {"plain text"});
     EXPECT_TRUE(IsTaggedBlock(directive.block));
-    PlainFixture leading;
     leading.Lines({"", "  [[DATA_CELL]]a [[DATA_CELL]]b"});
     EXPECT_TRUE(IsTaggedBlock(leading.block));
-    PlainFixture later;
     later.Lines({"Name   Age", "[[DATA_CELL]]a"});
     EXPECT_FALSE(IsTaggedBlock(later.block));
 }
 
 TEST(AnalyseTaggedTableTest, ColumnsHeaderRowsAndColumnAlignment) {
     PlainFixture t;
-    Begin(t);
-    t.Lines({"[[COLUMN_DETAILS 2 ALIGN=right]]", "[[HEAD_CELL]]Name [[HEAD_CELL]]Age",
-             "[[DATA_CELL]]Ann [[DATA_CELL COLSPAN=3]]gone", "[[HEAD_CELL]]Late"});
-    AnalysePlainText(t.block);
+    Tagged(t, {"[[COLUMN_DETAILS 2 ALIGN=right]]", "[[HEAD_CELL]]Name [[HEAD_CELL]]Age",
+               "[[DATA_CELL]]Ann [[DATA_CELL COLSPAN=3]]gone", "[[HEAD_CELL]]Late"});
     EXPECT_EQ(t.block.kind, BlockKind::Tagged);
     EXPECT_TRUE(t.block.isTable);
     ASSERT_EQ(t.block.columns.size(), 4u);
@@ -44,10 +45,9 @@ TEST(AnalyseTaggedTableTest, ColumnsHeaderRowsAndColumnAlignment) {
 
 TEST(CutTaggedLineTest, CellsSpansAlignmentsAndOtherTags) {
     PlainFixture t;
-    Begin(t);
-    t.Lines({"[[COLUMN_DETAILS 2 ALIGN=right]]",
-             "[[DATA_CELL]] A & B [[DATA_CELL]]7[[NEW_CELL COLSPAN=2 ALIGN=centre VALIGN=bottom]][[B]]x[[/B]]"});
-    AnalysePlainText(t.block);
+    Tagged(t, {"[[COLUMN_DETAILS 2 ALIGN=right]]",
+               "[[DATA_CELL]] A & B [[DATA_CELL]]7[[NEW_CELL COLSPAN=2 ALIGN=centre "
+               "VALIGN=bottom]][[B]]x[[/B]]"});
     std::vector<TableCell> cells;
     CutTaggedLine(t.block, 2, kCellsHtml, cells);
     ASSERT_EQ(cells.size(), 4u);
@@ -61,11 +61,9 @@ TEST(CutTaggedLineTest, CellsSpansAlignmentsAndOtherTags) {
     EXPECT_TRUE(t.Messages().empty());
 }
 
-TEST(CutTaggedLineTest, TextOutsideAnyCellIsReportedAndKept) {
+TEST(CutTaggedLineTest, TextOutsideAnyCellIsReportedOnceAndKept) {
     PlainFixture t;
-    Begin(t);
-    t.Lines({"[[DATA_CELL]]a [[DATA_CELL]]b", "loose words [[DATA_CELL]]c"});
-    AnalysePlainText(t.block);
+    Tagged(t, {"[[DATA_CELL]]a [[DATA_CELL]]b", "loose words [[DATA_CELL]]c"});
     EXPECT_EQ(t.Cells(2), (Texts{"loose words", "c"}));
     EXPECT_EQ(t.Messages(), (Texts{"TAG ERROR: No NEW_CELL definition for \"loose words\""}));
     std::vector<TableCell> cells;
