@@ -15,12 +15,19 @@
 namespace tabulyst {
 namespace {
 
-// The settings of one case; a null encoding or an empty flag leaves the policy unset.
+constexpr int kText = 2;  // an output format with no escaping at all
+
+// The settings of a case: an "Input file contains ..." policy switched on, the character
+// encoding when stated, the output format and the UTF-8 flag.
+struct Setup {
+    std::optional<P> flag = {};
+    const char* encoding = nullptr;
+    int format = kOutputHtml;
+    bool utf8 = false;
+};
+
 struct Case {
-    std::optional<P> flag;  // an "Input file contains ..." policy switched on
-    const char* encoding;
-    int format;
-    bool utf8;
+    Setup setup;
     std::string text, expected;
 };
 
@@ -30,13 +37,13 @@ struct Escaper {
     FC fc{&sink};
     DocumentState state;
 
-    explicit Escaper(const Case& c = {{}, nullptr, kOutputHtml, false, "", ""}) {
+    explicit Escaper(const Setup& setup = {}) {
         sink.messageCallback = [this](std::string_view text) { messages.emplace_back(text); };
         fc.SetValue(P::ErrorReportingLevel, 10);
-        if (c.flag) fc.SetValue(*c.flag, 1);
-        if (c.encoding) fc.SetText(P::CharacterEncoding, c.encoding);
-        state.outputFormat = c.format;
-        state.utf8 = c.utf8;
+        if (setup.flag) fc.SetValue(*setup.flag, 1);
+        if (setup.encoding) fc.SetText(P::CharacterEncoding, setup.encoding);
+        state.outputFormat = setup.format;
+        state.utf8 = setup.utf8;
     }
     std::string Html(std::string_view text) {
         TextString t(text);
@@ -50,31 +57,22 @@ struct Escaper {
     }
 };
 
-constexpr int kHtml = kOutputHtml, kRtf = kOutputRtf, kText = 2;  // 2: no escaping at all
-constexpr P kJapanese = P::InputFileContainsJapaneseCharacters;
-constexpr P kDos = P::InputFileContainsDosCharacters;
-
 TEST(EscapeHtml, MarkupCharactersByEncoding) {
     const Case cases[] = {
-        {{},
-         nullptr,
-         kHtml,
-         false,
-         "a<b & c>d [[FONT red]] &amp;",
-         "a&lt;b &amp; c&gt;d [[FONT red]] &amp;amp;"},
-        {{}, nullptr, kHtml, false, "say \"hi\"", "say \"hi\""},
+        {{}, "a<b & c>d [[FONT red]] &amp;", "a&lt;b &amp; c&gt;d [[FONT red]] &amp;amp;"},
+        {{}, "say \"hi\"", "say \"hi\""},
         // An in-line tag keeps its characters, but can never open markup of its own.
-        {{}, nullptr, kHtml, false, "[[<script>&]]", "[[&lt;script&gt;&]]"},
-        {{}, nullptr, kHtml, false, "[[\xE9]]", "[[&eacute;]]"},
-        {{}, nullptr, kHtml, false, "[[ a&b", "[[ a&amp;b"},  // no end: plain text
+        {{}, "[[<script>&]]", "[[&lt;script&gt;&]]"},
+        {{}, "[[\xE9]]", "[[&eacute;]]"},
+        {{}, "[[ a&b", "[[ a&amp;b"},  // no end delimiter: plain text
         // Other ASCII-compatible encodings still escape markup.
-        {{}, "windows-1251", kHtml, false, "<script>\xE9", "&lt;script&gt;\xE9"},
-        {{}, "Shift_JIS", kHtml, false, "a<b", "a&lt;b"},
-        {{}, "iso-2022-jp", kHtml, false, "a<b", "a<b"},
-        {kJapanese, "", kHtml, false, "a<b\xE9", "a<b\xE9"},
-        {{}, nullptr, kHtml, true, "caf\xC3\xA9 <b>", "caf\xC3\xA9 &lt;b&gt;"},  // UTF-8
+        {{.encoding = "windows-1251"}, "<script>\xE9", "&lt;script&gt;\xE9"},
+        {{.encoding = "Shift_JIS"}, "a<b", "a&lt;b"},
+        {{.encoding = "iso-2022-jp"}, "a<b", "a<b"},
+        {{.flag = P::InputFileContainsJapaneseCharacters, .encoding = ""}, "a<b\xE9", "a<b\xE9"},
+        {{.utf8 = true}, "caf\xC3\xA9 <b>", "caf\xC3\xA9 &lt;b&gt;"},
     };
-    for (const Case& c : cases) EXPECT_EQ(Escaper(c).Html(c.text), c.expected) << c.text;
+    for (const Case& c : cases) EXPECT_EQ(Escaper(c.setup).Html(c.text), c.expected) << c.text;
 }
 
 TEST(EscapeHtml, EveryByteValueIsHandled) {
@@ -98,44 +96,31 @@ TEST(EscapeRtf, BackslashesAndBraces) {
 }
 
 TEST(TidyLine, SourceCharacterConversionsAndOutputFormats) {
+    constexpr P kDos = P::InputFileContainsDosCharacters;
     const Case cases[] = {
-        {kDos, nullptr, kHtml, false, "\xDA\xC4\xC4\xBF", "+--+"},
-        {kDos, nullptr, kHtml, false, "\xB3\xBA\xCD", "||="},
-        {kDos, nullptr, kHtml, false, "caf\x82", "caf&eacute;"},  // DOS 130 is Latin-1 233
-        {kDos, nullptr, kHtml, false, "\xB0\xFA", "?."},
-        {kDos, nullptr, kRtf, false, "\xB0", "\xB0"},          // no "?" in RTF
-        {kDos, nullptr, kHtml, true, "\xC3\xA9", "\xC3\xA9"},  // UTF-8 is never DOS text
+        {{kDos}, "\xDA\xC4\xC4\xBF", "+--+"},
+        {{kDos}, "\xB3\xBA\xCD", "||="},
+        {{kDos}, "caf\x82", "caf&eacute;"},  // DOS 130 is Latin-1 233
+        {{kDos}, "\xB0\xFA", "?."},
+        {{.flag = kDos, .format = kOutputRtf}, "\xB0", "\xB0"},  // no "?" in RTF
+        {{.flag = kDos, .utf8 = true}, "\xC3\xA9", "\xC3\xA9"},  // UTF-8 is never DOS text
         // Windows punctuation folds only for Latin-1.
-        {{},
-         nullptr,
-         kHtml,
-         false,
-         "a\x97"
-         "b\x93q\x94\x91s\x92",
-         "a--b\"q\"`s'"},
-        {{}, nullptr, kHtml, false, "\x95\x96\xA0", "-- "},
-        {{},
-         "windows-1252",
-         kHtml,
-         false,
-         "a\x97"
-         "b",
-         "a\x97"
-         "b"},
+        {{}, "a\227b\x93q\x94\x91s\x92", "a--b\"q\"`s'"},
+        {{}, "\x95\x96\xA0", "-- "},
+        {{.encoding = "windows-1252"}, "a\227b", "a\227b"},
         // Quoted-printable decodes only printable codes.
-        {P::InputFileContainsMimeEncoding, nullptr, kText, false,
-         "a=3Db=41=0A=7e=z=", "a=bA=0A~=z="},
-        {{}, nullptr, kRtf, false, "{<}", "\\'7b<\\'7d"},
-        {{}, nullptr, 3, false, "<&>", "<&>"},
+        {{.flag = P::InputFileContainsMimeEncoding, .format = kText},
+         "a=3Db=41=0A=7e=z=",
+         "a=bA=0A~=z="},
+        {{.format = kOutputRtf}, "{<}", "\\'7b<\\'7d"},
+        {{.format = 3}, "<&>", "<&>"},
     };
-    for (const Case& c : cases) EXPECT_EQ(Escaper(c).Tidy(c.text), c.expected) << c.text;
+    for (const Case& c : cases) EXPECT_EQ(Escaper(c.setup).Tidy(c.text), c.expected) << c.text;
 }
 
 TEST(TidyLine, PclCodesPassThroughAndUnsupportedFormats) {
-    Escaper pcl({P::InputFileContainsPclCodes, nullptr, kText, false, "", ""});
-    EXPECT_EQ(pcl.Tidy("\x1B"
-                       "EHello\x1B&l0HWorld\x1B(10U!\x1BzQ"),
-              "Hello\fWorld!");
+    Escaper pcl({.flag = P::InputFileContainsPclCodes, .format = kText});
+    EXPECT_EQ(pcl.Tidy("\33EHello\33&l0HWorld\33(10U!\33zQ"), "Hello\fWorld!");
     EXPECT_EQ(pcl.messages, std::vector<std::string>{"Unknown PCL Code \"Esc zQ\""});
     Escaper e;
     e.state.passThrough = true;

@@ -150,17 +150,6 @@ TEST(HtmlPendingBuffer, LinesAreTidiedAndBrokenAlikeInMemoryAndInAFile) {
     EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
 }
 
-TEST(HtmlOpen, MessagesAndLogLinesNameTheOutputPath) {
-    HtmlHarness h;
-    testing::LogLines log;
-    h.sink.logFile = &log;
-    ASSERT_TRUE(h.Open("data"));
-    EXPECT_EQ(h.file.OutputPath().Str(), "data.html");
-    EXPECT_EQ(h.status, Lines{"Generating HTML file data.html"});
-    EXPECT_EQ(log.lines, (Lines{"Generating HTML file data.html", "",
-                                ">>> Start of HTML file data.html <<<", ""}));
-}
-
 TEST(HtmlOpen, UnwritablePathIsReportedAndNothingIsWritten) {
     HtmlHarness h;
     h.file.SetMemoryWrite(nullptr);
@@ -168,20 +157,6 @@ TEST(HtmlOpen, UnwritablePathIsReportedAndNothingIsWritten) {
     EXPECT_TRUE(h.HasMessage("ERROR: Can't open file \"/nonexistent-dir/sub/data.html\""));
     EXPECT_FALSE(h.file.IsOpen());
     EXPECT_FALSE(h.file.WriteLineBroken("x", false));
-}
-
-TEST(HtmlOpen, ConsoleSwitchWritesTheDocumentToStandardOutput) {
-    HtmlHarness h;
-    h.file.SetMemoryWrite(nullptr);
-    ::testing::internal::CaptureStdout();
-    ASSERT_TRUE(h.file.OpenDocument("console-doc", *h.fc, true));
-    ASSERT_TRUE(h.file.EndDocument(""));
-    h.file.Close();
-    std::fflush(stdout);
-    const std::string out = ::testing::internal::GetCapturedStdout();
-    EXPECT_NE(out.find("<HTML>\n<HEAD>\n"), std::string::npos);
-    EXPECT_NE(out.find("</BODY>\n</HTML>\n"), std::string::npos);
-    EXPECT_FALSE(std::ifstream("console-doc.html").is_open());
 }
 
 TEST(HtmlIndentMarkup, TwoBlanksPerLevelUnlessMinimised) {

@@ -113,20 +113,20 @@ TEST(RtfFile, LinesWaitInThePendingBufferWhileRtfIsTheTarget) {
 
 TEST(RtfFile, CharacterEncodingDecidesHowHighBytesAreWritten) {
     struct Case {
-        const char* encoding;  // null: not stated
-        bool japanese, utf8;
-        const char *text, *written;
+        const char* encoding = nullptr;  // null: not stated
+        bool japanese = false, utf8 = false;
+        const char *text = "", *written = "";
     };
     const Case cases[] = {
-        {nullptr, false, false, "caf\xE9", "caf\xE9"},  // the byte stays as it is
-        {"ISO-8859-1", false, false, "caf\xE9", "caf\xE9"},
-        {"windows-1251", false, false, "\xE0\xFF", "\\'e0\\'ff"},
+        {.text = "caf\xE9", .written = "caf\xE9"},  // the byte stays as it is
+        {.encoding = "ISO-8859-1", .text = "caf\xE9", .written = "caf\xE9"},
+        {.encoding = "windows-1251", .text = "\xE0\xFF", .written = "\\'e0\\'ff"},
         // KOI8-R a becomes Windows a (224), then escaped; box drawing becomes ASCII.
-        {"KOI8-R", false, false, "\xC1\x80", "\\'e0-"},
-        {nullptr, true, false, "\x93\xFA", "\\'93\\'fa"},
-        {nullptr, false, true, "Zo\xC3\xAB \xE6\x9D\xB1", "Zo\\u235\\'3f \\u26481\\'3f"},
+        {.encoding = "KOI8-R", .text = "\xC1\x80", .written = "\\'e0-"},
+        {.japanese = true, .text = "\x93\xFA", .written = "\\'93\\'fa"},
+        {.utf8 = true, .text = "Zo\xC3\xAB \xE6\x9D\xB1", .written = "Zo\\u235\\'3f \\u26481\\'3f"},
         // A stated UTF-8 encoding must not split characters into \' escapes of single bytes.
-        {"UTF-8", false, false, "K\xC3\xB6ln", "K\\u246\\'3fln"},
+        {.encoding = "UTF-8", .text = "K\xC3\xB6ln", .written = "K\\u246\\'3fln"},
     };
     for (const Case& c : cases) {
         RtfHarness h;
@@ -159,45 +159,41 @@ TEST(RtfFile, StyleStartLetsTextFollowDirectly) {
         << "the digits are text, not a parameter of \\i0";
 }
 
-// Runs the program over a copy of a fixture in a directory of its own; returns its standard
-// output and leaves the directory for the caller to read.
-std::string RunProgram(const std::filesystem::path& directory, const std::string& fixture,
-                       const std::string& name, const std::string& switches) {
+// Runs the program in a directory of its own over a copy of a fixture; returns its standard
+// output and what it left in the directory under `result`.
+std::pair<std::string, std::string> RunProgram(const std::string& fixture, const std::string& name,
+                                               const std::string& switches,
+                                               const std::string& result) {
+    const auto directory =
+        std::filesystem::temp_directory_path() / ("tabulyst_rtf_" + std::to_string(::getpid()));
     std::filesystem::remove_all(directory);
     std::filesystem::create_directories(directory);
     std::filesystem::copy_file(TABULYST_TEST_DATA "/output/" + fixture, directory / name);
-    return testing::CommandOutput("cd '" + directory.string() + "' && '" TABULYST_BINARY "' " +
-                                  switches + " " + name + " 2>/dev/null");
+    std::pair<std::string, std::string> out = {
+        testing::CommandOutput("cd '" + directory.string() + "' && '" TABULYST_BINARY "' " +
+                               switches + " " + name + " 2>/dev/null"),
+        testing::ReadFile(directory / result)};
+    std::filesystem::remove_all(directory);
+    return out;
 }
 
-TEST(RtfProgram, CommaFileBecomesAnRtfTableThatReadsBackFromAFileOrTheConsole) {
-    const auto directory =
-        std::filesystem::temp_directory_path() / ("tabulyst_rtf_csv_" + std::to_string(::getpid()));
-    RunProgram(directory, "rtf_prices.csv", "prices.csv", "-rtf -comma");
-    Lines lines = SplitLines(testing::ReadFile(directory / "prices.rtf"));
+TEST(RtfProgram, CommaFileOnTheConsoleIsAnRtfTableThatReadsBack) {
+    const auto [out, file] =
+        RunProgram("rtf_prices.csv", "prices.csv", "-rtf -comma -console", "prices.rtf");
+    EXPECT_EQ(file, "") << "no file beside the console";
+    EXPECT_EQ(out.substr(0, 27), "{\\rtf1\\ansi\\ansicpg1252\\uc1")
+        << "nothing but the document on standard output";
+    const Lines lines = SplitLines(out);
     EXPECT_EQ(RtfSyntaxProblem(lines), "");
-    std::string text = ReadBackWithUnrtf(lines);
+    const std::string text = ReadBackWithUnrtf(lines);
     EXPECT_TRUE(InOrder(text, {"Item", "Qty", "Price", "Apples, red", "3", "1.20", "Pears", "10",
                                "0.50", "Brace {x}", "C:\\temp"}))
         << text;
-
-    const std::string out =
-        RunProgram(directory, "rtf_prices.csv", "prices.csv", "-rtf -comma -console");
-    EXPECT_FALSE(std::filesystem::exists(directory / "prices.rtf"));
-    EXPECT_EQ(out.substr(0, 27), "{\\rtf1\\ansi\\ansicpg1252\\uc1")
-        << "nothing but the document on standard output";
-    lines = SplitLines(out);
-    EXPECT_EQ(RtfSyntaxProblem(lines), "");
-    EXPECT_TRUE(InOrder(ReadBackWithUnrtf(lines), {"Item", "Apples, red", "Pears"}));
-    std::filesystem::remove_all(directory);
 }
 
 TEST(RtfProgram, Utf8CommaFileReadsBackWithItsCharacters) {
-    const auto directory = std::filesystem::temp_directory_path() /
-                           ("tabulyst_rtf_utf8_" + std::to_string(::getpid()));
-    RunProgram(directory, "rtf_cities_utf8.csv", "cities.csv", "-rtf -comma");
-    const std::string document = testing::ReadFile(directory / "cities.rtf");
-    std::filesystem::remove_all(directory);
+    const std::string document =
+        RunProgram("rtf_cities_utf8.csv", "cities.csv", "-rtf -comma", "cities.rtf").second;
     ASSERT_FALSE(document.empty());
     for (unsigned char c : document) ASSERT_LT(c, 128) << "every non-ASCII character is escaped";
     EXPECT_EQ(document.find("\\'c3"), std::string::npos) << "no UTF-8 byte as a one-byte escape";

@@ -1,3 +1,4 @@
+// The RTF document header: font table, style sheet, information group and page setup.
 #include "output/rtf_frame.h"
 
 #include <gtest/gtest.h>
@@ -9,115 +10,100 @@
 #include "output/document_state.h"
 #include "output/rtf_test_support.h"
 
-using namespace tabulyst;
-using tabulyst::testing::RtfHarness;
-using tabulyst::testing::RtfSyntaxProblem;
-
+namespace tabulyst {
 namespace {
 
-// 5 March 2024, 14:07 local time.
-std::tm FixedTime() {
-    std::tm time{};
-    time.tm_year = 124;
-    time.tm_mon = 2;
-    time.tm_mday = 5;
-    time.tm_hour = 14;
-    time.tm_min = 7;
-    return time;
-}
+using testing::Lines;
 
-struct Frame : RtfHarness {
+struct Frame : testing::RtfHarness {
     DocumentState state;
     std::vector<FontSpec> extraFonts;
 
     Frame() { state.inputFileName = "data.csv"; }
 
-    std::vector<std::string> Header() {
+    // The header lines, written on 5 March 2024 at 14:07 local time.
+    testing::Lines Header() {
         RtfStyles styles;
         SetUpRtfStyles(fc.get(), styles);
-        return RtfHeaderLines(*fc, state, styles, extraFonts, FixedTime());
+        std::tm time{};
+        time.tm_year = 124;
+        time.tm_mon = 2;
+        time.tm_mday = 5;
+        time.tm_hour = 14;
+        time.tm_min = 7;
+        return RtfHeaderLines(*fc, state, styles, extraFonts, time);
     }
-
-    RtfStyle Style(int index) {
-        RtfStyle style;
-        SetUpRtfStyle(fc.get(), index, style);
-        return style;
+    // The lines of the header from `first` to the next `last`.
+    testing::Lines Between(std::string_view first, std::string_view last) {
+        const testing::Lines lines = Header();
+        auto from = std::find(lines.begin(), lines.end(), first);
+        auto to = std::find(from, lines.end(), last);
+        return from == lines.end() || to == lines.end() ? testing::Lines{}
+                                                        : testing::Lines{from, to + 1};
     }
-
+    testing::Lines FontTable() { return Between("{\\fonttbl", "}"); }
     void Choose(P id, std::string_view text) {
         int index = 0;
-        ASSERT_TRUE(static_cast<const ChoicePolicy&>(fc->Record(id)).FindChoice(text, index))
-            << text;
+        ASSERT_TRUE(static_cast<const ChoicePolicy&>(fc->Record(id)).FindChoice(text, index));
         fc->SetValue(id, index);
     }
 };
 
-bool Contains(const std::vector<std::string>& lines, std::string_view line) {
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
+// The first wanted line that the lines lack; empty when every one is there.
+std::string Missing(const Lines& lines, const Lines& wanted) {
+    for (const std::string& line : wanted)
+        if (std::find(lines.begin(), lines.end(), line) == lines.end()) return line;
+    return {};
 }
-
-std::vector<std::string> Between(const std::vector<std::string>& lines, std::string_view first,
-                                 std::string_view last) {
-    auto from = std::find(lines.begin(), lines.end(), first);
-    auto to = std::find(from, lines.end(), last);
-    if (from == lines.end() || to == lines.end()) return {};
-    return {from, to + 1};
-}
-
-}  // namespace
 
 TEST(RtfHeader, DefaultsGiveTheWindowsCodePageAnA4PageAndTwoOpenContentGroups) {
     Frame f;
-    const std::vector<std::string> lines = f.Header();
+    Lines lines = f.Header();
     ASSERT_GE(lines.size(), 2u);
     EXPECT_EQ(lines[0], "{\\rtf1\\ansi\\ansicpg1252\\uc1");
-    EXPECT_EQ(lines[1], "\\deff0\\deflang1033\\deflangfe1033") << "no proofing language gives 1033";
-    EXPECT_TRUE(Contains(
-        lines, "\\paperw11906\\paperh16838\\margl1800\\margr1800\\margt1440\\margb1440\\gutter0"));
-    EXPECT_TRUE(Contains(lines, "\\widowctrl\\ftnbj\\aenddoc\\formshade"));
-    EXPECT_TRUE(Contains(lines, "\\fet0\\sectd"));
-    EXPECT_TRUE(Contains(lines, "\\linex0\\headery709\\footery709\\colsx709\\endnhere"));
-    EXPECT_TRUE(Contains(
-        lines, "{\\*\\pnseclvl9\\pnlcrm\\pnstart1\\pnindent720\\pnhang{\\pntxtb (}{\\pntxta )}}"));
+    EXPECT_EQ(lines[1], "\\deff0\\deflang1033\\deflangfe1033") << "no proofing language: 1033";
+    EXPECT_EQ(
+        Missing(
+            lines,
+            {"\\paperw11906\\paperh16838\\margl1800\\margr1800\\margt1440\\margb1440\\gutter0",
+             "\\widowctrl\\ftnbj\\aenddoc\\formshade", "\\fet0\\sectd",
+             "\\linex0\\headery709\\footery709\\colsx709\\endnhere",
+             "{\\*\\pnseclvl9\\pnlcrm\\pnstart1\\pnindent720\\pnhang{\\pntxtb (}{\\pntxta )}}"}),
+        "");
     // An RTF run justifies body text, so the Body style ends in \qj.
     EXPECT_EQ(lines.back(), "{\\pard\\plain \\s1\\sb60\\sa60 \\f21\\fs20\\b0\\i0\\qj{");
-
-    std::vector<std::string> closed = lines;
-    closed.emplace_back("\\par}");
-    closed.emplace_back("}}");
-    EXPECT_EQ(RtfSyntaxProblem(closed), "") << "the header leaves exactly three groups open";
+    lines.insert(lines.end(), {"\\par}", "}}"});
+    EXPECT_EQ(testing::RtfSyntaxProblem(lines), "") << "exactly three groups are left open";
 }
 
-TEST(RtfHeader, FontTableHoldsOneEntryPerStyleInTheRtfFonts) {
+TEST(RtfHeader, FontTableHoldsOneEntryPerStyleThenFurtherFontsAndFontClasses) {
     Frame f;
-    const std::vector<std::string> table = Between(f.Header(), "{\\fonttbl", "}");
+    Lines table = f.FontTable();
     ASSERT_EQ(table.size(), 1u + 4u + 23u + 1u);
     // Default and table Times New Roman 10, fixed Courier New 8, headings and contents Arial 10.
     EXPECT_EQ(table[5], "{\\f20\\froman\\fprq2\\fcharset0 Times New Roman;}") << "Normal";
     EXPECT_EQ(table[5 + kStyleTable], "{\\f27\\froman\\fprq2\\fcharset0 Times New Roman;}");
     EXPECT_EQ(table[5 + kStyleCode], "{\\f30\\fmodern\\fprq1\\fcharset0 Courier New;}");
     EXPECT_EQ(table[5 + kStyleHeading1], "{\\f32\\fswiss\\fprq2\\fcharset0 Arial;}");
-}
 
-TEST(RtfHeader, FurtherFontsAndFontClassesFollowTheStyleFonts) {
-    Frame f;
     FontSpec verdana;
     verdana.SetFontFace("Verdana");
     f.extraFonts.push_back(verdana);
     f.state.fontClasses = {"1-Arial-1-2", "2-Times-0-0", "3-Odd-Face-x-1"};
-    const std::vector<std::string> table = Between(f.Header(), "{\\fonttbl", "}");
+    table = f.FontTable();
     ASSERT_EQ(table.size(), 1u + 4u + 23u + 1u + 3u + 1u);
-    EXPECT_EQ(table[28], "{\\f200\\fswiss\\fprq2\\fcharset0 Verdana;}");
-    EXPECT_EQ(table[29], "{\\f100\\fswiss\\fcharset0\\fprq2 Arial;{\\*\\falt Geneva;}}");
-    EXPECT_EQ(table[30], "{\\f101\\froman\\fcharset0\\fprq2 Times;{\\*\\falt Times;}}");
-    EXPECT_EQ(table[31], "{\\f102\\froman\\fcharset0\\fprq2 Times;{\\*\\falt Times;}}")
-        << "a family that is not a number counts as serif";
+    EXPECT_EQ(Lines(table.begin() + 28, table.end() - 1),
+              (Lines{"{\\f200\\fswiss\\fprq2\\fcharset0 Verdana;}",
+                     "{\\f100\\fswiss\\fcharset0\\fprq2 Arial;{\\*\\falt Geneva;}}",
+                     "{\\f101\\froman\\fcharset0\\fprq2 Times;{\\*\\falt Times;}}",
+                     // A family that is not a number counts as serif.
+                     "{\\f102\\froman\\fcharset0\\fprq2 Times;{\\*\\falt Times;}}"}));
 }
 
 TEST(RtfHeader, CharacterEncodingChoosesTheCharsetOfEveryStyleFont) {
     Frame f;
     f.fc->SetText(P::CharacterEncoding, "windows-1251");
-    const std::vector<std::string> table = Between(f.Header(), "{\\fonttbl", "}");
+    const Lines table = f.FontTable();
     ASSERT_EQ(table.size(), 29u);
     for (size_t i = 5; i < 5 + 23; ++i)
         EXPECT_NE(table[i].find("\\fcharset204 "), std::string::npos) << table[i];
@@ -125,7 +111,7 @@ TEST(RtfHeader, CharacterEncodingChoosesTheCharsetOfEveryStyleFont) {
 
     Frame chinese;
     chinese.fc->SetText(P::CharacterEncoding, "GB2312");
-    const std::vector<std::string> gb = Between(chinese.Header(), "{\\fonttbl", "}");
+    const Lines gb = chinese.FontTable();
     ASSERT_EQ(gb.size(), 29u);
     EXPECT_EQ(gb[5], "{\\f20\\fmodern\\fprq1\\fcharset134 MS Hei{\\*\\falt SimSun};}");
 }
@@ -133,29 +119,21 @@ TEST(RtfHeader, CharacterEncodingChoosesTheCharsetOfEveryStyleFont) {
 TEST(RtfHeader, JapaneseInputUsesTheBareHeaderAndMsGothic) {
     Frame f;
     f.fc->SetValue(P::InputFileContainsJapaneseCharacters, 1);
-    const std::vector<std::string> lines = f.Header();
+    const Lines lines = f.Header();
     EXPECT_EQ(lines[0], "{\\rtf1\\ansi");
-    EXPECT_TRUE(Contains(lines, "{\\f16\\fmodern\\fcharset128\\fprq1 MS Gothic;}"));
-    EXPECT_TRUE(Contains(lines, "{\\f20\\fmodern\\fprq1\\fcharset0 MS Gothic;}"));
+    EXPECT_EQ(Missing(lines, {"{\\f16\\fmodern\\fcharset128\\fprq1 MS Gothic;}",
+                              "{\\f20\\fmodern\\fprq1\\fcharset0 MS Gothic;}"}),
+              "");
     EXPECT_EQ(lines.back(),
               "{\\pard\\plain \\s1\\sb60\\sa60 "
               "\\f21\\fs20\\b0\\i0\\loch\\af100\\hich\\af100\\dbch\\f16 {")
         << "Japanese text is left-aligned";
 }
 
-TEST(RtfHeader, LanguageForProofingGivesTheWindowsIdentifier) {
+TEST(RtfHeader, StyleSheetLinesAndTheProofingLanguage) {
     Frame f;
-    f.Choose(P::LanguageForProofing, "English (United Kingdom)");
-    const std::vector<std::string> lines = f.Header();
-    EXPECT_EQ(lines[1], "\\deff0\\deflang2057\\deflangfe1033");
-    EXPECT_TRUE(
-        Contains(lines, "{\\stylesheet{\\widctlpar \\f4\\fs20\\lang2057 \\snext0 Normal;}"));
-}
-
-TEST(RtfHeader, StyleSheetLines) {
-    Frame f;
-    const std::vector<std::string> sheet = Between(
-        f.Header(), "{\\stylesheet{\\widctlpar \\f4\\fs20\\lang1033 \\snext0 Normal;}", "}");
+    const Lines sheet =
+        f.Between("{\\stylesheet{\\widctlpar \\f4\\fs20\\lang1033 \\snext0 Normal;}", "}");
     ASSERT_EQ(sheet.size(), 1u + 23u + 3u + 1u);
     EXPECT_EQ(sheet[1],
               "{\\s0\\sb60\\sa60\\widctlpar \\f20\\fs20\\kerning28\\qj \\sbasedon0 Normal;}");
@@ -167,47 +145,48 @@ TEST(RtfHeader, StyleSheetLines) {
     EXPECT_EQ(
         sheet[1 + kStyleHeading1],
         "{\\s61\\sb240\\sa120\\keepn\\widctlpar \\f32\\fs20\\kerning28 \\sbasedon6 Heading 1;}");
+
+    f.Choose(P::LanguageForProofing, "English (United Kingdom)");
+    const Lines lines = f.Header();
+    EXPECT_EQ(lines[1], "\\deff0\\deflang2057\\deflangfe1033");
+    EXPECT_EQ(Missing(lines, {"{\\stylesheet{\\widctlpar \\f4\\fs20\\lang2057 \\snext0 Normal;}"}),
+              "");
 }
 
 TEST(RtfHeader, TableFontAndWindowsHelpShapeTheTableStyle) {
     Frame f;
     f.fc->SetText(P::TableFont, "Arial, Bold Italic, 9");
     f.fc->SetValue(P::MakeWindowsHelpSourceFile, 1);
-    const std::vector<std::string> lines = f.Header();
-    EXPECT_TRUE(Contains(lines, "{\\f27\\fswiss\\fprq2\\fcharset0 Arial;}"));
-    EXPECT_TRUE(Contains(
-        lines, "{\\s2\\keepn\\widctlpar \\b\\i\\f27\\fs18\\kerning28 \\sbasedon0 Table;}"));
-    EXPECT_TRUE(Contains(
-        lines, "{\\s3\\keepn\\widctlpar \\f28\\fs16\\kerning28 \\sbasedon0 Preformatted;}"))
-        << "Windows Help keeps every keep-with-next style";
-    EXPECT_EQ(ParagraphStart(f.fc.get(), f.Style(kStyleTable)),
+    EXPECT_EQ(
+        Missing(f.Header(),
+                {"{\\f27\\fswiss\\fprq2\\fcharset0 Arial;}",
+                 "{\\s2\\keepn\\widctlpar \\b\\i\\f27\\fs18\\kerning28 \\sbasedon0 Table;}",
+                 // Windows Help keeps every keep-with-next style.
+                 "{\\s3\\keepn\\widctlpar \\f28\\fs16\\kerning28 \\sbasedon0 Preformatted;}"}),
+        "");
+    RtfStyle table;
+    SetUpRtfStyle(f.fc.get(), kStyleTable, table);
+    EXPECT_EQ(ParagraphStart(f.fc.get(), table),
               "\\pard\\intbl \\s2\\keepn\\widctlpar \\f27\\fs18\\b\\i");
-    EXPECT_EQ(ParagraphStart(f.fc.get(), f.Style(kStyleTable), kParaFont), "\\f27\\fs18\\b\\i");
+    EXPECT_EQ(ParagraphStart(f.fc.get(), table, kParaFont), "\\f27\\fs18\\b\\i");
 }
 
 TEST(RtfHeader, JustificationAndRightToLeftEncodings) {
-    Frame centred;
-    centred.fc->SetValue(P::TextJustification, 2);
-    EXPECT_TRUE(
-        Contains(centred.Header(),
-                 "{\\s1\\sb60\\sa60\\widctlpar \\f21\\fs20\\kerning28\\qc \\sbasedon0 Body;}"));
-    Frame right;
-    right.fc->SetValue(P::TextJustification, 3);
-    EXPECT_TRUE(
-        Contains(right.Header(),
-                 "{\\s1\\sb60\\sa60\\widctlpar \\f21\\fs20\\kerning28\\qr \\sbasedon0 Body;}"));
-    Frame left;
-    left.fc->SetValue(P::TextJustification, 1);
-    EXPECT_TRUE(Contains(left.Header(),
-                         "{\\s1\\sb60\\sa60\\widctlpar \\f21\\fs20\\kerning28 \\sbasedon0 Body;}"));
-
+    const std::pair<int, std::string> justified[] = {{2, "\\qc "}, {3, "\\qr "}, {1, " "}};
+    for (const auto& [justification, control] : justified) {
+        Frame f;
+        f.fc->SetValue(P::TextJustification, justification);
+        EXPECT_EQ(Missing(f.Header(), {"{\\s1\\sb60\\sa60\\widctlpar \\f21\\fs20\\kerning28" +
+                                       control + "\\sbasedon0 Body;}"}),
+                  "");
+    }
     Frame arabic;
     arabic.fc->SetText(P::CharacterEncoding, "windows-1256");
-    const std::vector<std::string> lines = arabic.Header();
-    EXPECT_TRUE(Contains(lines,
-                         "{\\s0\\sb60\\sa60\\widctlpar \\ltrch \\af20 \\rltch "
-                         "\\f20\\fs20\\kerning28\\qr \\sbasedon0 Normal;}"));
-    EXPECT_TRUE(Contains(lines, "{\\f20\\fbidi \\froman\\fprq2\\fcharset178 Times New Roman;}"));
+    const Lines lines = arabic.Header();
+    EXPECT_EQ(Missing(lines, {"{\\s0\\sb60\\sa60\\widctlpar \\ltrch \\af20 \\rltch "
+                              "\\f20\\fs20\\kerning28\\qr \\sbasedon0 Normal;}",
+                              "{\\f20\\fbidi \\froman\\fprq2\\fcharset178 Times New Roman;}"}),
+              "");
     EXPECT_EQ(lines.back(),
               "{\\pard\\plain \\s1\\sb60\\sa60 \\ltrch \\af21 \\rltch \\f21\\fs20\\b0\\i0\\qr{");
 }
@@ -220,15 +199,14 @@ TEST(RtfHeader, PaperOrientationAndMargins) {
     f.fc->SetText(P::LeftMarginInCm, "2");
     f.fc->SetText(P::TopMarginInCm, "1");
     f.fc->SetText(P::RightMarginInCm, "wide");
-    const std::vector<std::string> lines = f.Header();
     // 2 cm: 2 / 2.54 * 1440 = 1133.9 -> 1134; 1 cm -> 567; a text that is no number and a
     // margin never stated keep 1800 and 1440.
-    EXPECT_TRUE(Contains(
-        lines, "\\paperw15840\\paperh12240\\margl1134\\margr1800\\margt567\\margb1440\\gutter0"));
-    EXPECT_TRUE(Contains(lines, "\\widowctrl\\ftnbj\\aenddoc\\margmirror\\formshade"));
-    EXPECT_TRUE(
-        Contains(lines, "\\lndscpsxn\\psz9\\linex0\\headery709\\footery709\\colsx709\\endnhere"));
-
+    EXPECT_EQ(
+        Missing(f.Header(),
+                {"\\paperw15840\\paperh12240\\margl1134\\margr1800\\margt567\\margb1440\\gutter0",
+                 "\\widowctrl\\ftnbj\\aenddoc\\margmirror\\formshade",
+                 "\\lndscpsxn\\psz9\\linex0\\headery709\\footery709\\colsx709\\endnhere"}),
+        "");
     Frame a4;
     a4.fc->SetValue(P::UseLandscapeMode, 1);
     EXPECT_EQ(RtfPageSetup(*a4.fc),
@@ -243,28 +221,22 @@ TEST(RtfHeader, InformationGroup) {
     f.fc->SetText(P::DocumentAuthor, "Ann {B} C:\\x");
     f.fc->SetText(P::DocumentDescription, "Prices");
     f.fc->SetText(P::DocumentCompanyName, "Quillon");
-    const std::vector<std::string> info =
-        Between(f.Header(), "{\\info", "{\\version1}{\\edmins0}{\\nofpages1}");
-    EXPECT_EQ(info, (std::vector<std::string>{
-                        "{\\info",
-                        "{\\title Converted from \"data.csv\"}",
-                        "{\\author Ann \\'7bB\\'7d C:\\\\x}",
-                        "{\\operator Richlyst auto-convert}",
-                        "{\\subject Prices}",
-                        "{\\company Quillon}",
-                        "{\\creatim\\yr2024\\mo3\\dy5\\hr14\\min7}",
-                        "{\\version1}{\\edmins0}{\\nofpages1}",
-                    }));
+    EXPECT_EQ(f.Between("{\\info", "{\\version1}{\\edmins0}{\\nofpages1}"),
+              (Lines{"{\\info", "{\\title Converted from \"data.csv\"}",
+                     "{\\author Ann \\'7bB\\'7d C:\\\\x}", "{\\operator Richlyst auto-convert}",
+                     "{\\subject Prices}", "{\\company Quillon}",
+                     "{\\creatim\\yr2024\\mo3\\dy5\\hr14\\min7}",
+                     "{\\version1}{\\edmins0}{\\nofpages1}"}));
 
     Frame untitled;
     untitled.fc->SetText(P::DocumentTitle, "");
     untitled.fc->SetText(P::DocumentSubject, "Stock");
     untitled.fc->SetText(P::DocumentDescription, "Prices");
-    const std::vector<std::string> lines = untitled.Header();
-    EXPECT_TRUE(Contains(lines, "{\\title Converted from table \"data.csv\"}"));
-    EXPECT_TRUE(Contains(lines, "{\\subject Stock}"))
-        << "a stated subject wins over the description";
-    EXPECT_FALSE(Contains(lines, "{\\subject Prices}"));
+    const Lines lines = untitled.Header();
+    // A stated subject wins over the description.
+    EXPECT_EQ(Missing(lines, {"{\\title Converted from table \"data.csv\"}", "{\\subject Stock}"}),
+              "");
+    EXPECT_EQ(Missing(lines, {"{\\subject Prices}"}), "{\\subject Prices}");
 }
 
 TEST(RtfHeader, StatedBaseSizeBecomesTheCurrentSize) {
@@ -275,18 +247,17 @@ TEST(RtfHeader, StatedBaseSizeBecomesTheCurrentSize) {
     EXPECT_EQ(f.state.currentSize, 16);
 }
 
-TEST(RtfStyles, IndexOutsideTheTableIsReportedAndChangesNothing) {
+TEST(RtfStyles, BadIndexAndFaceNamesCannotBreakTheHeader) {
     Frame f;
     RtfStyle style;
     style.number = 99;
     SetUpRtfStyle(f.fc.get(), kRtfStyleCount, style);
     EXPECT_TRUE(f.HasMessage("UNSUPPORTED CASE: Style 23in RTFFile constructor"));
-    EXPECT_EQ(style.number, 99);
-}
-
-TEST(RtfStyles, FaceNamesCannotBreakTheFontTable) {
-    Frame f;
+    EXPECT_EQ(style.number, 99) << "an index outside the table changes nothing";
     FontSpec odd;
     odd.face = "Odd}{Face;\\";
     EXPECT_EQ(RtfFontEntry(f.fc.get(), odd, 7), "{\\f7\\froman\\fprq2\\fcharset0 OddFace;}");
 }
+
+}  // namespace
+}  // namespace tabulyst
