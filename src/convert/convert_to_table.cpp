@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "convert/file_list.h"
+#include "core/byte_scan.h"
 #include "input/source_reader.h"
 #include "output/escaping.h"
 #include "output/html_file.h"
@@ -23,17 +24,11 @@ constexpr int kWindowSize = 40;
 constexpr int kMaxIgnoredAtEnd = 20;
 const std::string kBannerRow(50, '%');
 
-bool IsAscii(std::string_view text) {
-    for (char c : text)
-        if (static_cast<unsigned char>(c) >= 0x80) return false;
-    return true;
-}
-
 // Tallies lines: false as soon as one is neither ASCII nor valid UTF-8.
 struct Utf8Tally {
     bool multiByte = false;
     bool Add(std::string_view line) {
-        if (IsAscii(line)) return true;
+        if (IsAsciiText(line)) return true;
         if (!IsUtf8Text(line)) return false;
         multiByte = true;
         return true;

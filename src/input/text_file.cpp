@@ -215,29 +215,40 @@ bool TextFile::ReadFrom(OpenFile& file, TextString& line) {
 
     scratch_.clear();
     if (!file.byteReading) {
+        // A line that lies whole in the read-ahead buffer is copied once, straight from
+        // there; only a line cut by a refill is gathered in scratch_ first.
+        std::string_view text;
         bool any = false;
         for (;;) {
-            if (file.position >= file.end && !Refill(file)) break;
+            if (file.position >= file.end && !Refill(file)) {
+                text = scratch_;
+                break;
+            }
             any = true;
             const char* start = file.buffer.data() + file.position;
             size_t count = file.end - file.position;
             const void* found = std::memchr(start, '\n', count);
             if (found) {
                 size_t length = static_cast<size_t>(static_cast<const char*>(found) - start);
-                scratch_.append(start, length);
                 file.position += length + 1;
+                if (scratch_.empty()) {
+                    text = std::string_view(start, length);
+                } else {
+                    scratch_.append(start, length);
+                    text = scratch_;
+                }
                 break;
             }
             scratch_.append(start, count);
             file.position = file.end;
         }
         if (!any) return false;
-        if (!scratch_.empty() && scratch_.back() == '\r') scratch_.pop_back();
+        if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
+        line.Assign(text);
         // A NUL would end the text for every C routine downstream.
-        for (char& c : scratch_) {
-            if (c == '\0') c = ' ';
-        }
-        line.Assign(scratch_);
+        if (std::memchr(line.c_str(), '\0', static_cast<size_t>(line.Length())))
+            for (int32_t i = 0; i < line.Length(); ++i)
+                if (line[i] == '\0') line.SetAt(i, ' ');
         return true;
     }
 
