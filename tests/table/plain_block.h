@@ -2,22 +2,15 @@
 // statements recorded, for the tests of the column analysis and the cell cutting.
 #pragma once
 
-#include <algorithm>
-#include <string>
-#include <string_view>
-#include <vector>
-
 #include "table/cell_cutting.h"
 #include "table/rows.h"
 #include "table/table_capture.h"
 
 namespace tabulyst::test {
 
-struct PlainFixture {
-    PlainFixture() : fc(&recorder.sink), block(fc, &html, nullptr, kFormatAuto) {
+struct PlainFixture : BlockFixture {
+    PlainFixture() : BlockFixture(kFormatAuto) {
         fc.SetValue(P::ErrorReportingLevel, 10);  // every message reaches the recorder
-        block.config = &fc.BaseConfig();
-        block.writeHtml = true;
     }
     void Lines(std::initializer_list<std::string_view> lines) {
         for (std::string_view line : lines) block.AddLine(line, line);
@@ -39,7 +32,6 @@ struct PlainFixture {
             Config().columnSpecs.push_back(spec);
         }
     }
-
     Ints Boundaries() const {
         Ints result;
         for (const TableColumn& column : block.columns) result.push_back(column.boundary);
@@ -58,15 +50,6 @@ struct PlainFixture {
         }
         return texts;
     }
-    int Count(std::string_view text) const {
-        return static_cast<int>(std::count(Messages().begin(), Messages().end(), text));
-    }
-    const Texts& Messages() const { return recorder.messages; }
-
-    RecordingSink recorder;
-    FC fc;
-    CapturingOutput html;
-    TableBlock block;
 };
 
 }  // namespace tabulyst::test

@@ -2,6 +2,7 @@
 // a message sink that records its messages, and a block built line by line in memory.
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -69,6 +70,9 @@ struct BlockFixture {
         for (std::string_view line : lines) AddRawLine(block, line);
     }
     const Texts& Messages() const { return recorder.messages; }
+    int Count(std::string_view text) const {
+        return static_cast<int>(std::count(Messages().begin(), Messages().end(), text));
+    }
 
     RecordingSink recorder;
     FC fc;
