@@ -19,7 +19,7 @@ std::vector<PositionStats> Prepare(PlainFixture& t) {
 }
 
 TEST(RemoveCommonIndentTest, RemovesTheSmallestIndentOfTextLinesButNotEighty) {
-    PlainFixture t;
+    PlainFixture t, far;
     t.Lines({"    a  b", "  ----------", "      c  d"});
     EXPECT_EQ(t.block.commonIndent, 4);  // the rule line does not count
     RemoveCommonIndent(t.block);
@@ -28,7 +28,6 @@ TEST(RemoveCommonIndentTest, RemovesTheSmallestIndentOfTextLinesButNotEighty) {
     EXPECT_EQ(texts, (Texts{"a  b", "--------", "  c  d"}));
     EXPECT_EQ((Ints{t.block.widest, t.block.narrowest}), (Ints{8, 4}));
 
-    PlainFixture far;
     const std::string line = std::string(80, ' ') + "x  y";
     far.Lines({line});
     RemoveCommonIndent(far.block);
@@ -37,48 +36,40 @@ TEST(RemoveCommonIndentTest, RemovesTheSmallestIndentOfTextLinesButNotEighty) {
 }
 
 TEST(StartingSeparationTest, FewerThanSixLinesStartAtTwo) {
-    PlainFixture five, six, wide;
-    five.Repeat("a b", 5);
-    EXPECT_EQ(StartingSeparation(five.block), 2);
-    six.Repeat("a b", 6);
-    EXPECT_EQ(StartingSeparation(six.block), 1);
-    wide.Config().SetValue(P::MinimumTableColumnSeparation, 3);
-    wide.Repeat("a b", 5);
-    EXPECT_EQ(StartingSeparation(wide.block), 3);
+    const int cases[][3] = {{5, 1, 2}, {6, 1, 1}, {5, 3, 3}};  // lines, policy, separation
+    for (auto [lines, policy, separation] : cases) {
+        PlainFixture t;
+        t.Config().SetValue(P::MinimumTableColumnSeparation, policy);
+        t.Repeat("a b", lines);
+        EXPECT_EQ(StartingSeparation(t.block), separation) << lines << " lines";
+    }
 }
 
 TEST(GatherPositionStatsTest, AGapNeedsMoreThanHalfTheLinesBlankOrFourFifthsWhenSparse) {
-    PlainFixture t, half, shortLines;
-    t.Lines({"ab cd", "ab cd", "abxcd", "abxcd", "ab cd"});
-    EXPECT_TRUE(Prepare(t)[2].gap);  // 3 of 5
-    half.Lines({"ab cd", "ab cd", "abxcd", "abxcd"});
-    const auto stats = Prepare(half);
-    EXPECT_FALSE(stats[2].gap);  // 2 of 4
-    EXPECT_EQ(stats[2].blankLines, 2);
-    // Positions beyond a short line are blank.
+    // Lines blank and not blank at position 2: 3 of 5 is a gap, 2 of 4 is not; 7 of 10 is
+    // a majority, but not above 0.8 for sparse tables.
+    const int cases[][4] = {{0, 3, 2, 1}, {0, 2, 2, 0}, {0, 7, 3, 1}, {1, 7, 3, 0}, {1, 9, 1, 1}};
+    for (auto [sparse, blank, filled, gap] : cases) {
+        PlainFixture t;
+        t.Config().SetValue(P::ExpectSparseTables, sparse);
+        t.Repeat("ab cd", blank);
+        t.Repeat("abxcd", filled);
+        const PositionStats stats = Prepare(t)[2];
+        EXPECT_EQ(stats.gap, gap == 1) << blank << " of " << blank + filled << ", sparse " << sparse;
+        EXPECT_EQ(stats.blankLines, blank);
+    }
+    PlainFixture shortLines;  // positions beyond a short line are blank
     shortLines.Lines({"abcdef", "ab", "ab"});
     const PositionStats beyond = Prepare(shortLines)[4];
     EXPECT_EQ(beyond.blankLines, 2);
     EXPECT_TRUE(beyond.gap);
-    // Sparse tables need more than four fifths: 7 of 10 lines blank is a majority only.
-    PlainFixture plain, sparse, nine;
-    sparse.Config().SetValue(P::ExpectSparseTables, 1);
-    nine.Config().SetValue(P::ExpectSparseTables, 1);
-    for (PlainFixture* t : {&plain, &sparse}) {
-        t->Repeat("ab cd", 7);
-        t->Repeat("abxcd", 3);
-    }
-    nine.Repeat("ab cd", 9);
-    nine.Repeat("abxcd", 1);
-    EXPECT_TRUE(Prepare(plain)[2].gap);
-    EXPECT_FALSE(Prepare(sparse)[2].gap);
-    EXPECT_TRUE(Prepare(nine)[2].gap);
 }
 
-TEST(FindColumnsTest, AGapOfMPositionsCountsAndOfMMinusOneDoesNot) {
-    PlainFixture t;
+TEST(FindColumnsTest, GapsOfTheSeparationAndEqualScores) {
+    PlainFixture t, equal;
     t.Repeat("aa  bb cc", 6);
     const auto stats = Prepare(t);
+    // A gap of m positions counts, and of m - 1 does not.
     FindColumns(t.block, stats, 2);
     EXPECT_EQ(t.Boundaries(), (Ints{3, 8}));
     EXPECT_EQ(t.Cells(0), (Texts{"aa", "bb cc"}));
@@ -88,7 +79,6 @@ TEST(FindColumnsTest, AGapOfMPositionsCountsAndOfMMinusOneDoesNot) {
     EXPECT_FALSE(t.block.separatorColumns);
 
     // The last of equal scores is the boundary, and a weak run is no column.
-    PlainFixture equal;
     equal.Repeat("aaa   bbb", 6);
     equal.Repeat("aaa    bb", 1);
     FindColumns(equal.block, Prepare(equal), 1);
@@ -99,14 +89,13 @@ TEST(FindColumnsTest, AGapOfMPositionsCountsAndOfMMinusOneDoesNot) {
 }
 
 TEST(FindColumnsTest, BarColumnsMakeBoundariesAndThreeSeparatorRunsMakeSeparatorColumns) {
-    PlainFixture bars;
+    PlainFixture bars, t;
     bars.Repeat("aa|bb|cc", 6);
     FindColumns(bars.block, Prepare(bars), 1);
     EXPECT_FALSE(bars.block.separatorColumns);
     EXPECT_EQ(bars.Boundaries(), (Ints{2, 5, 7}));
     EXPECT_EQ(bars.Cells(0), (Texts{"aa", "bb", "cc"}));
 
-    PlainFixture t;
     t.Lines({"+-----+-----+-----+", "| a   | bb  | c   |", "+-----+-----+-----+",
              "| dd  | e   | fff |", "+-----+-----+-----+"});
     FindColumns(t.block, Prepare(t), 2);
@@ -114,14 +103,13 @@ TEST(FindColumnsTest, BarColumnsMakeBoundariesAndThreeSeparatorRunsMakeSeparator
     // Separators at 6 and 12; 18 lies beyond widest - m - 1 and ends the last column.
     // Position 0 holds a '+' after nothing in three lines, so it is no separator.
     EXPECT_EQ(t.Boundaries(), (Ints{6, 12, 18}));
-    EXPECT_EQ(t.block.columns[0].gapStart, 1);
-    EXPECT_EQ(t.block.columns[0].score, 5);
+    EXPECT_EQ((Ints{t.block.columns[0].gapStart, t.block.columns[0].score}), (Ints{1, 5}));
     EXPECT_EQ(t.Cells(1), (Texts{"a", "bb", "c"}));
     EXPECT_EQ(t.Cells(3), (Texts{"dd", "e", "fff"}));
 }
 
 TEST(TakeUserLayoutTest, LayoutPositionsBecomeBoundariesEvenWhenDecreasing) {
-    PlainFixture t;
+    PlainFixture t, bad;
     t.Lines({"Name     Qty            Price          Note"});
     t.Layout({10, 25, 40});
     RemoveCommonIndent(t.block);
@@ -131,7 +119,6 @@ TEST(TakeUserLayoutTest, LayoutPositionsBecomeBoundariesEvenWhenDecreasing) {
     EXPECT_EQ((Ints{t.block.columns[1].gapStart, t.block.columns[1].gapEnd}), (Ints{24, 24}));
     EXPECT_TRUE(t.Messages().empty());
 
-    PlainFixture bad;
     bad.Lines({"a b c d e f g h i j k l"});
     bad.Layout({10, 5, 20});
     TakeUserLayout(bad.block);

@@ -2,6 +2,7 @@
 
 #include <sstream>
 #include <string>
+#include <tuple>
 
 #include "policy/fc.h"
 #include "table/table_model.h"
@@ -38,14 +39,10 @@ TEST(TableBlockTest, AddedLinesSetTheMeasuresAndTheCommonIndent) {
     block.AddLine("        ", "        ");  // blank: no say in anything
     block.AddLine("    Bob\t12", "    Bob     12");
     ASSERT_EQ(block.lines.size(), 5u);
-    EXPECT_EQ(block.commonIndent, 4);
-    EXPECT_EQ(block.widest, 17);
-    EXPECT_EQ(block.narrowest, 14);
+    EXPECT_EQ(std::tuple(block.commonIndent, block.widest, block.narrowest), std::tuple(4, 17, 14));
     const TableLine& bob = block.lines[4];
-    EXPECT_EQ(bob.raw, "    Bob\t12");
-    EXPECT_EQ(bob.full, "    Bob     12");
-    EXPECT_EQ(bob.indent, 4);
-    EXPECT_EQ(bob.length, 14);
+    EXPECT_EQ(std::tuple(bob.raw, bob.full, bob.indent, bob.length),
+              std::tuple("    Bob\t12", "    Bob     12", 4, 14));
 
     TableBlock none(q.fc, nullptr, nullptr, kFormatUser);  // only rule or blank lines: 80
     none.AddLine("   ----", "   ----");
@@ -57,11 +54,10 @@ TEST(TableBlockTest, AddedLinesSetTheMeasuresAndTheCommonIndent) {
     const std::string_view text = "$_$_TABLE_BORDER 2 and a long tail";
     directive.AddLine(text, text, kLineDirective, 12, 7);
     directive.AddLine("  ab", "  ab");
-    EXPECT_EQ(directive.lines[0].type, kTableLinePolicy);
-    EXPECT_EQ(directive.lines[0].directive, 12);
-    EXPECT_EQ(directive.lines[0].lineNumber, 7);
-    EXPECT_EQ(directive.widest, 4);
-    EXPECT_EQ(directive.commonIndent, 2);
+    const TableLine& first = directive.lines[0];
+    EXPECT_EQ(std::tuple(first.type, first.directive, first.lineNumber, directive.widest,
+                         directive.commonIndent),
+              std::tuple(kTableLinePolicy, 12, 7, 4, 2));
 
     // Delimited lines keep only the raw text.
     TableBlock tab(q.fc, nullptr, nullptr, kFormatTab);
@@ -79,9 +75,8 @@ TEST(TableBlockTest, AddedLinesSetTheMeasuresAndTheCommonIndent) {
     line.text = line.raw = "body";
     line.mailHeader = false;
     mail.AddLine(line);
-    EXPECT_EQ(mail.mailHeaderLines, 1);
-    EXPECT_TRUE(mail.lines[0].mailHeader);
-    EXPECT_FALSE(mail.lines[1].mailHeader);
+    EXPECT_EQ(std::tuple(mail.mailHeaderLines, mail.lines[0].mailHeader, mail.lines[1].mailHeader),
+              std::tuple(1, true, false));
 }
 
 TEST(TableBlockTest, FirstAnalysedLineWhenTheHeaderIsIgnored) {
@@ -123,13 +118,11 @@ TEST(TableBlockTest, AQueuedConfigurationIsUsedOnceAndThenDeleted) {
     q.fc.passHtml = true;
     TableBlock first(q.fc, nullptr, nullptr, kFormatTab);
     first.Finish(kFormatTab);
-    EXPECT_EQ(first.delimiter, '|');
-    EXPECT_EQ(q.fc.NumTabConfigs(), 1);
+    EXPECT_EQ(std::tuple(first.delimiter, q.fc.NumTabConfigs()), std::tuple('|', 1));
     // An automatically detected table always takes the base configuration.
     TableBlock automatic(q.fc, nullptr, nullptr, kFormatAuto);
     automatic.Finish(kFormatAuto);
-    EXPECT_EQ(automatic.delimiter, ';');
-    EXPECT_EQ(q.fc.NumTabConfigs(), 0);
+    EXPECT_EQ(std::tuple(automatic.delimiter, q.fc.NumTabConfigs()), std::tuple(';', 0));
 
     Quiet unknown;
     TableBlock block(unknown.fc, nullptr, nullptr, 5);
@@ -159,9 +152,10 @@ TEST(TableBlockTest, ConfigurationQueueNeedsAPass) {
     reading.fc.CreateNewTabConfig();
     reading.fc.NewestConfig().SetValue(P::DefaultTableBorderSize, 7);
     reading.fc.CreateNewTabConfig();
-    EXPECT_EQ(reading.fc.NumTabConfigs(), 2);
-    EXPECT_EQ(reading.fc.OldestConfig().Value(P::DefaultTableBorderSize), 7);
-    EXPECT_EQ(reading.fc.NewestConfig().Value(P::DefaultTableBorderSize), 3);
+    EXPECT_EQ(std::tuple(reading.fc.NumTabConfigs(),
+                         reading.fc.OldestConfig().Value(P::DefaultTableBorderSize),
+                         reading.fc.NewestConfig().Value(P::DefaultTableBorderSize)),
+              std::tuple(2, 7, 3));
     reading.fc.DeleteOldTabConfig();
     EXPECT_EQ(reading.fc.OldestConfig().Value(P::DefaultTableBorderSize), 3);
     EXPECT_EQ(reading.err.str(), "");

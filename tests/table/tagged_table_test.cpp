@@ -34,13 +34,11 @@ TEST(AnalyseTaggedTableTest, ColumnsHeaderRowsAndColumnAlignment) {
     PlainFixture t;
     Tagged(t, {"[[COLUMN_DETAILS 2 ALIGN=right]]", "[[HEAD_CELL]]Name [[HEAD_CELL]]Age",
                "[[DATA_CELL]]Ann [[DATA_CELL COLSPAN=3]]gone", "[[HEAD_CELL]]Late"});
-    EXPECT_EQ(t.block.kind, BlockKind::Tagged);
-    EXPECT_TRUE(t.block.isTable);
-    ASSERT_EQ(t.block.columns.size(), 4u);
-    EXPECT_EQ(t.block.columns[1].align, kAlignRight);
-    EXPECT_EQ(t.block.columns[0].align, kAlignNone);
-    EXPECT_TRUE(t.block.hasHeader);
-    EXPECT_EQ(t.block.headerRows, 3);  // the directive, the details and the head row
+    const TableBlock& b = t.block;
+    EXPECT_EQ(std::tuple(b.kind, b.isTable, b.columns.size()), std::tuple(BlockKind::Tagged, true, 4u));
+    EXPECT_EQ((test::Ints{b.columns[0].align, b.columns[1].align}), (test::Ints{kAlignNone, kAlignRight}));
+    // Header rows: the directive, the details and the head row.
+    EXPECT_EQ(std::tuple(b.hasHeader, b.headerRows), std::tuple(true, 3));
 }
 
 TEST(CutTaggedLineTest, CellsSpansAlignmentsAndOtherTags) {
@@ -51,13 +49,10 @@ TEST(CutTaggedLineTest, CellsSpansAlignmentsAndOtherTags) {
     std::vector<TableCell> cells;
     CutTaggedLine(t.block, 2, kCellsHtml, cells);
     ASSERT_EQ(cells.size(), 4u);
-    EXPECT_EQ(cells[0].text.Str(), "A &amp; B");
-    EXPECT_EQ(cells[1].text.Str(), "7");
-    EXPECT_EQ(cells[1].align, kAlignRight);
-    EXPECT_EQ(cells[2].text.Str(), "[[B]]x[[/B]]");
-    EXPECT_EQ(cells[2].colSpan, 2);
-    EXPECT_EQ(cells[2].align, kAlignCentre);
-    EXPECT_EQ(cells[2].valignOverride, kVAlignBottom);
+    EXPECT_EQ((Texts{cells[0].text.Str(), cells[1].text.Str(), cells[2].text.Str()}),
+              (Texts{"A &amp; B", "7", "[[B]]x[[/B]]"}));
+    EXPECT_EQ((test::Ints{cells[1].align, cells[2].colSpan, cells[2].align, cells[2].valignOverride}),
+              (test::Ints{kAlignRight, 2, kAlignCentre, kVAlignBottom}));
     EXPECT_TRUE(t.Messages().empty());
 }
 
