@@ -49,11 +49,12 @@ struct Frame : testing::RtfHarness {
     }
 };
 
-// The first wanted line that the lines lack; empty when every one is there.
-std::string Missing(const Lines& lines, const Lines& wanted) {
+// Succeeds when every wanted line is among the lines.
+::testing::AssertionResult Has(const Lines& lines, const Lines& wanted) {
     for (const std::string& line : wanted)
-        if (std::find(lines.begin(), lines.end(), line) == lines.end()) return line;
-    return {};
+        if (std::find(lines.begin(), lines.end(), line) == lines.end())
+            return ::testing::AssertionFailure() << "no line " << line;
+    return ::testing::AssertionSuccess();
 }
 
 TEST(RtfHeader, DefaultsGiveTheWindowsCodePageAnA4PageAndTwoOpenContentGroups) {
@@ -62,14 +63,12 @@ TEST(RtfHeader, DefaultsGiveTheWindowsCodePageAnA4PageAndTwoOpenContentGroups) {
     ASSERT_GE(lines.size(), 2u);
     EXPECT_EQ(lines[0], "{\\rtf1\\ansi\\ansicpg1252\\uc1");
     EXPECT_EQ(lines[1], "\\deff0\\deflang1033\\deflangfe1033") << "no proofing language: 1033";
-    EXPECT_EQ(
-        Missing(
-            lines,
+    EXPECT_TRUE(
+        Has(lines,
             {"\\paperw11906\\paperh16838\\margl1800\\margr1800\\margt1440\\margb1440\\gutter0",
              "\\widowctrl\\ftnbj\\aenddoc\\formshade", "\\fet0\\sectd",
              "\\linex0\\headery709\\footery709\\colsx709\\endnhere",
-             "{\\*\\pnseclvl9\\pnlcrm\\pnstart1\\pnindent720\\pnhang{\\pntxtb (}{\\pntxta )}}"}),
-        "");
+             "{\\*\\pnseclvl9\\pnlcrm\\pnstart1\\pnindent720\\pnhang{\\pntxtb (}{\\pntxta )}}"}));
     // An RTF run justifies body text, so the Body style ends in \qj.
     EXPECT_EQ(lines.back(), "{\\pard\\plain \\s1\\sb60\\sa60 \\f21\\fs20\\b0\\i0\\qj{");
     lines.insert(lines.end(), {"\\par}", "}}"});
@@ -121,9 +120,8 @@ TEST(RtfHeader, JapaneseInputUsesTheBareHeaderAndMsGothic) {
     f.fc->SetValue(P::InputFileContainsJapaneseCharacters, 1);
     const Lines lines = f.Header();
     EXPECT_EQ(lines[0], "{\\rtf1\\ansi");
-    EXPECT_EQ(Missing(lines, {"{\\f16\\fmodern\\fcharset128\\fprq1 MS Gothic;}",
-                              "{\\f20\\fmodern\\fprq1\\fcharset0 MS Gothic;}"}),
-              "");
+    EXPECT_TRUE(Has(lines, {"{\\f16\\fmodern\\fcharset128\\fprq1 MS Gothic;}",
+                            "{\\f20\\fmodern\\fprq1\\fcharset0 MS Gothic;}"}));
     EXPECT_EQ(lines.back(),
               "{\\pard\\plain \\s1\\sb60\\sa60 "
               "\\f21\\fs20\\b0\\i0\\loch\\af100\\hich\\af100\\dbch\\f16 {")
@@ -149,21 +147,18 @@ TEST(RtfHeader, StyleSheetLinesAndTheProofingLanguage) {
     f.Choose(P::LanguageForProofing, "English (United Kingdom)");
     const Lines lines = f.Header();
     EXPECT_EQ(lines[1], "\\deff0\\deflang2057\\deflangfe1033");
-    EXPECT_EQ(Missing(lines, {"{\\stylesheet{\\widctlpar \\f4\\fs20\\lang2057 \\snext0 Normal;}"}),
-              "");
+    EXPECT_TRUE(Has(lines, {"{\\stylesheet{\\widctlpar \\f4\\fs20\\lang2057 \\snext0 Normal;}"}));
 }
 
 TEST(RtfHeader, TableFontAndWindowsHelpShapeTheTableStyle) {
     Frame f;
     f.fc->SetText(P::TableFont, "Arial, Bold Italic, 9");
     f.fc->SetValue(P::MakeWindowsHelpSourceFile, 1);
-    EXPECT_EQ(
-        Missing(f.Header(),
-                {"{\\f27\\fswiss\\fprq2\\fcharset0 Arial;}",
-                 "{\\s2\\keepn\\widctlpar \\b\\i\\f27\\fs18\\kerning28 \\sbasedon0 Table;}",
-                 // Windows Help keeps every keep-with-next style.
-                 "{\\s3\\keepn\\widctlpar \\f28\\fs16\\kerning28 \\sbasedon0 Preformatted;}"}),
-        "");
+    // Windows Help keeps every keep-with-next style.
+    EXPECT_TRUE(Has(f.Header(),
+                    {"{\\f27\\fswiss\\fprq2\\fcharset0 Arial;}",
+                     "{\\s2\\keepn\\widctlpar \\b\\i\\f27\\fs18\\kerning28 \\sbasedon0 Table;}",
+                     "{\\s3\\keepn\\widctlpar \\f28\\fs16\\kerning28 \\sbasedon0 Preformatted;}"}));
     RtfStyle table;
     SetUpRtfStyle(f.fc.get(), kStyleTable, table);
     EXPECT_EQ(ParagraphStart(f.fc.get(), table),
@@ -176,17 +171,15 @@ TEST(RtfHeader, JustificationAndRightToLeftEncodings) {
     for (const auto& [justification, control] : justified) {
         Frame f;
         f.fc->SetValue(P::TextJustification, justification);
-        EXPECT_EQ(Missing(f.Header(), {"{\\s1\\sb60\\sa60\\widctlpar \\f21\\fs20\\kerning28" +
-                                       control + "\\sbasedon0 Body;}"}),
-                  "");
+        EXPECT_TRUE(Has(f.Header(), {"{\\s1\\sb60\\sa60\\widctlpar \\f21\\fs20\\kerning28" +
+                                     control + "\\sbasedon0 Body;}"}));
     }
     Frame arabic;
     arabic.fc->SetText(P::CharacterEncoding, "windows-1256");
     const Lines lines = arabic.Header();
-    EXPECT_EQ(Missing(lines, {"{\\s0\\sb60\\sa60\\widctlpar \\ltrch \\af20 \\rltch "
-                              "\\f20\\fs20\\kerning28\\qr \\sbasedon0 Normal;}",
-                              "{\\f20\\fbidi \\froman\\fprq2\\fcharset178 Times New Roman;}"}),
-              "");
+    EXPECT_TRUE(Has(lines, {"{\\s0\\sb60\\sa60\\widctlpar \\ltrch \\af20 \\rltch "
+                            "\\f20\\fs20\\kerning28\\qr \\sbasedon0 Normal;}",
+                            "{\\f20\\fbidi \\froman\\fprq2\\fcharset178 Times New Roman;}"}));
     EXPECT_EQ(lines.back(),
               "{\\pard\\plain \\s1\\sb60\\sa60 \\ltrch \\af21 \\rltch \\f21\\fs20\\b0\\i0\\qr{");
 }
@@ -201,12 +194,11 @@ TEST(RtfHeader, PaperOrientationAndMargins) {
     f.fc->SetText(P::RightMarginInCm, "wide");
     // 2 cm: 2 / 2.54 * 1440 = 1133.9 -> 1134; 1 cm -> 567; a text that is no number and a
     // margin never stated keep 1800 and 1440.
-    EXPECT_EQ(
-        Missing(f.Header(),
-                {"\\paperw15840\\paperh12240\\margl1134\\margr1800\\margt567\\margb1440\\gutter0",
-                 "\\widowctrl\\ftnbj\\aenddoc\\margmirror\\formshade",
-                 "\\lndscpsxn\\psz9\\linex0\\headery709\\footery709\\colsx709\\endnhere"}),
-        "");
+    EXPECT_TRUE(
+        Has(f.Header(),
+            {"\\paperw15840\\paperh12240\\margl1134\\margr1800\\margt567\\margb1440\\gutter0",
+             "\\widowctrl\\ftnbj\\aenddoc\\margmirror\\formshade",
+             "\\lndscpsxn\\psz9\\linex0\\headery709\\footery709\\colsx709\\endnhere"}));
     Frame a4;
     a4.fc->SetValue(P::UseLandscapeMode, 1);
     EXPECT_EQ(RtfPageSetup(*a4.fc),
@@ -234,9 +226,8 @@ TEST(RtfHeader, InformationGroup) {
     untitled.fc->SetText(P::DocumentDescription, "Prices");
     const Lines lines = untitled.Header();
     // A stated subject wins over the description.
-    EXPECT_EQ(Missing(lines, {"{\\title Converted from table \"data.csv\"}", "{\\subject Stock}"}),
-              "");
-    EXPECT_EQ(Missing(lines, {"{\\subject Prices}"}), "{\\subject Prices}");
+    EXPECT_TRUE(Has(lines, {"{\\title Converted from table \"data.csv\"}", "{\\subject Stock}"}));
+    EXPECT_FALSE(Has(lines, {"{\\subject Prices}"}));
 }
 
 TEST(RtfHeader, StatedBaseSizeBecomesTheCurrentSize) {
