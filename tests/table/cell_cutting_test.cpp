@@ -47,7 +47,8 @@ TEST(CutPlainLineTest, CellsOfEachLine) {
         // Rule characters in the gap are skipped after a cut.
         {{"abc - -def"}, {{3, 6, 3}}, false, {{"abc", "def"}}},
         // Short lines leave their last cells empty.
-        {{"aa   bb   cc", "aa"}, {{2, 4, 4}, {7, 9, 9}}, false, {{"aa", "bb", "cc"}, {"aa", "", ""}}},
+        {{"aa   bb   cc", "aa"}, {{2, 4, 4}, {7, 9, 9}}, false,
+         {{"aa", "bb", "cc"}, {"aa", "", ""}}},
         // In-line tags are never cut apart.
         {{"ab[[X Y]]cd  ef"}, {{5, 5, 5}, {11, 12, 11}}, false, {{"ab[[X Y]]cd{2}", "ef"}}},
     };

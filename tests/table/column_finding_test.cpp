@@ -55,7 +55,7 @@ TEST(GatherPositionStatsTest, AGapNeedsMoreThanHalfTheLinesBlankOrFourFifthsWhen
         t.Repeat("ab cd", blank);
         t.Repeat("abxcd", filled);
         const PositionStats stats = Prepare(t)[2];
-        EXPECT_EQ(stats.gap, gap == 1) << blank << " of " << blank + filled << ", sparse " << sparse;
+        EXPECT_EQ(stats.gap, gap == 1) << blank << " of " << blank + filled << " sparse " << sparse;
         EXPECT_EQ(stats.blankLines, blank);
     }
     PlainFixture shortLines;  // positions beyond a short line are blank

@@ -43,10 +43,12 @@ TEST(BuildColumnStatisticsTest, EmptyColumnsAndSpans) {
     EXPECT_TRUE(Columns(all, {"   bb cc", "   bb", "   bb", "   bb"}).columns[0].entirelyEmpty);
 
     // The span count is two when fewer than four fifths of the lines cover one column.
-    const TableBlock& o = Columns(one, {"aaaaa cc", "aa bb cc", "aa bb cc", "aa bb cc", "aa bb cc"});
+    const TableBlock& o =
+        Columns(one, {"aaaaa cc", "aa bb cc", "aa bb cc", "aa bb cc", "aa bb cc"});
     EXPECT_EQ(o.columns[0].span, 1);
     EXPECT_EQ(Crossings(o), (Ints{1, 1, 1}));
-    const TableBlock& w = Columns(two, {"aaaaa cc", "aaaaaaaa", "aa bb cc", "aa bb cc", "aa bb cc"});
+    const TableBlock& w =
+        Columns(two, {"aaaaa cc", "aaaaaaaa", "aa bb cc", "aa bb cc", "aa bb cc"});
     EXPECT_EQ(w.columns[0].span, 2);
     // "aaaaaaaa" covers all three columns: two extra columns, one crossing cell.
     EXPECT_EQ(Crossings(w), (Ints{3, 2, 2}));

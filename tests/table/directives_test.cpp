@@ -27,10 +27,10 @@ struct DirectiveFixture {
 TEST(RecogniseDirectiveTest, OnlyAKeywordAtTheVeryStartOfTheLine) {
     DirectiveFixture t;
     const std::pair<const char*, int> cases[] = {
-        {"$_$_TABLE_BORDER 2", kDirTableBorder},  {" $_$_TABLE_BORDER 2", kDirNone},
-        {"see $_$_TABLE_BORDER 2", kDirNone},     {"$_$_table_border 2", kDirNone},
-        {"$_$_TABLE_BORDERS 2", kDirNone},        {"$_$_TABLE_BORDERCOLOR red", kDirTableBorderColour},
-        {"$_$_END_TABLE", kDirEndTable}};
+        {"$_$_TABLE_BORDER 2", kDirTableBorder}, {" $_$_TABLE_BORDER 2", kDirNone},
+        {"see $_$_TABLE_BORDER 2", kDirNone},    {"$_$_table_border 2", kDirNone},
+        {"$_$_TABLE_BORDERS 2", kDirNone},       {"$_$_END_TABLE", kDirEndTable},
+        {"$_$_TABLE_BORDERCOLOR red", kDirTableBorderColour}};
     for (auto [line, code] : cases) EXPECT_EQ(RecogniseDirective(t.fc, line), code) << line;
     t.fc.SetText(P::DirectiveDelimiter, "@@");
     EXPECT_EQ(RecogniseDirective(t.fc, "@@TABLE_ALIGN right"), kDirTableAlign);
@@ -40,9 +40,9 @@ TEST(RecogniseDirectiveTest, OnlyAKeywordAtTheVeryStartOfTheLine) {
 TEST(ExecuteDirectiveTest, LineKindsDecideWhatReachesTheTable) {
     DirectiveFixture t;
     const std::pair<const char*, int> cases[] = {
-        {"$_$_TABLE_BORDER 1", kLineDirective},    {"$_$_END_TABLE", kLineDirective},
-        {"$_$_BEGIN_USER_TABLE", kLineSwallowed},  {"$_$_END_COMMA_DELIMITED_TABLE", kLineSwallowed},
-        {"$_$_END_IGNORE", kLineSwallowed},        {"$_$_PARA", kLineDirective},
+        {"$_$_TABLE_BORDER 1", kLineDirective},   {"$_$_END_TABLE", kLineDirective},
+        {"$_$_BEGIN_USER_TABLE", kLineSwallowed}, {"$_$_END_IGNORE", kLineSwallowed},
+        {"$_$_END_COMMA_DELIMITED_TABLE", kLineSwallowed}, {"$_$_PARA", kLineDirective},
         {"$_$_CHANGE_POLICY Default TABLE cell spacing: 6", kLinePolicy}};
     for (auto [line, kind] : cases) EXPECT_EQ(t.Run(line), kind) << line;
 }

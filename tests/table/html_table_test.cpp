@@ -327,7 +327,7 @@ TEST(HtmlTableTest, HiddenLayoutColumnsAreLeftOutAndNotCountedInSpans) {
                      "  <TR>", "    <TD COLSPAN=2>w<BR></TD>"}));
 }
 
-TEST(HtmlTableTest, CellTextIsEscapedAndEveryByteOrTenThousandFieldsAreSafe) {
+TEST(HtmlTableTest, CellTextIsEscapedOnceAndEveryByteOrTenThousandFieldsAreSafe) {
     BlockFixture t;
     EXPECT_EQ(WriteDelimited(t, {"<script>,a&b"})[3], "    <TD>&lt;script&gt;<BR></TD>");
     EXPECT_EQ(t.html.statements[4], "    <TD>a&amp;b<BR></TD>");

@@ -57,9 +57,9 @@ const std::string kNoKeep = "\\widctlpar\\intbl\\adjustright";
 const std::string kFont = "\\f27\\fs20\\b0\\i0";
 
 size_t CountContaining(const Texts& lines, std::string_view text) {
-    return static_cast<size_t>(std::count_if(lines.begin(), lines.end(), [&](const std::string& line) {
-        return line.find(text) != std::string::npos;
-    }));
+    return static_cast<size_t>(std::count_if(
+        lines.begin(), lines.end(),
+        [&](const std::string& line) { return line.find(text) != std::string::npos; }));
 }
 bool Has(const Texts& lines, std::string_view line) {
     return std::find(lines.begin(), lines.end(), line) != lines.end();
@@ -166,7 +166,8 @@ TEST(RtfTable, CellsJoinTheirLinesSpanColumnsAndMeasureOnlyTheirOwnColumn) {
     EXPECT_TRUE(InOrder(Joined(out), {"\\cellx416\\cellx940\n", "\\keepn\\intbl ab\\cell\n",
                                       "cd\\cell\n", "\\cellx940\n", "\\intbl xxxxxxx\\cell\n"}))
         << Joined(out);
-    EXPECT_EQ(std::count(out.begin(), out.end(), "\\cellx940"), 1) << "the spanning cell has one edge";
+    EXPECT_EQ(std::count(out.begin(), out.end(), "\\cellx940"), 1)
+        << "the spanning cell has one edge";
 }
 
 TEST(RtfTable, IndentsHiddenColumnsAndAMissingDocument) {

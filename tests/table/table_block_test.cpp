@@ -92,21 +92,6 @@ TEST(TableBlockTest, FirstAnalysedLineWhenTheHeaderIsIgnored) {
     }
 }
 
-TEST(TableBlockTest, TheDelimiterComesFromTheCodeThenThePolicy) {
-    const struct {
-        int format;
-        const char* policy;
-        char delimiter;
-    } cases[] = {{kFormatComma, "", ','}, {kFormatTab, "", '\t'}, {kFormatComma, ";x", ';'}};
-    for (const auto& c : cases) {
-        Quiet q;
-        if (*c.policy) q.fc.BaseConfig().SetText(P::DefaultTableDelimiterCharacter, c.policy);
-        TableBlock block(q.fc, nullptr, nullptr, c.format);
-        block.Finish(c.format);
-        EXPECT_EQ(block.delimiter, c.delimiter);
-    }
-}
-
 TEST(TableBlockTest, AQueuedConfigurationIsUsedOnceAndThenDeleted) {
     Quiet q;
     q.fc.BaseConfig().SetText(P::DefaultTableDelimiterCharacter, ";");

@@ -9,6 +9,7 @@
 namespace tabulyst {
 namespace {
 
+using test::Ints;
 using test::PlainFixture;
 using test::Texts;
 
@@ -35,8 +36,9 @@ TEST(AnalyseTaggedTableTest, ColumnsHeaderRowsAndColumnAlignment) {
     Tagged(t, {"[[COLUMN_DETAILS 2 ALIGN=right]]", "[[HEAD_CELL]]Name [[HEAD_CELL]]Age",
                "[[DATA_CELL]]Ann [[DATA_CELL COLSPAN=3]]gone", "[[HEAD_CELL]]Late"});
     const TableBlock& b = t.block;
-    EXPECT_EQ(std::tuple(b.kind, b.isTable, b.columns.size()), std::tuple(BlockKind::Tagged, true, 4u));
-    EXPECT_EQ((test::Ints{b.columns[0].align, b.columns[1].align}), (test::Ints{kAlignNone, kAlignRight}));
+    EXPECT_EQ(std::tuple(b.kind, b.isTable, b.columns.size()),
+              std::tuple(BlockKind::Tagged, true, 4u));
+    EXPECT_EQ((Ints{b.columns[0].align, b.columns[1].align}), (Ints{kAlignNone, kAlignRight}));
     // Header rows: the directive, the details and the head row.
     EXPECT_EQ(std::tuple(b.hasHeader, b.headerRows), std::tuple(true, 3));
 }
@@ -51,8 +53,8 @@ TEST(CutTaggedLineTest, CellsSpansAlignmentsAndOtherTags) {
     ASSERT_EQ(cells.size(), 4u);
     EXPECT_EQ((Texts{cells[0].text.Str(), cells[1].text.Str(), cells[2].text.Str()}),
               (Texts{"A &amp; B", "7", "[[B]]x[[/B]]"}));
-    EXPECT_EQ((test::Ints{cells[1].align, cells[2].colSpan, cells[2].align, cells[2].valignOverride}),
-              (test::Ints{kAlignRight, 2, kAlignCentre, kVAlignBottom}));
+    EXPECT_EQ((Ints{cells[1].align, cells[2].colSpan, cells[2].align, cells[2].valignOverride}),
+              (Ints{kAlignRight, 2, kAlignCentre, kVAlignBottom}));
     EXPECT_TRUE(t.Messages().empty());
 }
 
