@@ -10,6 +10,7 @@ namespace tabulyst {
 namespace {
 
 constexpr size_t kReadChunk = 64 * 1024;
+constexpr size_t kWriteBuffer = 64 * 1024;
 // Files replaced by SwitchTo are counted; the tenth switch fails, which stops a
 // pair of files switching to each other for ever.
 constexpr int kSwitchLimit = 10;
@@ -95,6 +96,10 @@ bool TextFile::OpenForWriting(std::string_view name, bool console, bool binary) 
         std::string path(name);
         file.stream = std::fopen(path.c_str(), binary ? "wb" : "w");
         if (!file.stream) return false;
+        // A written file's read-ahead buffer serves as its stream buffer: documents run
+        // to hundreds of megabytes, and the default buffer costs a system call a page.
+        file.buffer.resize(kWriteBuffer);
+        std::setvbuf(file.stream, file.buffer.data(), _IOFBF, file.buffer.size());
     }
     files_.push_back(std::move(file));
     if (Depth() > deepest_) deepest_ = Depth();

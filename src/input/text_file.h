@@ -65,7 +65,7 @@ protected:
         bool utf16le = false, utf16be = false;
         bool firstLine = true;
         bool ended = false;
-        std::vector<char> buffer;
+        std::vector<char> buffer;  // read-ahead when reading, the stream buffer when writing
         size_t position = 0;
         size_t end = 0;
     };
