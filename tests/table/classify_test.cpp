@@ -57,11 +57,10 @@ TEST(ClassifyLinesTest, CountsFromTheFirstAnalysedLineButRecordsEveryRuleIndex) 
     t.DirectiveLine("----");
     t.block.firstAnalysedLine = 3;
     ClassifyLines(t.block);
-    EXPECT_EQ(t.block.blankLines, 1);  // line 5 only
-    EXPECT_EQ(t.block.ruleLines, 1);   // line 4 only
-    EXPECT_EQ(t.block.firstRule, 2);
-    EXPECT_EQ(t.block.secondRule, 4);
-    EXPECT_EQ(t.block.lastRule, 4);  // the directive line is no rule
+    // Blank lines: line 5 only; rule lines: line 4 only; the directive line is no rule.
+    const TableBlock& b = t.block;
+    EXPECT_EQ((test::Ints{b.blankLines, b.ruleLines, b.firstRule, b.secondRule, b.lastRule}),
+              (test::Ints{1, 1, 2, 4, 4}));
     EXPECT_TRUE(t.block.lines[1].blank);
     EXPECT_FALSE(t.block.lines[6].rule);
 }

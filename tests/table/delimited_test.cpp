@@ -88,12 +88,8 @@ TEST(AnalyseDelimitedTest, ColumnCountIsTheLargestFieldCountAndShortLinesGetEmpt
     EXPECT_EQ(CellTexts(t, {"a,b", "c,d,e,f", "g"}, 2), (Texts{"g", "", "", ""}));
     EXPECT_EQ(t.block.kind, BlockKind::Delimited);
     ASSERT_EQ(t.block.columns.size(), 4u);
-    for (const TableColumn& column : t.block.columns) {
-        EXPECT_EQ(column.gapStart, -1);
-        EXPECT_EQ(column.gapEnd, -1);
-        EXPECT_EQ(column.boundary, -1);
-        EXPECT_EQ(column.score, -1);
-    }
+    for (const TableColumn& c : t.block.columns)
+        EXPECT_EQ((test::Ints{c.gapStart, c.gapEnd, c.boundary, c.score}), test::Ints(4, -1));
 
     BlockFixture policy;  // policy lines take no part in the count and give no text
     policy.Lines({"a,b"});

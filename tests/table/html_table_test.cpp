@@ -75,17 +75,15 @@ TEST(HtmlTableTest, DelimitedTablesWithTheirPolicies) {
                      "  </TR>", "</TABLE>", "<!-- end of DELIMITED TABLE structure -->"}));
 
     BlockFixture every;
-    TabConfig& config = every.fc.BaseConfig();
-    config.SetValue(P::DefaultTableBorderSize, 3);
-    config.SetValue(P::DefaultTableCellSpacing, 5);
-    config.SetValue(P::DefaultTableCellPadding, 6);
-    config.SetText(P::DefaultTableWidth, "75%");
-    config.SetText(P::DefaultTableCaption, "Prices");
-    config.SetText(P::DefaultTableColour, "FFFFCC");
-    config.SetText(P::DefaultTableBorderColour, "000080");
-    config.SetValue(P::DefaultTableAlignment, kAlignRight);
-    config.SetValue(P::DefaultTableCellAlignment, kAlignCentre);
-    config.SetValue(P::DefaultTableHeaderCols, 1);
+    for (auto [policy, value] :
+         {std::pair{P::DefaultTableBorderSize, 3}, {P::DefaultTableCellSpacing, 5},
+          {P::DefaultTableCellPadding, 6}, {P::DefaultTableAlignment, kAlignRight},
+          {P::DefaultTableCellAlignment, kAlignCentre}, {P::DefaultTableHeaderCols, 1}})
+        every.fc.BaseConfig().SetValue(policy, value);
+    for (auto [policy, text] :
+         {std::pair{P::DefaultTableWidth, "75%"}, {P::DefaultTableCaption, "Prices"},
+          {P::DefaultTableColour, "FFFFCC"}, {P::DefaultTableBorderColour, "000080"}})
+        every.fc.BaseConfig().SetText(policy, text);
     EXPECT_EQ(WriteDelimited(every, {"a,1", "b,2"}),
               (Texts{"<!-- User-specified DELIMITED TABLE structure -->",
                      "<DIV ALIGN=\"RIGHT\"><TABLE BORDER=3 WIDTH=\"75%\" CELLSPACING=5 "

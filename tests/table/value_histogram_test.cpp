@@ -2,25 +2,23 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace tabulyst {
 namespace {
+
+using Ints = std::vector<int>;
 
 TEST(ValueHistogramTest, SortsByCountWithTiesInAscendingValueOrder) {
     ValueHistogram h;
     for (int v : {3, 1, 3, 2, 1}) h.Add(v);
-    EXPECT_EQ(h.Samples(), 5);
     EXPECT_EQ(h.Sum(), 10);
-    EXPECT_EQ(h.Min(), 1);
-    EXPECT_EQ(h.Max(), 3);
+    EXPECT_EQ((Ints{h.Samples(), h.Min(), h.Max()}), (Ints{5, 1, 3}));
     h.Sort();
     // Counts: 1 twice, 3 twice, 2 once.
-    EXPECT_EQ(h.Value(1, -1), 1);
-    EXPECT_EQ(h.Value(2, -1), 3);
-    EXPECT_EQ(h.Value(3, -1), 2);
-    EXPECT_EQ(h.Value(4, -1), -1);
-    EXPECT_EQ(h.Count(3), 1);
-    EXPECT_EQ(h.Count(4), 0);
-    EXPECT_EQ(h.TopCount(2), 4);
+    EXPECT_EQ((Ints{h.Value(1, -1), h.Value(2, -1), h.Value(3, -1), h.Value(4, -1)}),
+              (Ints{1, 3, 2, -1}));
+    EXPECT_EQ((Ints{h.Count(3), h.Count(4), h.TopCount(2)}), (Ints{1, 0, 4}));
 
     // A pairwise exchange pass would put 1 first here; the smaller value must win.
     ValueHistogram tie;
@@ -28,8 +26,7 @@ TEST(ValueHistogramTest, SortsByCountWithTiesInAscendingValueOrder) {
     tie.Add(1, 2);
     tie.Add(2, 1);
     tie.Sort();
-    EXPECT_EQ(tie.Value(1, -1), 0);
-    EXPECT_EQ(tie.Value(2, -1), 1);
+    EXPECT_EQ((Ints{tie.Value(1, -1), tie.Value(2, -1)}), (Ints{0, 1}));
 }
 
 TEST(ValueHistogramTest, AddingAfterSortingStillCountsEveryValue) {
@@ -40,11 +37,8 @@ TEST(ValueHistogramTest, AddingAfterSortingStillCountsEveryValue) {
     h.Add(5, 4);
     h.Add(0, 0);  // nothing
     h.Sort();
-    EXPECT_EQ(h.Size(), 2);
-    EXPECT_EQ(h.Value(1, -1), 5);
-    EXPECT_EQ(h.Count(1), 5);
-    EXPECT_EQ(h.CountOf(7), 3);
-    EXPECT_EQ(h.Samples(), 8);
+    EXPECT_EQ((Ints{h.Size(), h.Value(1, -1), h.Count(1), h.CountOf(7), h.Samples()}),
+              (Ints{2, 5, 5, 3, 8}));
 }
 
 }  // namespace
