@@ -24,7 +24,7 @@ constexpr std::array<std::string_view, 25> kCodeWords = {
     "if",     "else",   "for",      "while",  "switch", "case",     "break",
     "continue", "enum", "union",    "register"};
 
-// Line starts that only program source has.
+// Line starts that only program source has (each begins with "#" or "/").
 constexpr std::array<std::string_view, 6> kCodeStarts = {"#include", "#define", "#if", "#endif",
                                                          "/*", "//"};
 
@@ -78,8 +78,10 @@ bool IsRuleLine(std::string_view text) {
 bool LooksLikeCode(std::string_view text) {
     std::string_view t = Trimmed(text);
     if (t.empty()) return false;
-    for (std::string_view start : kCodeStarts)
-        if (t.substr(0, start.size()) == start) return true;
+    // Each of those starts begins with "#" or "/": most lines need no comparison.
+    if (t.front() == '#' || t.front() == '/')
+        for (std::string_view start : kCodeStarts)
+            if (t.starts_with(start)) return true;
     const char last = t.back();
     if (last == ';' || last == '{' || last == '}') return true;
     if (t.size() >= 2 && t.substr(t.size() - 2) == "*/") return true;
