@@ -5,6 +5,7 @@
 #include "policy/fc.h"
 #include "policy/fonts.h"
 #include "table/analysis.h"
+#include "table/directives.h"
 #include "table/table_model.h"
 #include "table/table_writers.h"
 
@@ -85,6 +86,13 @@ void TableBlock::AddLine(const SourceLine& line) {
 
 void TableBlock::AddLine(std::string_view raw, std::string_view expanded, int kind, int directive,
                          int lineNumber) {
+    // A directive did its work when it was read. Kept among the lines it would shift every
+    // position the analysis counts (header rows, rule lines, the line count of the border
+    // rule), so only the opening of a tagged region is remembered.
+    if (kind == kLineDirective) {
+        if (directive == kDirBeginTaggedTable) taggedRegion = true;
+        return;
+    }
     TableLine line;
     line.raw = arena.Store(raw);
     // Delimited data is split from the raw text alone: no second copy is kept.

@@ -147,6 +147,7 @@ public:
     bool blankLineSeparated = false;
     bool separatorColumns = false;
     bool userLayout = false;
+    bool taggedRegion = false;  // a BEGIN_TAGGED_TABLE directive opened the region
 
     // Classification counters.
     int blankLines = 0;

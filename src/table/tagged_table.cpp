@@ -145,12 +145,10 @@ bool StartsWithRowOrCellTag(const TableBlock& block, std::string_view text) {
 }  // namespace
 
 bool IsTaggedBlock(const TableBlock& block) {
+    if (block.taggedRegion) return true;
     bool firstText = true;
     for (const TableLine& line : block.lines) {
-        if (line.type == kTableLinePolicy) {
-            if (line.directive == kDirBeginTaggedTable) return true;
-            continue;
-        }
+        if (line.type == kTableLinePolicy) continue;
         if (firstText && !IsBlankText(line.full)) {
             if (StartsWithRowOrCellTag(block, line.full)) return true;
             firstText = false;

@@ -39,8 +39,8 @@ TEST(AnalyseTaggedTableTest, ColumnsHeaderRowsAndColumnAlignment) {
     EXPECT_EQ(std::tuple(b.kind, b.isTable, b.columns.size()),
               std::tuple(BlockKind::Tagged, true, 4u));
     EXPECT_EQ((Ints{b.columns[0].align, b.columns[1].align}), (Ints{kAlignNone, kAlignRight}));
-    // Header rows: the directive, the details and the head row.
-    EXPECT_EQ(std::tuple(b.hasHeader, b.headerRows), std::tuple(true, 3));
+    // Header rows: the details and the head row (the directive takes no line).
+    EXPECT_EQ(std::tuple(b.hasHeader, b.headerRows), std::tuple(true, 2));
 }
 
 TEST(CutTaggedLineTest, CellsSpansAlignmentsAndOtherTags) {
@@ -49,7 +49,7 @@ TEST(CutTaggedLineTest, CellsSpansAlignmentsAndOtherTags) {
                "[[DATA_CELL]] A & B [[DATA_CELL]]7[[NEW_CELL COLSPAN=2 ALIGN=centre "
                "VALIGN=bottom]][[B]]x[[/B]]"});
     std::vector<TableCell> cells;
-    CutTaggedLine(t.block, 2, kCellsHtml, cells);
+    CutTaggedLine(t.block, 1, kCellsHtml, cells);
     ASSERT_EQ(cells.size(), 4u);
     EXPECT_EQ((Texts{cells[0].text.Str(), cells[1].text.Str(), cells[2].text.Str()}),
               (Texts{"A &amp; B", "7", "[[B]]x[[/B]]"}));
@@ -61,10 +61,10 @@ TEST(CutTaggedLineTest, CellsSpansAlignmentsAndOtherTags) {
 TEST(CutTaggedLineTest, TextOutsideAnyCellIsReportedOnceAndKept) {
     PlainFixture t;
     Tagged(t, {"[[DATA_CELL]]a [[DATA_CELL]]b", "loose words [[DATA_CELL]]c"});
-    EXPECT_EQ(t.Cells(2), (Texts{"loose words", "c"}));
+    EXPECT_EQ(t.Cells(1), (Texts{"loose words", "c"}));
     EXPECT_EQ(t.Messages(), (Texts{"TAG ERROR: No NEW_CELL definition for \"loose words\""}));
     std::vector<TableCell> cells;
-    CutTaggedLine(t.block, 2, kCellsAnalysis, cells);  // no second report
+    CutTaggedLine(t.block, 1, kCellsAnalysis, cells);  // no second report
     EXPECT_EQ(t.Messages().size(), 1u);
 }
 
