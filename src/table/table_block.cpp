@@ -43,7 +43,8 @@ std::string_view TextArena::Store(std::string_view text) {
     if (chunks_.empty() || used_ + text.size() > chunkSize_) {
         // Chunks of 1 MiB, or one of its own for a line that is larger.
         chunkSize_ = text.size() > kChunk ? text.size() : kChunk;
-        chunks_.push_back(std::make_unique<char[]>(chunkSize_));
+        // Left uninitialised: every byte is written before it is read.
+        chunks_.push_back(std::make_unique_for_overwrite<char[]>(chunkSize_));
         used_ = 0;
     }
     char* at = chunks_.back().get() + used_;
