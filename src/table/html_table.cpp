@@ -305,7 +305,9 @@ private:
         const std::vector<ColumnSpec>& specs = config_.columnSpecs;
 
         std::string_view text = cell.text.View();
-        bool rule = text.find("<HR") != std::string_view::npos;
+        // Escaped text holds no tag: one look tells whether a rule or a break can be in it.
+        const bool tagsInText = text.find('<') != std::string_view::npos;
+        bool rule = tagsInText && text.find("<HR") != std::string_view::npos;
         if (!rule && cell.lines == 1) {
             const std::string_view trimmed = TrimBlanks(text);
             if (trimmed.size() >= 4 && IsRuleText(trimmed)) {
@@ -364,7 +366,12 @@ private:
         if (headerColumn) markup += strong_ ? "</STRONG>" : "</B>";
         if (!rule && cell.kind != 1 && cell.kind != 2) markup += "<BR>";
         markup += th ? "</TH>" : "</TD>";
-        WriteCellLines(markup);
+        // A break that starts a new line can only come from the text: the markup around it
+        // has none but the one just before the end tag.
+        if (tagsInText)
+            WriteCellLines(markup);
+        else
+            Write(markup);
     }
 
     // One statement per line break; a break just before the end tag stays with it.
