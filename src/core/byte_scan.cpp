@@ -1,74 +1,9 @@
 #include "core/byte_scan.h"
 
-#include <bit>
-#include <cstdint>
-#include <cstring>
-
 namespace tabulyst {
 
-namespace {
-
-constexpr uint64_t kOnes = 0x0101010101010101ULL;
-constexpr uint64_t kLows = 0x7F7F7F7F7F7F7F7FULL;
-constexpr uint64_t kHighs = 0x8080808080808080ULL;
-constexpr size_t kWord = sizeof(uint64_t);
-
-uint64_t Load(const char* at) {
-    uint64_t word;
-    std::memcpy(&word, at, kWord);
-    return word;
-}
-
-// The high bit of every byte of the word that equals `byte`, and no other bit. (The
-// shorter form with a subtraction can also mark a byte after a match, through the borrow.)
-uint64_t BytesEqual(uint64_t word, char byte) {
-    const uint64_t x = word ^ (kOnes * static_cast<unsigned char>(byte));
-    return ~(((x & kLows) + kLows) | x | kLows);
-}
-
-// The index, in memory order, of the first byte of the word whose high bit is set.
-size_t FirstMarked(uint64_t marks) {
-    if constexpr (std::endian::native == std::endian::little)
-        return static_cast<size_t>(std::countr_zero(marks)) / 8;
-    else
-        return static_cast<size_t>(std::countl_zero(marks)) / 8;
-}
-
-// The marks less those of the first `count` bytes in memory order (count below 8).
-uint64_t DropFirst(uint64_t marks, size_t count) {
-    if constexpr (std::endian::native == std::endian::little)
-        return marks & (~uint64_t{0} << (8 * count));
-    else
-        return marks & (~uint64_t{0} >> (8 * count));
-}
-
-}  // namespace
-
-size_t FindEitherByte(std::string_view text, size_t from, char a, char b) {
-    const size_t n = text.size();
-    const char* data = text.data();
-    if (n < kWord) {
-        for (size_t i = from; i < n; ++i)
-            if (data[i] == a || data[i] == b) return i;
-        return n;
-    }
-    size_t i = from;
-    for (; i + kWord <= n; i += kWord) {
-        const uint64_t word = Load(data + i);
-        const uint64_t marks = BytesEqual(word, a) | BytesEqual(word, b);
-        if (marks) return i + FirstMarked(marks);
-    }
-    if (i < n) {
-        // The text's last word, less the bytes already looked at: no byte-by-byte tail.
-        const size_t last = n - kWord;
-        const uint64_t word = Load(data + last);
-        const uint64_t marks = DropFirst(BytesEqual(word, a) | BytesEqual(word, b), i - last);
-        if (marks) return last + FirstMarked(marks);
-    }
-    return n;
-}
-
 bool IsAsciiText(std::string_view text) {
+    using namespace detail;
     const size_t n = text.size();
     const char* data = text.data();
     if (n < kWord) {
@@ -78,9 +13,9 @@ bool IsAsciiText(std::string_view text) {
     }
     size_t i = 0;
     for (; i + kWord <= n; i += kWord)
-        if (Load(data + i) & kHighs) return false;
+        if (LoadWord(data + i) & kHighs) return false;
     // The last word may overlap bytes already looked at; they are ASCII.
-    return i == n || (Load(data + n - kWord) & kHighs) == 0;
+    return i == n || (LoadWord(data + n - kWord) & kHighs) == 0;
 }
 
 }  // namespace tabulyst
