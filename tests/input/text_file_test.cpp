@@ -52,6 +52,24 @@ TEST_F(TextFileTest, LongLinesArriveWhole) {
     EXPECT_EQ(lines[2], "end");
 }
 
+TEST_F(TextFileTest, LinesCutByTheReadAheadBufferArriveWhole) {
+    // The read-ahead buffer holds 64 KB: the first line's CR is the last byte of the first
+    // fill and its LF the first of the second; the second line, NUL and all, is cut by the
+    // next fill; the last line has no line feed and is longer than what is left.
+    constexpr size_t kFill = 64 * 1024;
+    std::string first(kFill - 1, 'a');
+    first[10] = '\0';
+    const std::string bytes = first + "\r\n" + std::string(kFill - 60, 'c') + std::string(1, '\0') +
+                              std::string(200, 'd') + "\n" + std::string(kFill, 'z');
+    Lines lines = ReadFile(bytes);
+    ASSERT_EQ(lines.size(), 3u);
+    std::string expected = first;
+    expected[10] = ' ';
+    EXPECT_EQ(lines[0], expected);
+    EXPECT_EQ(lines[1], std::string(kFill - 60, 'c') + " " + std::string(200, 'd'));
+    EXPECT_EQ(lines[2], std::string(kFill, 'z')) << "a last line without a line feed";
+}
+
 TEST_F(TextFileTest, Utf16ReadsAsUtf8WithoutTheMark) {
     // "a\u00e9\r\n\u20ac" then a surrogate pair for U+1F600.
     static const char kLe[] = "\xFF\xFE" "a\0" "\xE9\0" "\r\0\n\0" "\xAC\x20" "\x3D\xD8\x00\xDE";
@@ -117,6 +135,34 @@ TEST_F(TextFileTest, PutLineReplacesTheFileAndEndsEachLineInALineFeed) {
         EXPECT_TRUE(file.PutLine(""));
     }
     EXPECT_EQ(dir_.Read("out.txt"), "first\n\n");
+
+    // Written files have a stream buffer of their own; a second file opened on top must
+    // leave the first one's intact, and both arrive whole, well past one buffer each.
+    std::string expectedOuter, expectedInner;
+    {
+        TextFile file;
+        ASSERT_TRUE(file.OpenForWriting(dir_.Write("outer.txt", "")));
+        for (int i = 0; i < 10000; ++i) {
+            const std::string line = "outer line " + std::to_string(i);
+            EXPECT_TRUE(file.PutLine(line));
+            expectedOuter += line + "\n";
+        }
+        ASSERT_TRUE(file.OpenForWriting(dir_.Write("inner.txt", "")));
+        for (int i = 0; i < 10000; ++i) {
+            const std::string line = "inner line " + std::to_string(i);
+            EXPECT_TRUE(file.PutLine(line));
+            expectedInner += line + "\n";
+        }
+        file.Pop();
+        for (int i = 0; i < 10000; ++i) {
+            const std::string line = "outer again " + std::to_string(i);
+            EXPECT_TRUE(file.PutLine(line));
+            expectedOuter += line + "\n";
+        }
+    }
+    EXPECT_EQ(dir_.Read("outer.txt"), expectedOuter);
+    EXPECT_EQ(dir_.Read("inner.txt"), expectedInner);
+
     TextFile closed;
     EXPECT_FALSE(closed.PutLine("nowhere"));
 }
