@@ -112,6 +112,9 @@ TEST(TidyLine, SourceCharacterConversionsAndOutputFormats) {
         {{.flag = P::InputFileContainsMimeEncoding, .format = kText},
          "a=3Db=41=0A=7e=z=",
          "a=bA=0A~=z="},
+        // Bytes that a conversion brings in are escaped as well.
+        {{.flag = P::InputFileContainsMimeEncoding}, "x=3Cy=26z", "x&lt;y&amp;z"},
+        {{.flag = P::InputFileContainsMimeEncoding, .format = kOutputRtf}, "=7B=5C", "\\'7b\\\\"},
         {{.format = kOutputRtf}, "{<}", "\\'7b<\\'7d"},
         {{.format = 3}, "<&>", "<&>"},
     };
