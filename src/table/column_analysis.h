@@ -10,9 +10,9 @@
 namespace tabulyst {
 
 // What one character position looks like over the analysed lines.
+// The blank and separator histograms of a position live only while its flags are decided:
+// one line of 10 MB would otherwise keep two histograms for each of its ten million positions.
 struct PositionStats {
-    ValueHistogram blank;      // 1 for a blank (or a position beyond the line), else 0
-    ValueHistogram separator;  // 1 for '*', '|' or a '+' after '-' or '=', else 0
     int samples = 0;
     bool gap = false;
     bool separatorFlag = false;  // a strict majority of the lines has a separator here

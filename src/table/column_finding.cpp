@@ -88,24 +88,29 @@ std::vector<PositionStats> GatherPositionStats(const TableBlock& block) {
         PositionStats& s = stats[p];
         const int blank = blanks[p] + beyondEnd;
         s.samples = samples;
-        s.blank.Add(1, blank);
-        s.blank.Add(0, samples - blank);
-        s.separator.Add(1, separators[p]);
-        s.separator.Add(0, samples - separators[p]);
-        s.blank.Sort();
-        s.separator.Sort();
-        const int b = s.blank.Value(1, 1);
-        const int q = s.separator.Value(1, 0);
-        s.blankLines = b == 1 ? s.blank.TopCount(1) : s.blank.Samples() - s.blank.TopCount(1);
-        s.separatorLines =
-            q == 1 ? s.separator.TopCount(1) : s.separator.Samples() - s.separator.TopCount(1);
+        // 1 for a blank (or a position beyond the line), else 0.
+        ValueHistogram blankHistogram;
+        blankHistogram.Add(1, blank);
+        blankHistogram.Add(0, samples - blank);
+        // 1 for '*', '|' or a '+' after '-' or '=', else 0.
+        ValueHistogram separatorHistogram;
+        separatorHistogram.Add(1, separators[p]);
+        separatorHistogram.Add(0, samples - separators[p]);
+        blankHistogram.Sort();
+        separatorHistogram.Sort();
+        const int b = blankHistogram.Value(1, 1);
+        const int q = separatorHistogram.Value(1, 0);
+        s.blankLines = b == 1 ? blankHistogram.TopCount(1)
+                              : blankHistogram.Samples() - blankHistogram.TopCount(1);
+        s.separatorLines = q == 1 ? separatorHistogram.TopCount(1)
+                                  : separatorHistogram.Samples() - separatorHistogram.TopCount(1);
         s.separatorFlag = q == 1;
         if (!sparse) {
             s.gap = b == 1 || q == 1;
         } else {
             int score = 0;
-            if (b == 1) score = s.blank.Count(1);
-            else if (s.blank.Has(2)) score = s.blank.Count(2);
+            if (b == 1) score = blankHistogram.Count(1);
+            else if (blankHistogram.Has(2)) score = blankHistogram.Count(2);
             else score = s.separatorLines * q + s.blankLines * b;
             const int divisor = samples - block.ruleLines;
             const double ratio = divisor > 0 ? static_cast<double>(score) / divisor : 0.0;
