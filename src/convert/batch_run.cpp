@@ -1,7 +1,9 @@
 // A run over several files: master policies, log file, file list, per-file loop, end.
 #include "convert/batch_run.h"
 
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "convert/convert_to_table.h"
 #include "convert/file_list.h"
@@ -40,6 +42,45 @@ TextString RunOutputDirectory(const ConversionContext& context, const std::vecto
     TextString directory;
     if (!specs.empty()) DirectoryOf(specs.front(), directory);
     return directory;
+}
+
+// True when two names reach the same existing file.
+bool SameExistingFile(std::string_view a, std::string_view b) {
+    std::error_code error;
+    const bool same = std::filesystem::equivalent(std::filesystem::path(std::string(a)),
+                                                  std::filesystem::path(std::string(b)), error);
+    return same && !error;
+}
+
+// "Output policy file" (the POLICY qualifier): the policies this conversion stated, saved
+// as a policy file, so that a run can be repeated from it. Without a name the file is the
+// input's name with ".pol", in the output directory; a name without an extension gets ".pol".
+void WritePolicyRecord(const ConversionContext& context, const FC& working, std::string_view input) {
+    if (!working.Flag(P::OutputPolicyFile)) return;
+    TextString directory, name, extension;
+    std::string path = working.Text(P::OutputPolicyFilename).Str();
+    if (path.empty()) {
+        SplitPath(input, directory, name, extension);
+        path = name.Str() + ".pol";
+        directory.Clear();  // beside the document, not the input
+    } else {
+        SplitPath(path, directory, name, extension);
+        if (extension.Empty()) path += ".pol";
+    }
+    if (directory.Empty()) path = working.Text(P::OutputDirectory).Str() + path;
+    // The record must never replace what the run reads.
+    if (SameExistingFile(path, input) || SameExistingFile(path, context.options.policyFile.View())) {
+        working.Issue("ERROR: Policy file would overwrite input file " + path, 10);
+        return;
+    }
+    TextFile out;
+    if (!out.OpenForWriting(path)) {
+        working.Issue("ERROR: Can't open file \"" + path + "\"", 10);
+        return;
+    }
+    working.IssueStatus("Generating policy file " + path);
+    working.SavePolicyFile(out, false);
+    out.Close();
 }
 
 }  // namespace
@@ -85,10 +126,12 @@ RunOutcome RunBatch(ConversionContext& context, FC& master, const std::vector<Te
                 outcome.failed = true;
                 break;
             }
-            if (context.refusedFiles > refusedBefore)
+            if (context.refusedFiles > refusedBefore) {
                 outcome.failed = true;
-            else
+            } else {
                 ++outcome.converted;
+                WritePolicyRecord(context, working, path.View());
+            }
         }
     }
 

@@ -86,5 +86,24 @@ TEST(BatchRunTest, RtfRunsGetTheRtfExtension) {
     EXPECT_EQ(b.dir.Read("d.rtf").substr(0, 6), "{\\rtf1");
 }
 
+TEST(BatchRunTest, ThePolicyQualifierSavesTheStatedPolicies) {
+    Batch b;
+    b.dir.Write("d.csv", "x,1\n");
+    b.dir.Write("p.pol", "Default TABLE header rows : 1\nTAB size : 4\n");
+    b.context.options.policyFile.Assign(b.dir.Dir() + "p.pol");
+    b.context.options.outputPolicy = true;
+    b.Run({"d.csv"});
+    EXPECT_EQ(b.dir.Read("d.pol"),
+              "\n[General Analysis]\n\nTAB size                          : 4\n"
+              "\n[Table generation]\n\nDefault TABLE header rows         : 1\n");
+
+    // A record that would replace the policy file the run reads is refused.
+    b.context.options.outputPolicyName.Assign("p");
+    b.Run({"d.csv"});
+    EXPECT_TRUE(Contains(b.err.str(), "ERROR: Policy file would overwrite input file " +
+                                          b.dir.Dir() + "p.pol\n"));
+    EXPECT_EQ(b.dir.Read("p.pol"), "Default TABLE header rows : 1\nTAB size : 4\n");
+}
+
 }  // namespace
 }  // namespace tabulyst
