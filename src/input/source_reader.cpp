@@ -26,10 +26,10 @@ void ApplyHtmlSource(SourceReader& reader, TextString& text, const FC& fc) {
         injected.Append(next);
         reader.Inject(injected);
     };
-    if (text.Contains("</pre>") || text.Contains("</PRE>")) {
-        replace("END_TABLE", "BEGIN_HTML");
-    } else if (text.Contains("<pre>") || text.Contains("<PRE>")) {
+    if (text.Contains("<pre>") || text.Contains("<PRE>")) {
         replace("END_HTML", "BEGIN_TABLE");
+    } else if (text.Contains("</pre>") || text.Contains("</PRE>")) {
+        replace("END_TABLE", "BEGIN_HTML");
     }
 }
 

@@ -214,6 +214,11 @@ bool TextFile::ReadFrom(OpenFile& file, TextString& line) {
                 file.position += 2;
                 utf16le_ = utf16le_ || file.utf16le;
                 utf16be_ = utf16be_ || file.utf16be;
+            } else if (file.end - file.position >= 3 && b0 == 0xEF && b1 == 0xBB &&
+                       static_cast<unsigned char>(file.buffer[file.position + 2]) == 0xBF) {
+                // The UTF-8 mark that spreadsheet exports put in front would otherwise
+                // stick to the first cell.
+                file.position += 3;
             }
         }
     }

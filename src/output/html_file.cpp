@@ -51,8 +51,11 @@ int FindBreak(std::string_view line, int start, int maximum, bool japanese) {
 
     // A blank at the end itself is dropped from the piece, so it may stand there; other
     // white space must leave the piece within the maximum.
+    // The line's own indentation is no place to break: a piece of blanks alone says nothing.
+    int indent = start;
+    while (indent < end && line[indent] == ' ') ++indent;
     int whitespace = -1;
-    for (int p = end; p > start; --p) {
+    for (int p = end; p > indent; --p) {
         char c = line[p];
         if (c == ' ' || ((c == '\t' || c == '\n') && p < end)) {
             whitespace = p;

@@ -38,6 +38,7 @@ TEST_F(TextFileTest, LineEndsGoALastLineWithoutLineFeedStaysAndNulBytesBecomeBla
         {"x\ry\n", {"x\ry"}},  // only a CR before the LF goes
         {"", {}},
         {std::string("a\0b\n", 4), {"a b"}},
+        {"\xEF\xBB\xBFname,qty\n\xEF\xBB\xBFx\n", {"name,qty", "\xEF\xBB\xBFx"}},  // only a leading UTF-8 mark goes
     };
     for (const auto& test : cases) EXPECT_EQ(ReadFile(test.bytes), test.lines) << test.bytes;
 }

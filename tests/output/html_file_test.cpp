@@ -49,6 +49,9 @@ TEST(HtmlLineBreaking, PiecesOfAtMostNinetyCharacters) {
         {a + " " + b + ")." + c, {a, b + ")." + c}},
         {a + " " + b + "(" + c, {a + " " + b, "(" + c}},
         {x + x + "xxxxxxxxxxxxxxxxxxxx", {x, x, "xxxxxxxxxxxxxxxxxxxx"}},  // no break character
+        // The indentation is no break: an indented line without blanks is cut at 90 too.
+        {"    " + std::string(120, 'y'),
+         {"    " + std::string(86, 'y'), "    " + std::string(34, 'y')}},
         {kanji, {kanji.substr(0, 90), kanji.substr(90)}},
     };
     HtmlHarness h;
