@@ -94,7 +94,12 @@ RunOutcome RunBatch(ConversionContext& context, FC& master, const std::vector<Te
     if (context.options.createLog || master.Flag(P::CreateALogFile)) {
         const TextString& name =
             context.options.logName.Empty() ? master.Text(P::OutputLogFilename) : context.options.logName;
-        OpenRunLog(context, master, name, RunOutputDirectory(context, specifications), log);
+        // Everything the run will read, so that the log never replaces any of it.
+        std::vector<TextString> inputs;
+        for (const TextString& spec : specifications)
+            for (TextString& match : MatchingFiles(spec.View())) inputs.push_back(std::move(match));
+        if (!context.options.policyFile.Empty()) inputs.push_back(context.options.policyFile);
+        OpenRunLog(context, master, name, RunOutputDirectory(context, specifications), log, inputs);
     }
 
     context.files.Clear();
@@ -107,6 +112,8 @@ RunOutcome RunBatch(ConversionContext& context, FC& master, const std::vector<Te
         listText += spec.Str();
     }
 
+    // A specification whose file cannot be opened converts nothing: the run has failed.
+    if (context.refusedFiles > 0) outcome.failed = true;
     if (context.files.Count() == 0) {
         const std::string text = "ERROR: " + FillPlaceholder("No files found \"xxxxxx\"", "xxxxxx", listText).Str();
         // The message box of the front end becomes a line on standard error.

@@ -80,7 +80,8 @@ struct ConversionContext {
     // A second output directory that replaces every other when its switch is on.
     TextString secondOutputDirectory;
     bool useSecondOutputDirectory = false;
-    // Files refused because their output would have replaced them.
+    // Files not converted: refused (their output would replace an input or the log),
+    // unreadable, or whose document could not be created. Any of them fails the run.
     int refusedFiles = 0;
 
     ConversionContext() : inDocument(std::make_unique<FC>(&sink)) {}

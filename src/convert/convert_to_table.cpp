@@ -165,6 +165,11 @@ bool ConvertToTable(FC& master, const FC* user, FC& working, ConversionContext& 
             ++context.refusedFiles;
             return true;
         }
+        if (!context.sink.logPath.Empty() && SameFile(context.sink.logPath.View(), path)) {
+            working.Issue("ERROR: Output file would overwrite log file " + path.Str(), 10);
+            ++context.refusedFiles;
+            return true;
+        }
     }
 
     // 15. Whether the bytes of the input pass through as UTF-8.
@@ -172,7 +177,9 @@ bool ConvertToTable(FC& master, const FC* user, FC& working, ConversionContext& 
     output->state.inputFileName = inputSpecification;
     if (!working.IsSet(P::CharacterEncoding) && working.Flag(P::LookForCharacterEncodings))
         output->state.utf8 = InputIsUtf8(inputSpecification, sourceLines);
-    output->Open(names.outputBaseName, working, context.options.console);
+    // The conversion runs on when the document cannot be created (it has reported why),
+    // but the file does not count as converted.
+    if (!output->Open(names.outputBaseName, working, context.options.console)) ++context.refusedFiles;
 
     // 16-18.
     for (int& counter : working.documentCounters) counter = 0;

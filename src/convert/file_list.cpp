@@ -116,6 +116,7 @@ void AddMatchingFiles(ConversionContext& context, FC& fc, std::string_view speci
             text.Append(specification);
             context.sink.runDisplay = context.options.display;
             IssueRunLine(context.sink, text);
+            ++context.refusedFiles;
             return;
         }
     }

@@ -1,7 +1,9 @@
 // The log file of a run: its name, its opening with a fall-back, and its attachment.
 #include "convert/run_log.h"
 
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 namespace tabulyst {
 
@@ -12,7 +14,21 @@ void RunLine(ConversionContext& context, std::string_view catalogueText, std::st
     IssueRunLine(context.sink, FillPlaceholder(catalogueText, "ffffff", path));
 }
 
-bool Attach(ConversionContext& context, FC& master, TextFile& log, std::string_view path) {
+bool SameExistingFile(std::string_view a, std::string_view b) {
+    std::error_code error;
+    const bool same = std::filesystem::equivalent(std::filesystem::path(std::string(a)),
+                                                  std::filesystem::path(std::string(b)), error);
+    return same && !error;
+}
+
+bool Attach(ConversionContext& context, FC& master, TextFile& log, std::string_view path,
+            const std::vector<TextString>& protectedFiles) {
+    // Opening the log replaces its file: never one the run is about to read.
+    for (const TextString& file : protectedFiles)
+        if (SameExistingFile(path, file.View())) {
+            RunLine(context, "ERROR: Log file would overwrite input file ffffff", path);
+            return false;
+        }
     if (!log.OpenForWriting(path)) return false;
     context.sink.logPath.Assign(path);
     AttachLog(context.sink, &log);
@@ -32,15 +48,16 @@ TextString LogPath(std::string_view logName, std::string_view outputDirectory) {
 }
 
 bool OpenRunLog(ConversionContext& context, FC& master, std::string_view logName,
-                std::string_view outputDirectory, TextFile& log) {
+                std::string_view outputDirectory, TextFile& log,
+                const std::vector<TextString>& protectedFiles) {
     const TextString path = LogPath(logName.empty() ? std::string_view("Pagelyst.log") : logName,
                                     outputDirectory);
-    if (Attach(context, master, log, path)) return true;
+    if (Attach(context, master, log, path, protectedFiles)) return true;
     RunLine(context, "*** Failed to open log file : ffffff ***", path);
     TextString fallback(outputDirectory);
     fallback.Append("Pagelyst.log");
     RunLine(context, "    Opening ffffff instead", fallback);
-    if (Attach(context, master, log, fallback)) return true;
+    if (Attach(context, master, log, fallback, protectedFiles)) return true;
     RunLine(context, "*** Failed to open log file : ffffff ***", fallback);
     return false;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "convert/conversion_context.h"
 #include "input/text_file.h"
@@ -13,8 +14,10 @@ TextString LogPath(std::string_view logName, std::string_view outputDirectory);
 
 // Creates the log file and attaches it to the context's sink (run lines kept so far are
 // written first, then "Generating log file "). Falls back to "Pagelyst.log" in the output
-// directory; false when neither could be created.
+// directory; false when neither could be created. A log that would replace one of the
+// protected files (the run's inputs) is refused.
 bool OpenRunLog(ConversionContext& context, FC& master, std::string_view logName,
-                std::string_view outputDirectory, TextFile& log);
+                std::string_view outputDirectory, TextFile& log,
+                const std::vector<TextString>& protectedFiles = {});
 
 }  // namespace tabulyst

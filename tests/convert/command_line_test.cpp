@@ -173,5 +173,29 @@ TEST(CommandLineTest, AnOutputThatWouldReplaceItsInputIsRefusedAndFailsTheRunLat
     EXPECT_TRUE(fs::exists(dir.Dir() + "b.html"));
 }
 
+TEST(CommandLineTest, TheLogNeverReplacesWhatTheRunReadsOrWrites) {
+    ScratchDir dir;
+    dir.Write("d.csv", "d,1\n");
+    // A log named like the input falls back to the fixed name; the input survives.
+    Program input = RunProgram(dir, "-comma -log=d.csv d.csv");
+    EXPECT_EQ(input.status, 0);
+    EXPECT_EQ(dir.Read("d.csv"), "d,1\n");
+    EXPECT_TRUE(Contains(input.err, "ERROR: Log file would overwrite input file d.csv\n"));
+    EXPECT_TRUE(Contains(dir.Read("Pagelyst.log"), "Generating HTML file"));
+    // A document that would replace the log is refused, and the run fails.
+    Program output = RunProgram(dir, "-comma -log=d.html d.csv");
+    EXPECT_EQ(output.status, 1);
+    EXPECT_TRUE(Contains(output.err, "ERROR: Output file would overwrite log file d.html\n"));
+    EXPECT_FALSE(Contains(dir.Read("d.html"), "<HTML>"));
+}
+
+TEST(CommandLineTest, ADocumentThatCannotBeCreatedFailsTheRun) {
+    ScratchDir dir;
+    dir.Write("d.csv", "d,1\n");
+    Program run = RunProgram(dir, "-comma -output=" + dir.Dir() + "missing/x.html d.csv");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Contains(run.err, "ERROR: Can't open file \"" + dir.Dir() + "missing/x.html\""));
+}
+
 }  // namespace
 }  // namespace tabulyst
