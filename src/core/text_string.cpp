@@ -512,20 +512,21 @@ bool TextString::ParseNumberInStyle(char style, long& value) const {
         value = total;
         return true;
     }
-    // Decimal: an optional sign, then digits only; a letter or any other byte rejects it.
-    size_t i = 0;
-    bool negative = false;
-    if (t[0] == '-' || t[0] == '+') {
-        negative = t[0] == '-';
-        i = 1;
-    }
-    if (i >= t.size()) return false;
+    // Decimal: no letter anywhere, only digits from the first digit to the last, and a
+    // sign may stand right before the first ("7%" and "8." read as 7 and 8).
+    for (char c : t)
+        if (IsLetter(c)) return false;
+    const size_t first = t.find_first_of("0123456789");
+    if (first == std::string_view::npos) return false;
+    const size_t last = t.find_last_of("0123456789");
+    const bool negative = first > 0 && t[first - 1] == '-';
     long long v = 0;
-    for (; i < t.size(); ++i) {
+    for (size_t i = first; i <= last; ++i) {
         if (!IsDigit(t[i])) return false;
         v = v * 10 + (t[i] - '0');
-        if (v > INT32_MAX) return false;
+        if (v > static_cast<long long>(INT32_MAX) + 1) return false;
     }
+    if (!negative && v > INT32_MAX) return false;
     value = static_cast<long>(negative ? -v : v);
     return true;
 }

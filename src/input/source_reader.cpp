@@ -40,6 +40,13 @@ void FinishLine(SourceReader& reader, SourceLine& line, FC& fc) {
     line.lineNumber = reader.LinesRead();
     line.kind = kLineOrdinary;
     line.directive = RecogniseDirective(fc, line.text);
+    // Inside a block definition or an ignored section every line but its end is content
+    // of the definition or left out: none of it is executed or reaches the table.
+    const int open = fc.documentCounters[kSwallowCounter];
+    if (open != 0 && !EndsSwallowedSection(open, line.directive)) {
+        line.kind = kLineIgnored;
+        return;
+    }
     if (line.directive != 0) line.kind = ExecuteDirective(fc, line.directive, line.text);
 }
 

@@ -187,7 +187,9 @@ struct Analysis {
         if (count != 1) return;
         if (lines == 3 && block.ruleLines == 1 && block.firstRule == 1) return;
         block.isTable = false;
-        if (block.commonIndent >= fc.Value(P::PageWidth) / 4) {
+        // Without an indent there is no indent column to make (a "Page Width" below 4
+        // would otherwise turn every one-column block into one of zero width).
+        if (block.commonIndent > 0 && block.commonIndent >= fc.Value(P::PageWidth) / 4) {
             MakeTextBlockColumns(indentRemoved);
             indentRemoved = false;
             block.isTable = true;

@@ -25,6 +25,10 @@ enum class Action : uint8_t {
     HtmlEnd,
     Keep,          // reaches the block, does nothing here
     Swallow,       // never reaches the block
+    DefineBegin,   // the lines up to END_BLOCK are a definition, never table lines
+    DefineEnd,
+    IgnoreBegin,   // the lines up to END_IGNORE are left out
+    IgnoreEnd,
 };
 
 struct Keyword {
@@ -77,15 +81,15 @@ constexpr Keyword kKeywords[] = {
     {"CHANGE_POLICY", kDirChangePolicy, Action::ChangePolicy, P::DefaultTableLayout, ""},
     {"BEGIN_HTML", kDirBeginHtml, Action::HtmlBegin, P::DefaultTableLayout, ""},
     {"END_HTML", kDirEndHtml, Action::HtmlEnd, P::DefaultTableLayout, ""},
-    {"DEFINE_BLOCK", kDirOther, Action::Keep, P::DefaultTableLayout, ""},
-    {"END_BLOCK", kDirOther, Action::Keep, P::DefaultTableLayout, ""},
-    {"DEFINE_HTML_FRAGMENT", kDirOther, Action::Keep, P::DefaultTableLayout, ""},
+    {"DEFINE_BLOCK", kDirDefineBlock, Action::DefineBegin, P::DefaultTableLayout, ""},
+    {"END_BLOCK", kDirEndBlock, Action::DefineEnd, P::DefaultTableLayout, ""},
+    {"DEFINE_HTML_FRAGMENT", kDirDefineBlock, Action::DefineBegin, P::DefaultTableLayout, ""},
     {"PARA", kDirOther, Action::Keep, P::DefaultTableLayout, ""},
     {"LINERULE", kDirOther, Action::Keep, P::DefaultTableLayout, ""},
     {"BEGIN_ASCII", kDirSwallowed, Action::Swallow, P::DefaultTableLayout, ""},
     {"END_ASCII", kDirSwallowed, Action::Swallow, P::DefaultTableLayout, ""},
-    {"BEGIN_IGNORE", kDirSwallowed, Action::Swallow, P::DefaultTableLayout, ""},
-    {"END_IGNORE", kDirSwallowed, Action::Swallow, P::DefaultTableLayout, ""},
+    {"BEGIN_IGNORE", kDirBeginIgnore, Action::IgnoreBegin, P::DefaultTableLayout, ""},
+    {"END_IGNORE", kDirEndIgnore, Action::IgnoreEnd, P::DefaultTableLayout, ""},
     {"END_CODE", kDirSwallowed, Action::Swallow, P::DefaultTableLayout, ""},
     {"END_DIAGRAM", kDirSwallowed, Action::Swallow, P::DefaultTableLayout, ""},
     {"BEGIN_CONTENTS", kDirSwallowed, Action::Swallow, P::DefaultTableLayout, ""},
@@ -285,12 +289,24 @@ int ExecuteDirective(FC& fc, int code, std::string_view line) {
             return kLineDirective;
         case Action::Swallow:
             return kLineSwallowed;
+        case Action::DefineBegin:
+        case Action::IgnoreBegin:
+            fc.documentCounters[kSwallowCounter] = code;
+            return keyword->action == Action::DefineBegin ? kLineDirective : kLineSwallowed;
+        case Action::DefineEnd:
+        case Action::IgnoreEnd:
+            fc.documentCounters[kSwallowCounter] = 0;
+            return keyword->action == Action::DefineEnd ? kLineDirective : kLineSwallowed;
         default:
             break;
     }
     TextString value;
     if (ValueOf(fc, *keyword, line, value)) SetFromValue(fc, *keyword, value);
     return keyword->action == Action::ChangePolicy ? kLinePolicy : kLineDirective;
+}
+
+bool EndsSwallowedSection(int openCode, int lineCode) {
+    return openCode == kDirBeginIgnore ? lineCode == kDirEndIgnore : lineCode == kDirEndBlock;
 }
 
 int ParseAlignmentWord(const FC& fc, std::string_view word, int fallback) {

@@ -52,12 +52,21 @@ enum DirectiveCode : int {
     kDirEndHtml,
     kDirOther,
     kDirSwallowed,
+    kDirDefineBlock,   // DEFINE_BLOCK, DEFINE_HTML_FRAGMENT
+    kDirEndBlock,
+    kDirBeginIgnore,
+    kDirEndIgnore,
 };
 
 // Index of FC::documentCounters that holds whether a BEGIN_HTML block is open.
 inline constexpr int kHtmlBlockCounter = 1;
 // Index of FC::documentCounters that holds the directive code of the open table region.
 inline constexpr int kTableRegionCounter = 2;
+// Index of FC::documentCounters that holds the directive code of an open block definition
+// or ignored section, whose lines never reach the table.
+inline constexpr int kSwallowCounter = 3;
+// Whether a line read while a definition or ignored section is open ends it.
+bool EndsSwallowedSection(int openCode, int lineCode);
 
 // Recognises a directive at the very start of a line (the "Directive delimiter" followed
 // by a keyword); returns its code, 0 when the line is no directive.

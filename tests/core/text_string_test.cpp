@@ -112,6 +112,12 @@ TEST(TextStringNumbers, StylesAndRecognition) {
     EXPECT_TRUE(TextString(" 42 ").ParseNumberInStyle('1', n));
     EXPECT_EQ(n, 42);
     EXPECT_FALSE(TextString("8 spaces").ParseNumberInStyle('1', n));
+    EXPECT_FALSE(TextString("7,000").ParseNumberInStyle('1', n)) << "a comma between digits";
+    EXPECT_TRUE(TextString("7%").ParseNumberInStyle('1', n));
+    EXPECT_EQ(n, 7);
+    EXPECT_TRUE(TextString("-2147483648").ParseNumberInStyle('1', n));
+    EXPECT_EQ(n, -2147483648L);
+    EXPECT_FALSE(TextString("2147483648").ParseNumberInStyle('1', n));
     EXPECT_FALSE(TextString(std::string(2000, '9')).ParseNumberInStyle('1', n));
     EXPECT_TRUE(TextString("xiv").ParseNumberInStyle('i', n));
     EXPECT_EQ(n, 14);

@@ -111,6 +111,19 @@ TEST_F(SourceReaderTest, HtmlSourcePreSectionsBecomeTablesAndDirectivesKeepTheir
     EXPECT_EQ(lines[1].kind, kLineOrdinary);
 }
 
+TEST_F(SourceReaderTest, BlockDefinitionsAndIgnoredSectionsNeverReachTheTable) {
+    SourceReader reader;
+    Open(reader, "$_$_DEFINE_BLOCK HTML_FOOTER\n<p>footer</p>\n$_$_TABLE_BORDER 9\n$_$_END_BLOCK\n"
+                 "a,1\n$_$_BEGIN_IGNORE\nq,r\n$_$_END_BLOCK\n$_$_END_IGNORE\nb,2\n");
+    std::vector<int> kinds;
+    for (const SourceLine& line : ReadAll(reader)) kinds.push_back(line.kind);
+    EXPECT_EQ(kinds, (std::vector<int>{kLineDirective, kLineIgnored, kLineIgnored, kLineDirective,
+                                       kLineOrdinary, kLineSwallowed, kLineIgnored, kLineIgnored,
+                                       kLineSwallowed, kLineOrdinary}));
+    EXPECT_FALSE(fc_.BaseConfig().IsSet(P::DefaultTableBorderSize))
+        << "a directive inside a definition is content, not executed";
+}
+
 TEST_F(SourceReaderTest, AnIncludeLoopIsRefusedWithAMessage) {
     const std::string a = dir_.Write("a.txt", "a1\na2\n"), b = dir_.Write("b.txt", "b1\n");
     SourceReader reader;
