@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "output/escaping.h"
 #include "output/output_file.h"
 #include "policy/fc.h"
 #include "table/cell_font.h"
@@ -39,9 +40,20 @@ const KindComments& CommentsFor(BlockKind kind) {
     return kComments[std::size(kComments) - 1];
 }
 
-// Appends an attribute with its value in quotes, preceded by a blank.
+// Appends an attribute with its value in quotes, preceded by a blank. Values come from
+// policies and directives, so a quote or bracket in one must not end the tag.
 void AppendQuoted(std::string& out, std::string_view name, std::string_view value) {
-    out.append(" ").append(name).append("=\"").append(value).append("\"");
+    out.append(" ").append(name).append("=\"");
+    for (char c : value) {
+        switch (c) {
+            case '"': out.append("&quot;"); break;
+            case '&': out.append("&amp;"); break;
+            case '<': out.append("&lt;"); break;
+            case '>': out.append("&gt;"); break;
+            default: out.push_back(c);
+        }
+    }
+    out.append("\"");
 }
 
 // The next "<BR>" at or after `from`, npos when none. It is found by its "B", which far
@@ -93,16 +105,20 @@ public:
         TableCellFontMarkup(block_, fontStart_, fontEnd_);
         opening_.emplace_back(comments.open);
         opening_.push_back(StartTag());
-        const TextString& caption = config_.Text(P::DefaultTableCaption);
-        if (config_.IsSet(P::DefaultTableCaption) && !caption.Empty())
+        TextString caption = config_.Text(P::DefaultTableCaption);
+        if (config_.IsSet(P::DefaultTableCaption) && !caption.Empty()) {
+            TidyLine(block_.fc, block_.htmlFile->state, caption);  // text, like a cell's
             opening_.push_back("<CAPTION>" + caption.Str() + "</CAPTION>");
+        }
     }
 
     // The table is opened with its first row, so that a table with no row leaves no markup.
     void Row(const TableRow& row) {
-        if (std::all_of(row.cells.begin(), row.cells.end(),
-                        [](const TableCell& cell) { return IsBlankText(cell.text); }))
-            return;
+        // Empty, or with text only in hidden columns: nothing of it would show.
+        bool shows = false;
+        for (size_t c = 0; c < row.cells.size() && !shows; ++c)
+            shows = !Hidden(c) && !IsBlankText(row.cells[c].text);
+        if (!shows) return;
         if (!opened_) {
             for (const std::string& statement : opening_) Write(statement);
             opened_ = true;

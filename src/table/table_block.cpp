@@ -145,6 +145,12 @@ void TableBlock::Finish(int code) {
             kind = BlockKind::Delimited;
             AnalyseDelimited(*this);
             break;
+        case 2: case 3: case 4: case 5: case 6: case 9: case 10:
+            // The pre-formatted kinds (code, diagram, pre-formatted text and the like) are
+            // written as they stand, without analysis.
+            kind = BlockKind::Preformatted;
+            isTable = false;
+            break;
         default: {
             TextString text("UNSUPPORTED CASE: Special Format Code ");
             text.AppendNumber('1', code);

@@ -351,6 +351,25 @@ TEST(HtmlTableTest, CellTextIsEscapedOnceAndEveryByteOrTenThousandFieldsAreSafe)
     EXPECT_EQ(cells[10002], "    <TD>v9999<BR></TD>");
 }
 
+TEST(HtmlTableTest, DirectiveValuesCannotOpenMarkupAndHiddenOnlyRowsVanish) {
+    BlockFixture t;
+    TabConfig& config = t.fc.BaseConfig();
+    config.SetText(P::DefaultTableCaption, "<script>x</script>");
+    config.SetText(P::DefaultTableWidth, "50\"><b");
+    config.SetText(P::DefaultTableColour, "red\"><i");
+    const Texts out = WriteDelimited(t, {"a"});
+    EXPECT_EQ(Texts(out.begin() + 1, out.begin() + 3),
+              (Texts{"<TABLE BORDER=0 WIDTH=\"50&quot;&gt;&lt;b\" CELLSPACING=0 CELLPADDING=4 "
+                     "BGCOLOR=\"red&quot;&gt;&lt;i\">",
+                     "<CAPTION>&lt;script&gt;x&lt;/script&gt;</CAPTION>"}));
+
+    BlockFixture hidden;
+    hidden.fc.BaseConfig().columnSpecs.resize(2);
+    hidden.fc.BaseConfig().columnSpecs[1].hidden = true;
+    const Texts rows = WriteRows(hidden, {Row({Cell("a"), Cell("b")}), Row({Cell(""), Cell("only")})});
+    EXPECT_EQ(std::count(rows.begin(), rows.end(), "  <TR>"), 1) << "a row that would show nothing";
+}
+
 TEST(ParseTableTest, MissingOutputDocumentIsAProgramError) {
     for (bool rtf : {false, true}) {
         BlockFixture t;
