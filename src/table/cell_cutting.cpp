@@ -64,13 +64,20 @@ std::string_view TrimBlanks(std::string_view t) {
 
 }  // namespace
 
-void CutPlainLine(TableBlock& block, int lineIndex, int target, std::vector<TableCell>& cells) {
-    const int columnCount = static_cast<int>(block.columns.size());
-    cells.resize(columnCount);
+const TableLine* StartLineCells(const TableBlock& block, int lineIndex, std::vector<TableCell>& cells) {
+    cells.resize(block.columns.size());
     for (TableCell& cell : cells) cell.Reset();
-    if (lineIndex < 0 || lineIndex >= static_cast<int>(block.lines.size()) || columnCount == 0) return;
+    if (lineIndex < 0 || lineIndex >= static_cast<int>(block.lines.size()) || block.columns.empty())
+        return nullptr;
     const TableLine& line = block.lines[lineIndex];
-    if (line.type == kTableLinePolicy) return;
+    return line.type == kTableLinePolicy ? nullptr : &line;
+}
+
+void CutPlainLine(TableBlock& block, int lineIndex, int target, std::vector<TableCell>& cells) {
+    const TableLine* toCut = StartLineCells(block, lineIndex, cells);
+    if (!toCut) return;
+    const TableLine& line = *toCut;
+    const int columnCount = static_cast<int>(block.columns.size());
     if (block.kind == BlockKind::Tagged) {
         CutTaggedLine(block, lineIndex, target, cells);
         return;

@@ -14,5 +14,8 @@ inline constexpr int kCellsAnalysis = -1;
 // (a cell whose text runs across boundaries covers several columns). Cell texts are
 // escaped for the target (0 HTML, 1 RTF, or kCellsAnalysis) and their alignment is guessed.
 void CutPlainLine(TableBlock& block, int lineIndex, int target, std::vector<TableCell>& cells);
+// Gives the row one empty cell per column and returns the line to cut, or null when there
+// is nothing to cut (no such line, no columns, or a policy line).
+const TableLine* StartLineCells(const TableBlock& block, int lineIndex, std::vector<TableCell>& cells);
 
 }  // namespace tabulyst

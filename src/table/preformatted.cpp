@@ -11,6 +11,14 @@ namespace {
 // The line as it stood in the source (tabs expanded, indent kept).
 std::string_view SourceText(const TableLine& line) { return line.full.empty() ? line.text : line.full; }
 
+// One line of the block as it is written: trailing blanks dropped, escaped for the output.
+void PreformattedText(const TableBlock& block, const OutputFile& out, const TableLine& line,
+                      TextString& text) {
+    text.Assign(SourceText(line));
+    text.Trim(true);
+    TidyLine(block.fc, out.state, text);
+}
+
 void WriteHtml(TableBlock& block) {
     OutputFile& out = *block.htmlFile;
     const bool wasPreformatted = out.state.preformatted;
@@ -19,9 +27,7 @@ void WriteHtml(TableBlock& block) {
     TextString text;
     for (const TableLine& line : block.lines) {
         if (line.type == kTableLinePolicy) continue;
-        text.Assign(SourceText(line));
-        text.Trim(true);
-        TidyLine(block.fc, out.state, text);
+        PreformattedText(block, out, line, text);
         out.WriteLine(text, true);
     }
     out.state.preformatted = wasPreformatted;
@@ -35,9 +41,7 @@ void WriteRtf(TableBlock& block) {
     TextString text;
     for (const TableLine& line : block.lines) {
         if (line.type == kTableLinePolicy) continue;
-        text.Assign(SourceText(line));
-        text.Trim(true);
-        TidyLine(block.fc, out.state, text);
+        PreformattedText(block, out, line, text);
         TextString paragraph(start);
         paragraph.Append(text);
         paragraph.Append("\\par");

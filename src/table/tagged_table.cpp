@@ -209,12 +209,10 @@ void AnalyseTaggedTable(TableBlock& block) {
 }
 
 void CutTaggedLine(TableBlock& block, int lineIndex, int target, std::vector<TableCell>& cells) {
+    const TableLine* toCut = StartLineCells(block, lineIndex, cells);
+    if (!toCut) return;
+    const TableLine& line = *toCut;
     const int columnCount = static_cast<int>(block.columns.size());
-    cells.resize(columnCount);
-    for (TableCell& cell : cells) cell.Reset();
-    if (lineIndex < 0 || lineIndex >= static_cast<int>(block.lines.size()) || columnCount == 0) return;
-    const TableLine& line = block.lines[lineIndex];
-    if (line.type == kTableLinePolicy) return;
 
     const bool writing = target != kCellsAnalysis;
     TaggedLine tagged = ParseLine(block, line.text);
