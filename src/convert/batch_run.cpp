@@ -8,16 +8,12 @@
 #include "convert/convert_to_table.h"
 #include "convert/file_list.h"
 #include "convert/run_log.h"
+#include "core/file_identity.h"
 #include "input/text_file.h"
 
 namespace tabulyst {
 
 namespace {
-
-void RunLine(ConversionContext& context, std::string_view text) {
-    context.sink.runDisplay = context.options.display;
-    IssueRunLine(context.sink, text);
-}
 
 // The master set: defaults, the command options (so that a silent run is silent from
 // its first line), then the policy file named on the command line.
@@ -42,14 +38,6 @@ TextString RunOutputDirectory(const ConversionContext& context, const std::vecto
     TextString directory;
     if (!specs.empty()) DirectoryOf(specs.front(), directory);
     return directory;
-}
-
-// True when two names reach the same existing file.
-bool SameExistingFile(std::string_view a, std::string_view b) {
-    std::error_code error;
-    const bool same = std::filesystem::equivalent(std::filesystem::path(std::string(a)),
-                                                  std::filesystem::path(std::string(b)), error);
-    return same && !error;
 }
 
 // "Output policy file" (the POLICY qualifier): the policies this conversion stated, saved
@@ -86,7 +74,7 @@ void WritePolicyRecord(const ConversionContext& context, const FC& working, std:
 }  // namespace
 
 RunOutcome RunBatch(ConversionContext& context, FC& master, const std::vector<TextString>& specifications,
-                    int formatCode) {
+                    TableFormat format) {
     RunOutcome outcome;
     PrepareMaster(context, master);
 
@@ -122,7 +110,7 @@ RunOutcome RunBatch(ConversionContext& context, FC& master, const std::vector<Te
         outcome.noFiles = true;
     } else {
         FC working(&context.sink);
-        const int code = FormatCodeFromOptions(context.options, formatCode);
+        const TableFormat code = FormatFromOptions(context.options, format);
         while (context.files.index < context.files.Count()) {
             const size_t at = static_cast<size_t>(context.files.index++);
             const TextString path = context.files.paths[at];

@@ -18,6 +18,6 @@ struct RunOutcome {
 // loads the policy file named in the options into the master set, opens the log, expands
 // the specifications, converts the files in order until one fails, and ends the run.
 RunOutcome RunBatch(ConversionContext& context, FC& master, const std::vector<TextString>& specifications,
-                    int formatCode);
+                    TableFormat format);
 
 }  // namespace tabulyst

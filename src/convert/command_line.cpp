@@ -7,7 +7,6 @@
 #include "convert/batch_run.h"
 #include "convert/file_list.h"
 #include "convert/qualifiers.h"
-#include "table/table_model.h"
 
 namespace tabulyst {
 
@@ -130,7 +129,7 @@ int RunCommandLine(const std::vector<std::string>& parameters, ConversionContext
         return 2;
     }
     FC master(&context.sink);
-    const RunOutcome outcome = RunBatch(context, master, line.files, kFormatUser);
+    const RunOutcome outcome = RunBatch(context, master, line.files, TableFormat::User);
     return outcome.failed || outcome.noFiles || line.unmatched > 0 ? 1 : 0;
 }
 

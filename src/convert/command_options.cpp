@@ -50,4 +50,9 @@ void ApplyCommandOptions(FC& fc, const ConversionContext& context) {
     if (!o.ruleSetName.Empty()) fc.ApplyCommandLineRuleSet(o.ruleSetName);
 }
 
+void RunLine(ConversionContext& context, std::string_view text) {
+    context.sink.runDisplay = context.options.display;
+    IssueRunLine(context.sink, text);
+}
+
 }  // namespace tabulyst

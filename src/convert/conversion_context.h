@@ -35,7 +35,6 @@ struct CommandOptions {
     TextString linksName;
     bool outputPolicy = false;
     TextString outputPolicyName;
-    bool rtf = false;
     TextString ruleSetName;
     bool simple = false;
     bool display = true;
@@ -68,8 +67,8 @@ struct FileList {
 struct ConversionContext {
     CommandOptions options;
     int productCode = 1;   // "Tabulyst 4.0"
-    int targetFormat = 0;  // 0 HTML, 1 RTF
-    ProgramSettings settings;  // linked to the policy sets so that RTF runs get ".rtf"
+    // Linked to the policy sets; its target is the one place the run's output format is held.
+    ProgramSettings settings;
     MessageSink sink;
 
     // The file being converted, as given, and its parts.
@@ -87,14 +86,16 @@ struct ConversionContext {
     ConversionContext() : inDocument(std::make_unique<FC>(&sink)) {}
     ConversionContext(const ConversionContext&) = delete;
     ConversionContext& operator=(const ConversionContext&) = delete;
-    // Keeps the settings in step with the target and links them to a policy set.
+    // Links the settings and the sink to a policy set.
     void Link(FC& fc) {
         settings.productCode = productCode;
-        settings.targetFormat = targetFormat;
         fc.SetSink(&sink);
         fc.LinkSettings(&settings);
     }
 };
+
+// A line about the run: to the log (once open) and, when the run displays, standard error.
+void RunLine(ConversionContext& context, std::string_view text);
 
 // Applies the command options to a policy set: each given option assigns its policy and
 // marks it set; a rule set name is applied as a rule-set line.

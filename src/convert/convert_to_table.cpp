@@ -2,18 +2,18 @@
 #include "convert/convert_to_table.h"
 
 #include <array>
-#include <filesystem>
 #include <memory>
 #include <string>
-#include <system_error>
 
 #include "convert/file_list.h"
 #include "core/byte_scan.h"
+#include "core/file_identity.h"
 #include "input/source_reader.h"
+#include "output/documents.h"
 #include "output/escaping.h"
-#include "output/html_file.h"
-#include "output/rtf_file.h"
+#include "output/table_writer.h"
 #include "table/classify.h"
+#include "table/directives.h"
 #include "table/table_model.h"
 
 namespace tabulyst {
@@ -35,11 +35,6 @@ struct Utf8Tally {
     }
 };
 
-// Lines that only steer the reading never become rows.
-bool ReachesTable(const SourceLine& line) {
-    return line.kind != kLineIgnored && line.kind != kLineSwallowed && line.kind != kLinePolicy;
-}
-
 // The banner of the run: the file, and the policy file when one was named.
 void IssueFirstBanner(const FC& master, const ConversionContext& context, std::string_view input) {
     master.IssueStatus(kBannerRow);
@@ -51,14 +46,6 @@ void IssueFirstBanner(const FC& master, const ConversionContext& context, std::s
     if (!policyName.Empty() && !policyExtension.Empty())
         line += " using policy file \"" + policyName.Str() + policyExtension.Str() + "\"";
     master.IssueStatus(line);
-}
-
-// True when writing the output path would replace the input file itself.
-bool SameFile(std::string_view input, std::string_view output) {
-    std::error_code error;
-    const bool same = std::filesystem::equivalent(std::filesystem::path(std::string(input)),
-                                                  std::filesystem::path(std::string(output)), error);
-    return same && !error;
 }
 
 // The policy sets combined in order: command options < master < in-document < user.
@@ -76,12 +63,139 @@ void CombineSets(FC& fc, FC& master, const FC* user, ConversionContext& context,
     fc.Consolidate(false);
 }
 
+// The context and the master set start the file.
+void StartFile(ConversionContext& context, FC& master, const DerivedNames& names,
+               const TextString& input) {
+    context.inputFile = input;
+    SplitPath(input, context.inputDirectory, context.inputName, context.inputExtension);
+    if (context.inDocument) context.inDocument->ResetToDefaults();
+    master.SetText(P::InputDirectory, names.inputDirectory);
+    master.SetText(P::OutputDirectory, names.outputDirectory);
+}
+
+// The set that converts the file.
+void PrepareWorkingSet(FC& working, FC& master, const FC* user, ConversionContext& context,
+                       const DerivedNames& names, const TextString& input) {
+    CombineSets(working, master, user, context, true, &names);
+    working.SetText(P::InputDirectory, names.inputDirectory);
+    working.SetText(P::OutputDirectory, names.outputDirectory);
+    working.SetProductText("Tabulyst 4.0");
+    working.sourceFileName = input;
+    for (int& counter : working.documentCounters) counter = 0;
+}
+
+// What the reading of the source takes from the policies; asked again after every
+// directive, which may have changed them.
+SourceOptions ReadingOptions(const FC& fc, bool htmlSource) {
+    SourceOptions options;
+    options.tabSize = fc.Value(P::TabSize);
+    options.expandTabs = fc.RuleSet() == kNoRuleSet;
+    options.directivePrefix = fc.Text(P::DirectiveDelimiter).Str();
+    options.htmlSource = htmlSource;
+    return options;
+}
+
+// A document that would replace the input or the run's log is refused.
+bool RefusedAsOverwrite(const FC& working, const ConversionContext& context,
+                        std::string_view input, std::string_view path) {
+    if (SameExistingFile(input, path)) {
+        working.Issue("ERROR: Output file would overwrite input file " + std::string(path), 10);
+        return true;
+    }
+    if (!context.sink.logPath.Empty() && SameExistingFile(context.sink.logPath.View(), path)) {
+        working.Issue("ERROR: Output file would overwrite log file " + std::string(path), 10);
+        return true;
+    }
+    return false;
+}
+
+// A line that leaves the window goes to the table: as a line, or as a directive that
+// changes how the table is read.
+void Feed(TableBlock& block, const SourceLine& line) {
+    if (line.kind == LineKind::Directive)
+        block.NoteDirective(line.directive);
+    else if (ReachesTable(line))
+        block.AddLine(line);
+}
+
+// Every line waits in a window of 40 before it reaches the table, so that the last lines
+// of the file can still be left out.
+class LineWindow {
+public:
+    explicit LineWindow(TableBlock& block) : block_(block) {}
+
+    // The slot the next line is read into.
+    SourceLine& Next() { return slots_[current_]; }
+
+    // The line just read into Next() joins the window; the oldest line leaves it.
+    void Take() {
+        ++read_;
+        if (!full_) {
+            if (++current_ == kWindowSize - 1) full_ = true;
+            return;
+        }
+        const int oldest = (current_ + 1) % kWindowSize;
+        Feed(block_, slots_[oldest]);
+        current_ = oldest;
+    }
+
+    long LinesRead() const { return read_; }
+
+    // The lines still in the window go to the table in reading order, less the last
+    // `ignored` lines read.
+    void Flush(int ignored) {
+        if (full_) {
+            for (int k = 1; k <= kWindowSize - 1 - ignored; ++k)
+                Feed(block_, slots_[(current_ + k) % kWindowSize]);
+        } else {
+            for (int slot = 0; slot < current_ - ignored; ++slot) Feed(block_, slots_[slot]);
+        }
+    }
+
+private:
+    TableBlock& block_;
+    std::array<SourceLine, kWindowSize> slots_;
+    int current_ = 0;
+    bool full_ = false;
+    long read_ = 0;
+};
+
+// "Lines to ignore at end of file", held to 0..20 and to the lines there are.
+int IgnoredAtEnd(const FC& working, long linesRead) {
+    int ignored = working.Value(P::LinesToIgnoreAtEndOfFile);
+    if (ignored > kMaxIgnoredAtEnd) {
+        working.Issue("ERROR: Ignore end of file cannot be larger than 20 ", 10);
+        ignored = kMaxIgnoredAtEnd;
+    }
+    if (ignored < 1) ignored = 0;
+    if (ignored > linesRead) ignored = static_cast<int>(linesRead);
+    return ignored;
+}
+
+// Reads the whole source into the table, executing directives as they are read.
+void ReadIntoTable(SourceReader& reader, FC& working, TableBlock& block, TableFormat format,
+                   bool htmlSource) {
+    // Mail headers matter only to the plain-text analysis, and only when looked for.
+    const bool mailHeaders = !IsDelimited(format) && working.Flag(P::LookForMailAndUsenetHeaders);
+    LineWindow window(block);
+    while (ReadSourceLine(reader, window.Next())) {
+        SourceLine& line = window.Next();
+        if (line.directive != DirectiveCode::None && line.kind != LineKind::Ignored) {
+            ExecuteDirective(working, line.directive, line.text);
+            reader.options = ReadingOptions(working, htmlSource);
+        }
+        if (mailHeaders) line.mailHeader = LooksLikeMailHeader(line.text);
+        window.Take();
+    }
+    window.Flush(IgnoredAtEnd(working, window.LinesRead()));
+}
+
 }  // namespace
 
-int FormatCodeFromOptions(const CommandOptions& options, int formatCode) {
-    if (options.tabDelimited) formatCode = kFormatTab;
-    if (options.commaDelimited) formatCode = kFormatComma;
-    return formatCode;
+TableFormat FormatFromOptions(const CommandOptions& options, TableFormat format) {
+    if (options.tabDelimited) format = TableFormat::Tab;
+    if (options.commaDelimited) format = TableFormat::Comma;
+    return format;
 }
 
 bool InputIsUtf8(std::string_view path, const std::vector<TextString>* sourceLines) {
@@ -103,77 +217,42 @@ bool InputIsUtf8(std::string_view path, const std::vector<TextString>* sourceLin
 
 bool ConvertToTable(FC& master, const FC* user, FC& working, ConversionContext& context,
                     const TextString& inputSpecification, const TextString& outputSpecification,
-                    int formatCode, const std::vector<TextString>* sourceLines,
+                    TableFormat format, const std::vector<TextString>* sourceLines,
                     std::vector<TextString>* resultLines) {
-    // 1-2. The names of this conversion come from a set of their own.
+    // The names of this conversion come from a set of their own.
     FC scratch(&context.sink);
     CombineSets(scratch, master, user, context, false, nullptr);
     const DerivedNames names = DeriveFileNames(inputSpecification, outputSpecification, scratch, context);
-
-    // 3-5.
     IssueFirstBanner(master, context, inputSpecification);
-    context.inputFile = inputSpecification;
-    SplitPath(inputSpecification, context.inputDirectory, context.inputName, context.inputExtension);
-    if (context.inDocument) context.inDocument->ResetToDefaults();
-    master.SetText(P::InputDirectory, names.inputDirectory);
-    master.SetText(P::OutputDirectory, names.outputDirectory);
+    StartFile(context, master, names, inputSpecification);
+    PrepareWorkingSet(working, master, user, context, names, inputSpecification);
 
-    // 6-9.
-    CombineSets(working, master, user, context, true, &names);
-    SourceReader reader;
-    if (sourceLines) reader.SetMemoryRead(sourceLines);
-    reader.htmlSource = context.options.htmlSource;
-    working.SetText(P::InputDirectory, names.inputDirectory);
-    working.SetText(P::OutputDirectory, names.outputDirectory);
-    working.SetProductText("Tabulyst 4.0");
-    working.sourceFileName = inputSpecification;
-
-    // 10-12.
     working.IssueStatus(kBannerRow);
     working.IssueStatus("Processing \"" + inputSpecification.Str() + "\"");
+    SourceReader reader;
+    if (sourceLines) reader.SetMemoryRead(sourceLines);
     if (!reader.OpenForReading(inputSpecification)) {
         working.Issue("ERROR: Error opening " + inputSpecification.Str(), 10);
         return false;
     }
     reader.SetSkipCount(working.Value(P::LinesToIgnoreAtStartOfFile));
+    reader.options = ReadingOptions(working, context.options.htmlSource);
 
-    // 13-14.
-    std::unique_ptr<OutputFile> output;
-    const int target = context.targetFormat;
-    if (target == kOutputHtml) {
-        output = std::make_unique<HTMLFile>();
-        working.passHtml = true;
-        working.passRtf = false;
-    } else if (target == kOutputRtf) {
-        output = std::make_unique<RTFFile>();
-        working.passHtml = false;
-        working.passRtf = true;
-    } else {
-        return false;
-    }
-    working.passPreRead = false;
+    std::unique_ptr<OutputFile> output = MakeDocument(context.settings.target);
     if (resultLines) output->SetMemoryWrite(resultLines);
-    output->outputSpecification = outputSpecification.Empty() ? context.options.outputSpec : outputSpecification;
-
-    // The document must not replace its own input.
+    output->outputSpecification =
+        outputSpecification.Empty() ? context.options.outputSpec : outputSpecification;
     const bool toFile = !resultLines && !context.options.console && !sourceLines;
     if (toFile) {
         TextString path;
         output->MakeOutputName(names.outputBaseName, working, path);
-        if (SameFile(inputSpecification, path)) {
-            working.Issue("ERROR: Output file would overwrite input file " + path.Str(), 10);
-            ++context.refusedFiles;
-            return true;
-        }
-        if (!context.sink.logPath.Empty() && SameFile(context.sink.logPath.View(), path)) {
-            working.Issue("ERROR: Output file would overwrite log file " + path.Str(), 10);
+        if (RefusedAsOverwrite(working, context, inputSpecification.View(), path.View())) {
             ++context.refusedFiles;
             return true;
         }
     }
 
-    // 15. Whether the bytes of the input pass through as UTF-8.
-    output->state.outputFormat = target;
+    // Whether the bytes of the input pass through as UTF-8.
     output->state.inputFileName = inputSpecification;
     if (!working.IsSet(P::CharacterEncoding) && working.Flag(P::LookForCharacterEncodings))
         output->state.utf8 = InputIsUtf8(inputSpecification, sourceLines);
@@ -181,55 +260,12 @@ bool ConvertToTable(FC& master, const FC* user, FC& working, ConversionContext& 
     // but the file does not count as converted.
     if (!output->Open(names.outputBaseName, working, context.options.console)) ++context.refusedFiles;
 
-    // 16-18.
-    for (int& counter : working.documentCounters) counter = 0;
-    TableBlock block(working, target == kOutputHtml ? output.get() : nullptr,
-                     target == kOutputRtf ? output.get() : nullptr, formatCode);
-    working.passHtml = true;
-
-    // 19. Every line waits in a window of 40 before it reaches the table.
-    std::array<SourceLine, kWindowSize> window;
-    // Mail headers matter only to the plain-text analysis, and only when looked for.
-    const bool mailHeaders = formatCode != kFormatTab && formatCode != kFormatComma &&
-                             working.Flag(P::LookForMailAndUsenetHeaders);
-    int current = 0;
-    bool full = false;
-    long linesRead = 0;
-    while (ReadSourceLine(reader, window[current], working)) {
-        ++linesRead;
-        SourceLine& line = window[current];
-        if (mailHeaders) line.mailHeader = LooksLikeMailHeader(line.text);
-        if (!full) {
-            if (++current == kWindowSize - 1) full = true;
-        } else {
-            const int oldest = (current + 1) % kWindowSize;
-            if (ReachesTable(window[oldest])) block.AddLine(window[oldest]);
-            current = oldest;
-        }
-    }
-
-    // 20-21. The last lines may be left out; the rest follow in reading order.
-    int ignored = working.Value(P::LinesToIgnoreAtEndOfFile);
-    if (ignored > kMaxIgnoredAtEnd) {
-        working.Issue("ERROR: Ignore end of file cannot be larger than 20 ", 10);
-        ignored = kMaxIgnoredAtEnd;
-    }
-    if (ignored < 1) ignored = 0;
-    if (ignored > linesRead) ignored = static_cast<int>(linesRead);
-    if (full) {
-        for (int k = 1; k <= kWindowSize - 1 - ignored; ++k) {
-            const SourceLine& line = window[(current + k) % kWindowSize];
-            if (ReachesTable(line)) block.AddLine(line);
-        }
-    } else {
-        for (int slot = 0; slot < current - ignored; ++slot)
-            if (ReachesTable(window[slot])) block.AddLine(window[slot]);
-    }
-
-    // 22-24.
+    TableBlock block(working, format);
+    ReadIntoTable(reader, working, block, format, context.options.htmlSource);
     working.pastEndOfInput = true;
-    block.Finish(formatCode);
-    output->EndDocument(target == kOutputHtml ? working.Text(P::HtmlFooterFile).View() : std::string_view());
+    block.Analyse(static_cast<int>(format));
+    ParseTable(block, *output->MakeTableWriter());
+    output->EndDocument();
     reader.Close();
     output->Close();
     return true;

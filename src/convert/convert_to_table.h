@@ -4,22 +4,24 @@
 #include <vector>
 
 #include "convert/conversion_context.h"
+#include "core/formats.h"
 #include "core/text_string.h"
 
 namespace tabulyst {
 
-// Converts one input file. `user` may be null. `outputSpecification` may be empty.
-// `sourceLines` (optional) replaces the input file; `resultLines` (optional) receives the
-// document instead of a file. False when the input cannot be opened or the target format
-// is neither HTML nor RTF. A file whose output would replace it is refused (reported,
-// counted in the context) and the result is true so that a run goes on.
+// Converts one input file as a table of the given format, into a document of the run's
+// target format. `user` may be null. `outputSpecification` may be empty. `sourceLines`
+// (optional) replaces the input file; `resultLines` (optional) receives the document
+// instead of a file. False when the input cannot be opened. A file whose output would
+// replace it is refused (reported, counted in the context) and the result is true so that
+// a run goes on.
 bool ConvertToTable(FC& master, const FC* user, FC& working, ConversionContext& context,
                     const TextString& inputSpecification, const TextString& outputSpecification,
-                    int formatCode, const std::vector<TextString>* sourceLines = nullptr,
+                    TableFormat format, const std::vector<TextString>* sourceLines = nullptr,
                     std::vector<TextString>* resultLines = nullptr);
 
-// The format code the command options ask for: comma 8, else tab 7, else the given one.
-int FormatCodeFromOptions(const CommandOptions& options, int formatCode);
+// The table format the command options ask for: comma, else tab, else the given one.
+TableFormat FormatFromOptions(const CommandOptions& options, TableFormat format);
 
 // True when the input is to be written as a UTF-8 document: read from UTF-16, or valid
 // UTF-8 with at least one multi-byte sequence.

@@ -30,12 +30,7 @@ struct Qualifier {
     bool usageAfter = false;  // the usage text is printed after this step when help was asked
 };
 
-void RunLine(ConversionContext& context, std::string_view text) {
-    context.sink.runDisplay = context.options.display;
-    IssueRunLine(context.sink, text);
-}
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 // A name whose extension is one of the refused ones gets the replacement extension instead.
 TextString RefuseExtension(ConversionContext& context, const TextString& value,
@@ -137,8 +132,7 @@ constexpr std::array<Qualifier, 26> kQualifiers = {{
      }},
     {"RTF", 2, ValueRule::None,
      [](ConversionContext& c, const Found&) {
-         c.options.rtf = true;
-         c.targetFormat = 1;
+         c.settings.target = OutputFormat::Rtf;
      }},
     {"RULESET", 2, ValueRule::Optional,
      [](ConversionContext& c, const Found& f) { c.options.ruleSetName = f.value; }},
@@ -185,15 +179,15 @@ struct Extent {
 Extent Measure(std::string_view line, size_t start) {
     Extent e;
     size_t i = start + 1;
-    while (i < line.size() && !IsBlank(line[i]) && line[i] != '=' && line[i] != '/') ++i;
+    while (i < line.size() && !IsBlankChar(line[i]) && line[i] != '=' && line[i] != '/') ++i;
     e.wordEnd = e.end = i;
     if (i < line.size() && line[i] == '/') return e;
     size_t k = i;
-    while (k < line.size() && IsBlank(line[k])) ++k;
+    while (k < line.size() && IsBlankChar(line[k])) ++k;
     if (k >= line.size() || line[k] != '=') return e;
     size_t v = k + 1;
     e.end = v;
-    if (v < line.size() && IsBlank(line[v])) {
+    if (v < line.size() && IsBlankChar(line[v])) {
         e.missingValue = true;
         return e;
     }
@@ -211,7 +205,7 @@ Extent Measure(std::string_view line, size_t start) {
         return e;
     }
     size_t w = v;
-    while (w < line.size() && !IsBlank(line[w])) ++w;
+    while (w < line.size() && !IsBlankChar(line[w])) ++w;
     e.valueStart = v;
     e.valueEnd = e.end = w;
     return e;
@@ -245,19 +239,13 @@ size_t FindQualifier(std::string_view line, const Qualifier& q) {
     return std::string_view::npos;
 }
 
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
 std::vector<std::string_view> Words(std::string_view line) {
     std::vector<std::string_view> words;
     size_t i = 0;
     while (i < line.size()) {
-        while (i < line.size() && IsBlank(line[i])) ++i;
+        while (i < line.size() && IsBlankChar(line[i])) ++i;
         size_t start = i;
-        while (i < line.size() && !IsBlank(line[i])) ++i;
+        while (i < line.size() && !IsBlankChar(line[i])) ++i;
         if (i > start) words.push_back(line.substr(start, i - start));
     }
     return words;

@@ -1,24 +1,16 @@
 // The log file of a run: its name, its opening with a fall-back, and its attachment.
 #include "convert/run_log.h"
 
-#include <filesystem>
 #include <string>
-#include <system_error>
+
+#include "core/file_identity.h"
 
 namespace tabulyst {
 
 namespace {
 
 void RunLine(ConversionContext& context, std::string_view catalogueText, std::string_view path) {
-    context.sink.runDisplay = context.options.display;
-    IssueRunLine(context.sink, FillPlaceholder(catalogueText, "ffffff", path));
-}
-
-bool SameExistingFile(std::string_view a, std::string_view b) {
-    std::error_code error;
-    const bool same = std::filesystem::equivalent(std::filesystem::path(std::string(a)),
-                                                  std::filesystem::path(std::string(b)), error);
-    return same && !error;
+    RunLine(context, FillPlaceholder(catalogueText, "ffffff", path));
 }
 
 bool Attach(ConversionContext& context, FC& master, TextFile& log, std::string_view path,

@@ -20,7 +20,7 @@ inline char Upper(char c) {
 inline bool SameByte(char a, char b, bool caseSensitive) {
     return caseSensitive ? a == b : Upper(a) == Upper(b);
 }
-inline bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+inline bool IsBlank(char c) { return IsBlankChar(c); }
 inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 inline bool IsLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
 
@@ -81,31 +81,6 @@ TextString& TextString::operator=(const char* text) {
 }
 
 TextString::~TextString() = default;
-
-bool TextString::HasNoLetter() const {
-    for (int32_t i = 0; i < len_; ++i)
-        if (IsLetter(buf_[i])) return false;
-    return true;
-}
-
-bool TextString::HasNoAlphanumeric() const {
-    for (int32_t i = 0; i < len_; ++i)
-        if (std::isalnum(static_cast<unsigned char>(buf_[i]))) return false;
-    return true;
-}
-
-bool TextString::HasNoLowerCase() const {
-    for (int32_t i = 0; i < len_; ++i)
-        if (std::islower(static_cast<unsigned char>(buf_[i]))) return false;
-    return true;
-}
-
-bool TextString::HasNoCharOf(int (*charClass)(int)) const {
-    if (!charClass) return true;
-    for (int32_t i = 0; i < len_; ++i)
-        if (charClass(static_cast<unsigned char>(buf_[i]))) return false;
-    return true;
-}
 
 // A length that reaches the limit already takes the next block: 255 bytes need 512.
 void TextString::Grow(int32_t newLength) {
@@ -476,8 +451,7 @@ bool TextString::IsNumber(double& value) const {
 bool TextString::ParseNumberInStyle(char style, long& value) const {
     value = 0;
     std::string_view t = View();
-    while (!t.empty() && IsBlank(t.front())) t.remove_prefix(1);
-    while (!t.empty() && IsBlank(t.back())) t.remove_suffix(1);
+    t = TrimBlanks(t);
     if (t.empty()) return false;
     if (style == 'a' || style == 'A') {
         long v = 0;
@@ -593,6 +567,18 @@ void DirectoryOf(std::string_view spec, TextString& directory) {
     directory.Clear();
     size_t at = spec.find_last_of("]\\/");
     if (at != std::string_view::npos) directory.Assign(spec.substr(0, at + 1));
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && IsBlankChar(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsBlankChar(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+bool IsBlankText(std::string_view text) {
+    for (char c : text)
+        if (!IsBlankChar(c)) return false;
+    return true;
 }
 
 }  // namespace tabulyst

@@ -26,13 +26,7 @@ public:
     TextString& operator=(TextString&& other) noexcept;
     TextString& operator=(std::string_view text);
     TextString& operator=(const char* text);
-    virtual ~TextString();
-
-    // Content tests used by the text-document analysis.
-    virtual bool HasNoLetter() const;
-    virtual bool HasNoAlphanumeric() const;
-    virtual bool HasNoLowerCase() const;
-    virtual bool HasNoCharOf(int (*charClass)(int)) const;
+    ~TextString();
 
     // Access.
     const char* c_str() const { return buf_.get(); }
@@ -111,6 +105,13 @@ bool EqualsNoCase(std::string_view a, std::string_view b);
 // Case-insensitive search; npos when absent.
 size_t FindNoCase(std::string_view haystack, std::string_view needle, size_t from = 0);
 bool StartsWithNoCase(std::string_view text, std::string_view prefix);
+
+// A blank of the text analysis: a space or a tab.
+constexpr bool IsBlankChar(char c) { return c == ' ' || c == '\t'; }
+// The text without its leading and trailing blanks.
+std::string_view TrimBlanks(std::string_view text);
+// True for an empty text or one made only of blanks.
+bool IsBlankText(std::string_view text);
 
 // Path parts: directory up to the last '\' or '/', name, and extension with its point.
 void SplitPath(std::string_view spec, TextString& directory, TextString& name, TextString& extension);

@@ -4,26 +4,30 @@
 #include <cstdint>
 
 #include "core/text_string.h"
+#include "input/directive_keywords.h"
 
 namespace tabulyst {
 
-// Kinds of source lines that matter to the table path. The numbering is internal.
-enum LineKind : int {
-    kLineIgnored = -1,    // swallowed by a block definition or the directive processing
-    kLineOrdinary = 0,    // text or blank
-    kLineDirective = 1,   // a directive that the table analysis recognises (see directive code)
-    kLineSwallowed = 2,   // a directive that never reaches the table
-    kLinePolicy = 3,      // CHANGE_POLICY: executed while reading, never a row
+// What becomes of a source line. The numbering is internal.
+enum class LineKind : int8_t {
+    Ordinary,   // text or blank: reaches the table
+    Directive,  // a directive the table analysis recognises; executed, never a row
+    Swallowed,  // a directive that steers the reading only and never reaches the table
+    Policy,     // CHANGE_POLICY: a policy line executed while reading, never a row
+    Ignored,    // inside a block definition or an ignored section
 };
 
 struct SourceLine {
-    TextString text;        // tabs expanded with "TAB size"
-    TextString raw;         // as read, tabs kept: what the delimited splitter cuts
-    int kind = kLineOrdinary;
-    int directive = 0;      // directive code when kind is a directive (see table/directives.h)
+    TextString text;  // tabs expanded with "TAB size"
+    TextString raw;   // as read, tabs kept: what the delimited splitter cuts
+    LineKind kind = LineKind::Ordinary;
+    DirectiveCode directive = DirectiveCode::None;
     int lineNumber = 0;
     bool mailHeader = false;  // looks like a mail or news header line
     TextString annotation;    // messages kept on the line for the diagnostics
 };
+
+// True for the lines that become part of the table: ordinary and blank lines.
+inline bool ReachesTable(const SourceLine& line) { return line.kind == LineKind::Ordinary; }
 
 }  // namespace tabulyst

@@ -1,7 +1,7 @@
 // The source reader: delivers the source lines of one conversion, one by one.
 #pragma once
 
-#include <functional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -11,40 +11,42 @@
 
 namespace tabulyst {
 
-class FC;
+// What the reading of source lines depends on. The driver takes these from the policies
+// and hands them over again whenever a policy line may have changed them.
+struct SourceOptions {
+    int tabSize = 8;
+    bool expandTabs = true;  // rule sets keep tabs as they are
+    std::string directivePrefix{kDefaultDirectivePrefix};
+    bool htmlSource = false;  // <pre> sections become tables, the rest HTML (/HTML)
+};
 
 // A text file read as the source of a conversion: start lines skipped, page breaks split
-// off, injected lines delivered in between, tabs expanded, directives recognised.
+// off, injected lines delivered in between, tabs expanded, directives recognised, and the
+// lines of block definitions and ignored sections marked as such.
 class SourceReader : public TextFile {
 public:
     // Lines still to drop at the start of the file ("Lines to ignore at start of file").
     void SetSkipCount(int count) { skip_ = count > 0 ? count : 0; }
     // Queues a line to be delivered before the next line of the file.
     void Inject(std::string_view text);
-    // Runs once at the end of the input; may inject closing lines.
-    void SetEndOfFileHook(std::function<void(SourceReader&)> hook) { hook_ = std::move(hook); }
-    // Opens a source include on top of the stack; refuses (and reports) an include loop.
-    bool Include(FC& fc, std::string_view name);
-    // True once the end-of-file hook has run.
-    bool EndOfInput() const { return endOfInput_; }
 
-    // HTML source: <pre> sections become tables, the rest HTML (the /HTML qualifier).
-    bool htmlSource = false;
+    SourceOptions options;
 
 private:
-    friend bool ReadSourceLine(SourceReader& reader, SourceLine& line, FC& fc);
+    friend bool ReadSourceLine(SourceReader& reader, SourceLine& line);
     bool TakeInjected(TextString& text);
+    void FinishLine(SourceLine& line);
+    void ApplyHtmlSource(TextString& text);
 
     std::vector<TextString> injected_;
     size_t injectedIndex_ = 0;
-    bool endOfInput_ = false;
     int skip_ = 0;
     TextString pending_;
     bool hasPending_ = false;
-    std::function<void(SourceReader&)> hook_;
+    DirectiveCode openSection_ = DirectiveCode::None;  // a definition or ignored section
 };
 
 // Fills the line with the next source line; false at the end of the input.
-bool ReadSourceLine(SourceReader& reader, SourceLine& line, FC& fc);
+bool ReadSourceLine(SourceReader& reader, SourceLine& line);
 
 }  // namespace tabulyst

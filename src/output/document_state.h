@@ -8,10 +8,7 @@
 
 namespace tabulyst {
 
-enum OutputFormat : int { kOutputHtml = 0, kOutputRtf = 1 };
-
 struct DocumentState {
-    int outputFormat = kOutputHtml;
     int phase = 0;             // 1 reading a statement, 3 writing the frame, 0 otherwise
     int ruleSet = 0;           // 0 none, 1 "Merrill", 2 "SEC"
     bool preformatted = false; // preformatted output is open (no line breaking)

@@ -258,7 +258,8 @@ void EscapeMarkupCharacters(std::string_view text, std::string& out) {
     }
 }
 
-void ConvertSourceCharacters(const FC& fc, const DocumentState& state, TextString& text) {
+void ConvertSourceCharacters(const FC& fc, const DocumentState& state, OutputFormat format,
+                             TextString& text) {
     // Each conversion needs bytes of its own; look at the policies only when they occur.
     const uint8_t classes = ByteClassesIn(text.View());
     if (!(classes & kSourceBytes)) return;
@@ -274,7 +275,7 @@ void ConvertSourceCharacters(const FC& fc, const DocumentState& state, TextStrin
 
     std::string work(text.View());
     if (pcl) RemovePclCodes(fc, work);
-    if (dos) ConvertDosCharacters(work, state.outputFormat == kOutputRtf);
+    if (dos) ConvertDosCharacters(work, format == OutputFormat::Rtf);
     if (mime) DecodeQuotedPrintable(work);
     if (punctuation) FoldWindowsPunctuation(work);
     text.Assign(work);
@@ -347,26 +348,20 @@ void EscapeRTF(const FC&, TextString& text) {
     text.Assign(out);
 }
 
-void TidyLine(const FC& fc, const DocumentState& state, TextString& text) {
+void TidyLine(const FC& fc, const DocumentState& state, OutputFormat format, TextString& text) {
     // One scan tells which steps can change the text; the conversions may bring in bytes
     // that the escapers change, so the text they changed is scanned again.
     uint8_t classes = ByteClassesIn(text.View());
     if (classes & kSourceBytes) {
-        ConvertSourceCharacters(fc, state, text);
+        ConvertSourceCharacters(fc, state, format, text);
         classes = ByteClassesIn(text.View());
     }
-    switch (state.outputFormat) {
-        case kOutputHtml:
+    switch (format) {
+        case OutputFormat::Html:
             if (!state.passThrough && (classes & (kHtmlMarkupByte | kHighByte))) EscapeHTML(fc, state, text);
             break;
-        case kOutputRtf:
+        case OutputFormat::Rtf:
             if (classes & kRtfMarkupByte) EscapeRTF(fc, text);
-            break;
-        case 2:
-        case 3:
-            break;
-        default:
-            fc.Issue("UNSUPPORTED CASE: Output Format in TidyLine", 10);
             break;
     }
 }

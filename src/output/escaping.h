@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/formats.h"
 #include "core/text_string.h"
 #include "output/document_state.h"
 
@@ -15,16 +16,17 @@ class FC;
 // The source character conversions (PCL codes, DOS characters, quoted-printable, Windows
 // punctuation), as the policies ask; DOS characters and punctuation are left alone in a
 // UTF-8 document.
-void ConvertSourceCharacters(const FC& fc, const DocumentState& state, TextString& text);
+void ConvertSourceCharacters(const FC& fc, const DocumentState& state, OutputFormat format,
+                             TextString& text);
 // HTML escaping: "&", "<", ">" outside in-line tags (inside them "<" and ">" still, so
 // that a tag never opens markup); bytes above 160 as entities under the Latin-1 rule.
 // Text in an ISO-2022 encoding, or Japanese text of no stated encoding, stays unchanged.
 void EscapeHTML(const FC& fc, const DocumentState& state, TextString& text);
 // RTF escaping: backslashes doubled, braces as \'7b and \'7d.
 void EscapeRTF(const FC& fc, TextString& text);
-// Conversions, then the escaper of the document's output format. Callers tidy each text
-// once: the source line as it is read, or the cell text as it is built.
-void TidyLine(const FC& fc, const DocumentState& state, TextString& text);
+// Conversions, then the escaper of the output format. Writers tidy each source text once,
+// as they write it.
+void TidyLine(const FC& fc, const DocumentState& state, OutputFormat format, TextString& text);
 // Appends the text with "&", "<" and ">" as references (for names put into markup).
 void EscapeMarkupCharacters(std::string_view text, std::string& out);
 

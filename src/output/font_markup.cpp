@@ -27,10 +27,10 @@ int HtmlFontSize(int points) {
 
 bool Html40(const FC& fc) { return fc.Value(P::HtmlVersionToBeTargeted) >= 2; }
 
-// HTML output whose fonts are FONT tags; the policies are asked too, so that a document
+// A document whose fonts are FONT tags; the policies are asked too, so that a document
 // state nobody updated cannot bring FONT tags back under the style sheet.
 bool MarkupWanted(const FC& fc, const DocumentState& state) {
-    return state.outputFormat == kOutputHtml && state.fontTags && FontTagsWanted(fc);
+    return state.fontTags && FontTagsWanted(fc);
 }
 
 // The FONT element is written for kind 7, and otherwise only when "Add FONT markup" is on

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "output/html_frame.h"
+#include "output/html_table.h"
 #include "output/markup_tidy.h"
 #include "policy/fc.h"
 
@@ -119,7 +120,7 @@ TextString IndentMarkup(const FC& fc, int level, std::string_view text) {
     return TextString(result);
 }
 
-HTMLFile::HTMLFile() { state.outputFormat = kOutputHtml; }
+HTMLFile::HTMLFile() = default;
 
 HTMLFile::~HTMLFile() {
     if (IsOpen()) FlushPending(true);
@@ -128,7 +129,7 @@ HTMLFile::~HTMLFile() {
 bool HTMLFile::OpenDocument(std::string_view name, FC& fc, bool console) {
     buffer_.clear();
     preformattedLines_.clear();
-    if (!OpenOutputStream(name, fc, console, "HTML")) return false;
+    if (!OpenOutputStream(name, fc, console)) return false;
     removeRedundant_ = fc.Flag(P::RemoveRedundantTags);
     monitoring_ = fc.Flag(P::MonitorTagGeneration);
     monitor_.Clear();
@@ -137,13 +138,17 @@ bool HTMLFile::OpenDocument(std::string_view name, FC& fc, bool console) {
     return HTML_StartDocument(this, head, fc.Text(P::HtmlHeaderFile), fc, options);
 }
 
-bool HTMLFile::EndDocument(std::string_view footer) {
+bool HTMLFile::EndDocument() {
     if (!fc_) return false;  // never opened: there is no conversion to report through
-    return HTML_EndDocument(this, *fc_, footer, MakeHeaderFrameOptions(false));
+    return HTML_EndDocument(this, *fc_, fc_->Text(P::HtmlFooterFile), MakeHeaderFrameOptions(false));
+}
+
+std::unique_ptr<TableWriter> HTMLFile::MakeTableWriter() {
+    return std::make_unique<HtmlTableWriter>(*this);
 }
 
 bool HTMLFile::WriteText(std::string_view text) {
-    if (buffered_ && fc_ && fc_->passHtml) return WriteLine(text, false);
+    if (buffered_) return WriteLine(text, false);
     // Whatever is pending goes first, so that the order of the lines is kept.
     bool ok = buffered_ ? FlushPending(true) : true;
     if (monitoring_) monitor_.Record(text);
@@ -151,7 +156,7 @@ bool HTMLFile::WriteText(std::string_view text) {
 }
 
 bool HTMLFile::WriteLine(std::string_view line, bool noBreak) {
-    if (buffered_ && fc_ && fc_->passHtml) {
+    if (buffered_) {
         bool ok = true;
         if (buffer_.size() > static_cast<size_t>(kFlushThreshold)) ok = FlushPending(false);
         // A line written inside preformatted output keeps that when it is flushed later,

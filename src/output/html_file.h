@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "output/output_file.h"
+#include "output/table_writer.h"
 #include "output/tag_monitor.h"
 
 namespace tabulyst {
@@ -17,8 +18,10 @@ class HTMLFile : public OutputFile {
 
     // Opens the document (to the console when asked) and writes the document start.
     bool OpenDocument(std::string_view name, FC& fc, bool console) override;
-    // Writes the document end with the given footer (a file name, or empty).
-    bool EndDocument(std::string_view footer) override;
+    OutputFormat Format() const override { return OutputFormat::Html; }
+    // Writes the document end with the footer of the policies.
+    bool EndDocument() override;
+    std::unique_ptr<TableWriter> MakeTableWriter() override;
     // One statement into the pending buffer (written at once when the file is unbuffered).
     bool WriteText(std::string_view text) override;
     // One line into the pending buffer, tidied; the buffer is flushed first when it is full.

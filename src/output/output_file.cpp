@@ -57,8 +57,8 @@ bool OutputFile::MakeOutputName(std::string_view name, FC& fc, TextString& path)
     return !path.Empty();
 }
 
-bool OutputFile::OpenOutputStream(std::string_view name, FC& fc, bool console,
-                                  std::string_view kind) {
+bool OutputFile::OpenOutputStream(std::string_view name, FC& fc, bool console) {
+    const std::string_view kind = Traits(Format()).name;
     fc_ = &fc;
     buffered_ = true;
     pending_.Clear();

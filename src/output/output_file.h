@@ -2,9 +2,11 @@
 // line pipeline (buffering, tidying, breaking) that every markup writer writes through.
 #pragma once
 
+#include <memory>
 #include <string_view>
 #include <vector>
 
+#include "core/formats.h"
 #include "core/text_string.h"
 #include "input/text_file.h"
 #include "output/document_state.h"
@@ -12,6 +14,7 @@
 namespace tabulyst {
 
 class FC;
+class TableWriter;
 
 class OutputFile : public TextFile {
   public:
@@ -23,8 +26,12 @@ class OutputFile : public TextFile {
     bool Open(std::string_view name, FC& fc, bool option) { return OpenDocument(name, fc, option); }
     // Derives the path, opens it and writes the document start.
     virtual bool OpenDocument(std::string_view name, FC& fc, bool console) = 0;
+    // The format this document is written in.
+    virtual OutputFormat Format() const = 0;
     // Writes the document end (footer and closing markup, or the RTF end with brace repair).
-    virtual bool EndDocument(std::string_view footer) = 0;
+    virtual bool EndDocument() = 0;
+    // The writer of tables into this document.
+    virtual std::unique_ptr<TableWriter> MakeTableWriter() = 0;
     // One output statement; may be broken into several lines.
     virtual bool WriteText(std::string_view text) = 0;
     // One output line (buffered documents break it when they flush).
@@ -48,11 +55,11 @@ class OutputFile : public TextFile {
     DocumentState state;
 
   protected:
-    // The open steps shared by both kinds: remembers the conversion, derives and records
-    // the path, issues "Generating <kind> file ", writes the log lines and opens the stream
-    // (to the console, to memory lines, or a new file). False, after the error message,
-    // when the stream cannot be opened. `kind` is "HTML" or "RTF".
-    bool OpenOutputStream(std::string_view name, FC& fc, bool console, std::string_view kind);
+    // The open steps shared by every format: remembers the conversion, derives and records
+    // the path, issues "Generating <format> file ", writes the log lines and opens the
+    // stream (to the console, to memory lines, or a new file). False, after the error
+    // message, when the stream cannot be opened.
+    bool OpenOutputStream(std::string_view name, FC& fc, bool console);
 
     FC* fc_ = nullptr;
     TextString baseName_;

@@ -2,6 +2,7 @@
 
 #include <ctime>
 
+#include "output/rtf_table.h"
 #include "output/rtf_text.h"
 #include "policy/fc.h"
 
@@ -37,7 +38,6 @@ bool IsAscii(std::string_view text) {
 }  // namespace
 
 RTFFile::RTFFile() {
-    state.outputFormat = kOutputRtf;
     SetUpRtfStyles(nullptr, styles_);
 }
 
@@ -50,8 +50,7 @@ std::string RTFFile::StyleStart(int index, unsigned parts) const {
 }
 
 bool RTFFile::OpenDocument(std::string_view name, FC& fc, bool console) {
-    state.outputFormat = kOutputRtf;
-    if (!OpenOutputStream(name, fc, console, "RTF")) return false;
+    if (!OpenOutputStream(name, fc, console)) return false;
 
     int previousPhase = state.phase;
     if (state.phase == 0) state.phase = 3;
@@ -64,7 +63,11 @@ bool RTFFile::OpenDocument(std::string_view name, FC& fc, bool console) {
     return true;
 }
 
-bool RTFFile::EndDocument(std::string_view) {
+std::unique_ptr<TableWriter> RTFFile::MakeTableWriter() {
+    return std::make_unique<RtfTableWriter>(*this);
+}
+
+bool RTFFile::EndDocument() {
     if (!IsOpen()) return false;
     state.phase = 3;
     bool ok = WriteText("\\par}");
@@ -110,7 +113,7 @@ bool RTFFile::WriteText(std::string_view text) { return WriteLine(text, true); }
 
 bool RTFFile::WriteLine(std::string_view text, bool) {
     std::string line = ConvertLine(text);
-    if (buffered_ && fc_ && fc_->passRtf) {
+    if (buffered_) {
         bool ok = true;
         if (pending_.Length() > kPendingLimit) ok = FlushPending(false);
         pending_.Append(line);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "output/output_file.h"
+#include "output/table_writer.h"
 #include "output/rtf_frame.h"
 
 namespace tabulyst {
@@ -17,8 +18,10 @@ class RTFFile : public OutputFile {
     RTFFile();
     // Derives the path, opens it (standard output with `console`) and writes the header.
     bool OpenDocument(std::string_view name, FC& fc, bool console) override;
+    OutputFormat Format() const override { return OutputFormat::Rtf; }
     // Closes the paragraph, the content groups and the document; adds missing braces.
-    bool EndDocument(std::string_view footer) override;
+    bool EndDocument() override;
+    std::unique_ptr<TableWriter> MakeTableWriter() override;
     // One line through the pipeline: KOI8-R conversion, escapes, buffering, brace check.
     bool WriteText(std::string_view text) override;
     bool WriteLine(std::string_view line, bool noBreak = false) override;

@@ -99,23 +99,6 @@ constexpr RuleValue kSecRules[] = {
     {P::CreateEmbeddedStyleSheet, 0},
 };
 
-// Fonts by target format: HTML, then RTF.
-struct TargetFonts {
-    const char* defaultFont;
-    const char* headingFont;
-    const char* contentsFont;
-    const char* tableFont;
-    const char* fixedFont;
-    const char* fixedKey;
-    int baseSize;
-};
-constexpr TargetFonts kHtmlFonts = {"Times New Roman, Regular, 12", "Arial, Regular, 12",
-                                    "Arial, Regular, 12", "Times New Roman, Regular, 12",
-                                    "Courier New, Regular, 10", "Fixed font", 12};
-constexpr TargetFonts kRtfFonts = {"Times New Roman, Regular, 10", "Arial, Regular, 10",
-                                   "Arial, Regular, 10", "Times New Roman, Regular, 10",
-                                   "Courier New, Regular, 8", "Fixed-pitch font", 10};
-
 // Encodings whose text has no line-drawing diagrams to look for.
 constexpr std::string_view kNoDiagramEncodings[] = {
     "x-sjis",      "big5",        "csbig5",     "gb2312",      "csgb2312",     "x-euc-tw",
@@ -134,8 +117,6 @@ bool OneOf(std::string_view text, const std::string_view (&list)[N]) {
 }
 
 constexpr int kHtml32 = 1;
-constexpr int kRtfTarget = 1;
-constexpr int kDetagTarget = 2;
 
 }  // namespace
 
@@ -183,9 +164,9 @@ void FC::ApplyRuleSet(bool force) {
 }
 
 void FC::ApplyTargetFonts() {
-    const bool rtf = TargetFormat() == kRtfTarget;
-    const TargetFonts& fonts = rtf ? kRtfFonts : kHtmlFonts;
-    if (rtf) {
+    const OutputFormatTraits& target = Traits(TargetFormat());
+    const FormatFonts& fonts = target.fonts;
+    if (target.wordProcessor) {
         SetValue(P::SearchForDefinitions, 0, false);
         extras_.definitionChars = 0;
         SetValue(P::AddContentsList, 0, false);
@@ -197,15 +178,14 @@ void FC::ApplyTargetFonts() {
     DefaultFont(P::TableFont, fonts.tableFont);
     DefaultFont(P::FixedFont, fonts.fixedFont);
     // The RTF target reads and writes the fixed font under its own key.
-    Record(P::FixedFont).SetKey(fonts.fixedKey);
+    Record(P::FixedFont).SetKey(fonts.fixedFontKey);
     Default(P::BaseFontSizeInPts, fonts.baseSize);
 }
 
 void FC::DeriveOutputExtension() {
-    if (settings_ && settings_->targetFormat == kRtfTarget) {
-        outputExtension_.Assign(".rtf");
-    } else if (settings_ && settings_->targetFormat == kDetagTarget) {
-        outputExtension_.Assign(".detag");
+    // Documents other than HTML have one extension; HTML follows the naming policies.
+    if (TargetFormat() != OutputFormat::Html) {
+        outputExtension_.Assign(Traits(TargetFormat()).extension);
     } else if (Flag(P::UseDosFilenames)) {
         outputExtension_.Assign(".HTM");
         SetValue(P::UseHtmExtension, 1, false);
@@ -219,71 +199,84 @@ void FC::DeriveOutputExtension() {
 }
 
 void FC::Consolidate(bool force) {
-    // 1. The rule set, from the settings when none was stated.
     if (ruleSet_ == kNoRuleSet && settings_ && settings_->ruleSet != kNoRuleSet)
         ruleSet_ = settings_->ruleSet;
     ApplyRuleSet(force);
-
-    // 2. Fonts by target format.
     if (settings_) ApplyTargetFonts();
+    HoldLowerLimits();
+    FollowSplitLevel();
+    DefaultTitle();
+    if (Flag(P::KeepItSimple)) KeepItSimple();
+    FollowCharacterEncoding();
+    DeriveOutputExtension();
+    LimitHeadingTags();
+    DeriveIndentationPattern();
+    // HTML 3.2 has no incremental indentation and no HTML 4.0 entities.
+    if (Value(P::HtmlVersionToBeTargeted) == kHtml32) {
+        SetValue(P::UseIncrementalIndentationMarkup, 0, false);
+        SetValue(P::UseOfHtml40EntitiesCode, 0, false);
+    }
+}
 
-    // 3. Lower limits.
-    // (SetValue without marking keeps a stated policy stated.)
+// SetValue without marking keeps a stated policy stated.
+void FC::HoldLowerLimits() {
     if (Value(P::AutomaticCentringTolerance) < 2) SetValue(P::AutomaticCentringTolerance, 2, false);
     if (Value(P::TabSize) < 2) SetValue(P::TabSize, 4, false);
+}
 
-    // 4. Navigation follows the split level.
+// Split documents get navigation bars and anchors down to the split level.
+void FC::FollowSplitLevel() {
     const int splitLevel = Value(P::SplitLevel);
     if (!IsSet(P::AddNavigationBar)) SetValue(P::AddNavigationBar, splitLevel > 0 ? 1 : 0, false);
     if (!IsSet(P::ContentsAnchorsLevel) && splitLevel > Value(P::ContentsAnchorsLevel))
         SetValue(P::ContentsAnchorsLevel, splitLevel, false);
+}
 
-    // 5. The title names the file through the tag delimiters in force.
-    if (!IsSet(P::DocumentTitle)) {
-        TextString title("Converted from \"");
-        title.Append(Text(P::StartTagDelimiter).View());
-        title.Append("FILENAME");
-        title.Append(Text(P::EndTagDelimiter).View());
-        title.AppendChar('"');
-        SetText(P::DocumentTitle, title.View(), false);
+// The title names the file through the tag delimiters in force; it is filled per file.
+void FC::DefaultTitle() {
+    if (IsSet(P::DocumentTitle)) return;
+    TextString title("Converted from \"");
+    title.Append(Text(P::StartTagDelimiter).View());
+    title.Append("FILENAME");
+    title.Append(Text(P::EndTagDelimiter).View());
+    title.AppendChar('"');
+    SetText(P::DocumentTitle, title.View(), false);
+}
+
+void FC::KeepItSimple() {
+    Default(P::ExpectUnderlinedHeadings, 1);
+    Default(P::ExpectNumberedBullets, 0);
+    Default(P::ExpectAlphabeticBullets, 0);
+    Default(P::ExpectRomanNumeralBullets, 0);
+    SetValue(P::ExpectNumberedHeadings, 0, false);
+    SetValue(P::UseDlMarkupForDefnParas, 0, false);
+    SetValue(P::ExpectContentsList, 0, false);
+    Default(P::ExpectCapitalisedHeadings, 0);
+    Default(P::ExpectEmbeddedHeadings, 0);
+    if (IsSet(P::KeepItSimple)) {
+        SetValue(P::AttemptTableGeneration, 0, false);
+        Record(P::AttemptTableGeneration).MarkSet(false);
     }
+}
 
-    // 6. Keep it simple.
-    if (Flag(P::KeepItSimple)) {
-        Default(P::ExpectUnderlinedHeadings, 1);
-        Default(P::ExpectNumberedBullets, 0);
-        Default(P::ExpectAlphabeticBullets, 0);
-        Default(P::ExpectRomanNumeralBullets, 0);
-        SetValue(P::ExpectNumberedHeadings, 0, false);
-        SetValue(P::UseDlMarkupForDefnParas, 0, false);
-        SetValue(P::ExpectContentsList, 0, false);
-        Default(P::ExpectCapitalisedHeadings, 0);
-        Default(P::ExpectEmbeddedHeadings, 0);
-        if (IsSet(P::KeepItSimple)) {
-            SetValue(P::AttemptTableGeneration, 0, false);
-            Record(P::AttemptTableGeneration).MarkSet(false);
-        }
-    }
-
-    // 7. Character encodings other than the 8-bit western ones.
+// Character encodings other than the 8-bit western ones have no DOS or PCL bytes, and
+// some have no line drawings or read right to left.
+void FC::FollowCharacterEncoding() {
     const TextString& encoding = Text(P::CharacterEncoding);
-    if (!encoding.Empty() && !encoding.Equals("ascii", false) && !encoding.Equals("iso-8859-1", false)) {
-        SetValue(P::InputFileContainsDosCharacters, 0, false);
-        SetValue(P::InputFileContainsPclCodes, 0, false);
-        if (writableSettings_) writableSettings_->dosCharacters = false;
-        if (OneOf(encoding.View(), kNoDiagramEncodings))
-            SetValue(P::LookForDiagrams, 0, false);
-        if (OneOf(encoding.View(), kRightToLeftEncodings)) {
-            Default(P::PreserveLineStructure, 1);
-            Default(P::LookForIndentation, 0);
-        }
+    if (encoding.Empty() || encoding.Equals("ascii", false) || encoding.Equals("iso-8859-1", false))
+        return;
+    SetValue(P::InputFileContainsDosCharacters, 0, false);
+    SetValue(P::InputFileContainsPclCodes, 0, false);
+    if (writableSettings_) writableSettings_->dosCharacters = false;
+    if (OneOf(encoding.View(), kNoDiagramEncodings)) SetValue(P::LookForDiagrams, 0, false);
+    if (OneOf(encoding.View(), kRightToLeftEncodings)) {
+        Default(P::PreserveLineStructure, 1);
+        Default(P::LookForIndentation, 0);
     }
+}
 
-    // 8. Output file extension.
-    DeriveOutputExtension();
-
-    // 9. Heading tag limits and the indentation pattern; the remaining switches of the
-    // text-document analysis are derived where that analysis runs.
+// Heading tags stay within H1..H6, the smallest no larger than the largest.
+void FC::LimitHeadingTags() {
     for (P id : {P::SmallestAllowedHnTag, P::LargestAllowedHnTag}) {
         const int level = Value(id);
         if (level < 1) SetValue(id, 1, false);
@@ -293,22 +286,17 @@ void FC::Consolidate(bool force) {
         SetValue(P::SmallestAllowedHnTag, 3, false);
         SetValue(P::LargestAllowedHnTag, 3, false);
     }
-    const bool html32 = Value(P::HtmlVersionToBeTargeted) == kHtml32;
-    indentationPattern_ = Value(P::IndentationMarkupCode);
-    if (html32 && indentationPattern_ > 1) {
-        TextString text("WARNING: Indentation pattern ");
-        text.AppendNumber('1', indentationPattern_);
-        text.Append(" not supported in HTML 3.2.  Switching to BLOCKQUOTEs");
-        Issue(text, 10);
-        indentationPattern_ = 0;
-    }
+}
 
-    // 10. HTML 3.2 has no incremental indentation and no HTML 4.0 entities.
-    if (html32) {
-        SetValue(P::UseIncrementalIndentationMarkup, 0, false);
-        SetValue(P::UseOfHtml40EntitiesCode, 0, false);
-    }
-    if (settings_ && settings_->targetFormat == kRtfTarget) Default(P::BaseFontSizeInPts, 10);
+// HTML 3.2 knows only block quotes for indentation.
+void FC::DeriveIndentationPattern() {
+    indentationPattern_ = Value(P::IndentationMarkupCode);
+    if (Value(P::HtmlVersionToBeTargeted) != kHtml32 || indentationPattern_ <= 1) return;
+    TextString text("WARNING: Indentation pattern ");
+    text.AppendNumber('1', indentationPattern_);
+    text.Append(" not supported in HTML 3.2.  Switching to BLOCKQUOTEs");
+    Issue(text, 10);
+    indentationPattern_ = 0;
 }
 
 }  // namespace tabulyst

@@ -92,12 +92,10 @@ void FC::ResetToDefaults() {
             record->SetKey(record->Def().key);
         }
     baseConfig_.Reset();
-    queue_.clear();
     ruleSet_ = kNoRuleSet;
     ruleSetStated_ = false;
     extras_ = Extras{};
     pastEndOfInput = false;
-    passHtml = passPreRead = passRtf = false;
     Consolidate(false);
 }
 
@@ -139,35 +137,9 @@ void FC::CopyFrom(const FC& other, bool carryFlags) {
     if (!other.extras_.indentPositions.empty()) extras_.indentPositions = other.extras_.indentPositions;
 }
 
-void FC::CreateNewTabConfig() {
-    if (passHtml || passRtf) return;
-    if (!passPreRead) {
-        Issue("PROGRAM ERROR: FC::CreateNewTabConfig called out of sequence", 10);
-        return;
-    }
-    queue_.push_back(baseConfig_);
-}
+void FC::SetTableValue(P id, int value) { baseConfig_.SetValue(id, value, true); }
 
-void FC::DeleteOldTabConfig() {
-    if (!passHtml && !passRtf && !passPreRead) {
-        Issue("PROGRAM ERROR: FC::DeleteOldTabConfig called out of sequence", 10);
-        return;
-    }
-    if (queue_.empty()) {
-        TextString text("PROGRAM ERROR: Unexpected NumTabConfigs = ");
-        text.AppendNumber('1', 0);
-        Issue(text, 10);
-        return;
-    }
-    queue_.pop_front();
-}
-
-TabConfig& FC::NewestConfig() { return queue_.empty() ? baseConfig_ : queue_.back(); }
-TabConfig& FC::OldestConfig() { return queue_.empty() ? baseConfig_ : queue_.front(); }
-
-void FC::SetTableValue(P id, int value) { NewestConfig().SetValue(id, value, true); }
-
-void FC::SetTableText(P id, std::string_view text) { NewestConfig().SetText(id, text, true); }
+void FC::SetTableText(P id, std::string_view text) { baseConfig_.SetText(id, text, true); }
 
 void FC::SetTableColour(P id, std::string_view colour) {
     TextString normalised;
@@ -177,7 +149,7 @@ void FC::SetTableColour(P id, std::string_view colour) {
         text.Append("\" is not a standard HTML colour");
         Issue(text, 7);
     }
-    NewestConfig().SetText(id, normalised, true);
+    baseConfig_.SetText(id, normalised, true);
 }
 
 }  // namespace tabulyst

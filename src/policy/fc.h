@@ -3,17 +3,17 @@
 #pragma once
 
 #include <cstddef>
-#include <deque>
 #include <memory>
 #include <string_view>
 #include <vector>
 
+#include "core/formats.h"
 #include "core/messages.h"
 #include "core/text_string.h"
 #include "policy/catalogue.h"
 #include "policy/fonts.h"
 #include "policy/policy.h"
-#include "table/tab_config.h"
+#include "policy/tab_config.h"
 
 namespace tabulyst {
 
@@ -21,7 +21,7 @@ namespace tabulyst {
 // so that an RTF run gets the RTF fonts and extension.
 struct ProgramSettings {
     int productCode = 1;   // 1: "Tabulyst 4.0"
-    int targetFormat = 0;  // 0 HTML, 1 RTF, 2 the ".detag" format
+    OutputFormat target = OutputFormat::Html;  // the format of the run's documents
     int ruleSet = 0;       // 0 none, 1 "Merrill", 2 "SEC"
     bool frontEnd = false; // the program runs with its front end
     bool dosCharacters = false;       // the front end's "DOS characters" choice
@@ -91,8 +91,8 @@ public:
     // The generating program's name and version ("Tabulyst 4.0").
     const TextString& ProductText() const { return productText_; }
     void SetProductText(std::string_view text) { productText_.Assign(text); }
-    // 0 HTML, 1 RTF: from the linked settings, HTML when unlinked.
-    int TargetFormat() const { return settings_ ? settings_->targetFormat : 0; }
+    // The format of the documents: from the linked settings, HTML when unlinked.
+    OutputFormat TargetFormat() const { return settings_ ? settings_->target : OutputFormat::Html; }
     // The rule set code in force, whether a line stated it, and setting both.
     int RuleSet() const { return ruleSet_; }
     bool RuleSetStated() const { return ruleSetStated_; }
@@ -129,28 +129,15 @@ public:
     const Extras& GetExtras() const { return extras_; }
 
     // --- Table configurations ------------------------------------------------------
-    // The default table configuration, which policy files and the command line set.
+    // The table configuration, which policy files, the command line and directives set.
     TabConfig& BaseConfig() { return baseConfig_; }
     const TabConfig& BaseConfig() const { return baseConfig_; }
-    // Pass flags: writing HTML, pre-reading (executing directives ahead of output), writing RTF.
-    bool passHtml = false;
-    bool passPreRead = false;
-    bool passRtf = false;
-    // Queues a copy of the base for a table in progress (pre-reading pass only), and
-    // drops the oldest queued one once its table is written.
-    void CreateNewTabConfig();
-    void DeleteOldTabConfig();
-    int NumTabConfigs() const { return static_cast<int>(queue_.size()); }
-    // The configuration directives change: the newest queued one, else the base.
-    TabConfig& NewestConfig();
-    // The configuration a table being written uses: the oldest queued one, else the base.
-    TabConfig& OldestConfig();
     // Setters used by the table directives; each marks the policy set.
     void SetTableValue(P id, int value);
     void SetTableText(P id, std::string_view text);
     // Colour setters check the colour, store the normalised text and warn when non-standard.
     void SetTableColour(P id, std::string_view colour);
-    // Stores "Default table layout" in the newest configuration and parses it into its
+    // Stores "Default table layout" in the base configuration and parses it into its
     // column specifications; false when it failed (the previous columns then stay).
     bool SetTableLayout(std::string_view layout);
     // Parses a TABLE_LAYOUT ("3,10,25,40" or "TABLE_LAYOUT 3 10 25 40") into a
@@ -168,10 +155,17 @@ public:
 private:
     void BuildRecords();
     void Link(const ProgramSettings* settings);
-    // Consolidation steps.
+    // Consolidation steps, in their order.
     void ApplyRuleSet(bool force);
     void ApplyTargetFonts();
+    void HoldLowerLimits();
+    void FollowSplitLevel();
+    void DefaultTitle();
+    void KeepItSimple();
+    void FollowCharacterEncoding();
     void DeriveOutputExtension();
+    void LimitHeadingTags();
+    void DeriveIndentationPattern();
     // Assigns a value only when the policy was not stated.
     void Default(P id, int value);
     // Resets a font record to a target's text unless it was stated.
@@ -181,7 +175,6 @@ private:
 
     std::vector<std::unique_ptr<Policy>> records_;  // indexed by P; table rows are null
     TabConfig baseConfig_;
-    std::deque<TabConfig> queue_;
     MessageSink* sink_ = nullptr;
     const ProgramSettings* settings_ = nullptr;
     ProgramSettings* writableSettings_ = nullptr;  // the same settings when linked writable

@@ -41,12 +41,6 @@ constexpr FaceWidth kFaceWidths[] = {
 // Characters the field splitter may use as its separator, in order of preference.
 constexpr std::string_view kSeparators = "|#?/\\+^&*=~";
 
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    return text;
-}
-
 // One field: "name=value" counts as its value; double quotes are removed, and a doubled
 // double quote inside them stands for one.
 std::string CleanField(std::string_view field) {

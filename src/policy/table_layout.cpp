@@ -64,7 +64,7 @@ bool FC::ParseTableLayout(std::string_view layout, TabConfig& config) const {
 }
 
 bool FC::SetTableLayout(std::string_view layout) {
-    TabConfig& config = NewestConfig();
+    TabConfig& config = BaseConfig();
     if (!ParseTableLayout(layout, config)) return false;
     config.SetText(P::DefaultTableLayout, layout, true);
     return true;

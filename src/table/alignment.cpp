@@ -11,8 +11,6 @@
 namespace tabulyst {
 namespace {
 
-bool IsBlankChar(char c) { return c == ' ' || c == '\t'; }
-
 // Figure bytes: digits and the marks that figures carry; under a financial rule set also
 // currency signs, brackets and signs. One lookup a byte: every cell's text passes here.
 constexpr uint8_t kFigure = 1;
@@ -33,8 +31,7 @@ bool IsNumericText(std::string_view trimmed, bool financial) {
 }
 
 bool IsDelimitedBlock(const TableBlock& block) {
-    return block.kind == BlockKind::Delimited || block.formatCode == kFormatTab ||
-           block.formatCode == kFormatComma;
+    return block.kind == BlockKind::Delimited || IsDelimited(block.format);
 }
 
 }  // namespace

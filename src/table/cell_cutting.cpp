@@ -1,10 +1,8 @@
 #include "table/cell_cutting.h"
 
-#include "output/escaping.h"
 #include "policy/fc.h"
 #include "table/analysis.h"
 #include "table/classify.h"
-#include "table/rows.h"
 #include "table/tagged_table.h"
 
 namespace tabulyst {
@@ -56,12 +54,6 @@ int ColumnWidth(const TableBlock& block, int col) {
     return block.columns[col].boundary - previousEnd - 1;
 }
 
-std::string_view TrimBlanks(std::string_view t) {
-    while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
-    while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.remove_suffix(1);
-    return t;
-}
-
 }  // namespace
 
 const TableLine* StartLineCells(const TableBlock& block, int lineIndex, std::vector<TableCell>& cells) {
@@ -69,27 +61,24 @@ const TableLine* StartLineCells(const TableBlock& block, int lineIndex, std::vec
     for (TableCell& cell : cells) cell.Reset();
     if (lineIndex < 0 || lineIndex >= static_cast<int>(block.lines.size()) || block.columns.empty())
         return nullptr;
-    const TableLine& line = block.lines[lineIndex];
-    return line.type == kTableLinePolicy ? nullptr : &line;
+    return &block.lines[lineIndex];
 }
 
-void CutPlainLine(TableBlock& block, int lineIndex, int target, std::vector<TableCell>& cells) {
+void CutPlainLine(TableBlock& block, int lineIndex, CutFor purpose, std::vector<TableCell>& cells) {
     const TableLine* toCut = StartLineCells(block, lineIndex, cells);
     if (!toCut) return;
     const TableLine& line = *toCut;
     const int columnCount = static_cast<int>(block.columns.size());
     if (block.kind == BlockKind::Tagged) {
-        CutTaggedLine(block, lineIndex, target, cells);
+        CutTaggedLine(block, lineIndex, purpose, cells);
         return;
     }
 
     const std::string_view text = line.text;
     const int length = static_cast<int>(text.size());
     const bool zeroWidth = BlockConfig(block).Flag(P::ColumnBoundariesHaveZeroWidth);
-    const std::vector<bool> inTag = TagMask(block, text, target != kCellsAnalysis);
+    const std::vector<bool> inTag = TagMask(block, text, purpose == CutFor::Writing);
     auto tagAt = [&](int p) { return !inTag.empty() && inTag[p]; };
-
-    const DocumentState& state = CellState(block, target == kCellsRtf ? kCellsRtf : kCellsHtml);
 
     int start = 0;
     int col = 0;
@@ -123,7 +112,6 @@ void CutPlainLine(TableBlock& block, int lineIndex, int target, std::vector<Tabl
         cell.text.Assign(trimmed);
         cell.lines = trimmed.empty() ? 0 : 1;
         cell.symbol = IsSymbolText(trimmed);
-        if (target != kCellsAnalysis && !trimmed.empty()) TidyLine(block.fc, state, cell.text);
 
         if (last >= columnCount - 1) break;
         const TableColumn& ending = block.columns[last];

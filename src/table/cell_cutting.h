@@ -7,15 +7,16 @@
 
 namespace tabulyst {
 
-// Target code for the analysis' own cutting: texts stay unescaped and no message is issued.
-inline constexpr int kCellsAnalysis = -1;
+// Who a line is cut for: the analysis measures and counts quietly; cutting for the writer
+// reports what is wrong with a line and reads the alignment words of cell tags.
+enum class CutFor : uint8_t { Analysis, Writing };
 
-// Cuts line `lineIndex` of an analysed plain-text block into one cell per column
-// (a cell whose text runs across boundaries covers several columns). Cell texts are
-// escaped for the target (0 HTML, 1 RTF, or kCellsAnalysis) and their alignment is guessed.
-void CutPlainLine(TableBlock& block, int lineIndex, int target, std::vector<TableCell>& cells);
+// Cuts line `lineIndex` of an analysed plain-text block into one cell per column (a cell
+// whose text runs across boundaries covers several columns). Cell texts are the source
+// texts, trimmed; their alignment is guessed.
+void CutPlainLine(TableBlock& block, int lineIndex, CutFor purpose, std::vector<TableCell>& cells);
 // Gives the row one empty cell per column and returns the line to cut, or null when there
-// is nothing to cut (no such line, no columns, or a policy line).
+// is nothing to cut (no such line, or no columns).
 const TableLine* StartLineCells(const TableBlock& block, int lineIndex, std::vector<TableCell>& cells);
 
 }  // namespace tabulyst

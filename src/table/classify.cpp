@@ -37,14 +37,6 @@ constexpr std::array<std::string_view, 30> kMailHeaderNames = {
     "MIME-Version", "Followup-To",  "Distribution", "Keywords",    "Summary",
     "Xref",         "NNTP-Posting-Host", "Approved", "Expires",    "Status"};
 
-bool IsBlankChar(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && IsBlankChar(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlankChar(text.back())) text.remove_suffix(1);
-    return text;
-}
-
 bool IsWordChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
 
 // Whether line i exists and was classified as a rule line.
@@ -56,12 +48,6 @@ bool IsRuleLineAt(const TableBlock& block, int i) {
 
 const TabConfig& BlockConfig(const TableBlock& block) {
     return block.config ? *block.config : block.fc.BaseConfig();
-}
-
-bool IsBlankText(std::string_view text) {
-    for (char c : text)
-        if (!IsBlankChar(c)) return false;
-    return true;
 }
 
 bool IsRuleLine(std::string_view text) {
@@ -76,7 +62,7 @@ bool IsRuleLine(std::string_view text) {
 }
 
 bool LooksLikeCode(std::string_view text) {
-    std::string_view t = Trimmed(text);
+    std::string_view t = TrimBlanks(text);
     if (t.empty()) return false;
     // Each of those starts begins with "#" or "/": most lines need no comparison.
     if (t.front() == '#' || t.front() == '/')
@@ -95,7 +81,7 @@ bool LooksLikeCode(std::string_view text) {
 }
 
 bool IsPlainNumber(std::string_view text, int ruleSet) {
-    std::string_view t = Trimmed(text);
+    std::string_view t = TrimBlanks(text);
     const bool money = ruleSet == kMerrill || ruleSet == kSec;
     if (!t.empty() && (t.front() == '+' || t.front() == '-')) t.remove_prefix(1);
     if (!t.empty() && t.back() == '%') t.remove_suffix(1);
@@ -141,7 +127,6 @@ void ClassifyLines(TableBlock& block) {
     for (int i = 0; i < count; ++i) {
         TableLine& line = block.lines[i];
         line.blank = line.rule = line.code = false;
-        if (line.type == kTableLinePolicy) continue;
         const bool counted = i >= block.firstAnalysedLine;
         if (line.length == 0 || IsBlankText(line.text)) {
             line.blank = true;
@@ -196,9 +181,7 @@ void RecogniseHeader(TableBlock& block) {
         // are added. A rule line's index counts them already.
         rows = policyRows;
         for (int i = 0; i < n; ++i) {
-            const TableLine& line = block.lines[i];
-            if (line.type == kTableLinePolicy) continue;
-            if (!line.blank) break;
+            if (!block.lines[i].blank) break;
             ++rows;
         }
     } else {

@@ -11,8 +11,6 @@ namespace tabulyst {
 // The configuration a block is analysed with: its own, else the base of its policy set.
 const TabConfig& BlockConfig(const TableBlock& block);
 
-// True for a line of length 0 or made only of blanks.
-bool IsBlankText(std::string_view text);
 // True for a non-blank line that is 95% or more blanks and rule characters (+ - = _ ~).
 bool IsRuleLine(std::string_view text);
 // True when a line looks like C-like program source.

@@ -98,8 +98,8 @@ struct Analysis {
         std::vector<TableCell> cells;
         for (int i = block.firstAnalysedLine; i < lines; ++i) {
             const TableLine& line = block.lines[i];
-            if (line.type == kTableLinePolicy || line.blank || StandsAlone(i)) continue;
-            CutPlainLine(block, i, kCellsAnalysis, cells);
+            if (line.blank || StandsAlone(i)) continue;
+            CutPlainLine(block, i, CutFor::Analysis, cells);
             const int count = ColumnCount();
             for (int j = 0; j < count - 2; ++j) {
                 if (cells[j].colSpan < 2) continue;
@@ -170,7 +170,7 @@ struct Analysis {
         block.narrowest += shift;
         if (indentRemoved)
             for (TableLine& line : block.lines) {
-                if (line.type == kTableLinePolicy || line.blank || line.full.empty()) continue;
+                if (line.blank || line.full.empty()) continue;
                 line.text = line.full;
                 line.length = static_cast<int32_t>(line.text.size());
             }

@@ -32,7 +32,6 @@ void RemoveCommonIndent(TableBlock& block) {
     const int indent = block.commonIndent;
     const bool remove = indent > 0 && indent < kIndentLimit;
     for (TableLine& line : block.lines) {
-        if (line.type == kTableLinePolicy) continue;
         std::string_view text = line.full.empty() ? line.text : line.full;
         if (remove) text.remove_prefix(std::min<size_t>(text.size(), indent));
         line.text = text;
@@ -64,7 +63,7 @@ std::vector<PositionStats> GatherPositionStats(const TableBlock& block) {
     const int n = static_cast<int>(block.lines.size());
     for (int i = std::max(block.firstAnalysedLine, 0); i < n; ++i) {
         const TableLine& line = block.lines[i];
-        if (line.type == kTableLinePolicy || line.blank) continue;
+        if (line.blank) continue;
         ++samples;
         const std::string_view text = line.text;
         const size_t length = std::min<size_t>(text.size(), width);

@@ -46,8 +46,7 @@ void BuildColumnStatistics(TableBlock& block) {
     const int n = static_cast<int>(block.lines.size());
     for (int i = 0; i < n; ++i) {
         TableLine& line = block.lines[i];
-        if (line.type == kTableLinePolicy) continue;
-        CutPlainLine(block, i, kCellsAnalysis, cells);
+        CutPlainLine(block, i, CutFor::Analysis, cells);
         line.nonEmptyCells = 0;
         line.firstNonEmptyCell = -1;
         for (int c = 0; c < columnCount; ++c) {

@@ -6,8 +6,6 @@
 #include "policy/fc.h"
 #include "table/analysis.h"
 #include "table/classify.h"
-#include "table/rows.h"
-#include "output/escaping.h"
 
 namespace tabulyst {
 
@@ -92,7 +90,7 @@ void FieldText(std::string_view field, char delimiter, TextString& text) {
 char BlockDelimiter(const TableBlock& block) {
     const TextString& chosen = BlockConfig(block).Text(P::DefaultTableDelimiterCharacter);
     if (!chosen.Empty()) return chosen[0];
-    return block.formatCode == kFormatComma ? ',' : '\t';
+    return block.format == TableFormat::Comma ? ',' : '\t';
 }
 
 void AnalyseDelimited(TableBlock& block) {
@@ -111,7 +109,6 @@ void AnalyseDelimited(TableBlock& block) {
     size_t columnCount = 0;
     std::string_view field;
     for (const TableLine& line : block.lines) {
-        if (line.type == kTableLinePolicy) continue;
         FieldSplitter split(line.raw, block.delimiter);
         size_t fields = 0;
         while (split.Next(field)) ++fields;
@@ -122,25 +119,18 @@ void AnalyseDelimited(TableBlock& block) {
     RecogniseHeader(block);
 }
 
-void SplitDelimitedLine(TableBlock& block, int lineIndex, int target, std::vector<TableCell>& cells) {
+void SplitDelimitedLine(const TableBlock& block, int lineIndex, std::vector<TableCell>& cells) {
     const size_t columnCount = block.columns.size();
     cells.resize(columnCount);
     for (TableCell& cell : cells) cell.Reset();
     if (lineIndex < 0 || lineIndex >= static_cast<int>(block.lines.size())) return;
     const TableLine& line = block.lines[lineIndex];
-    if (line.type == kTableLinePolicy) return;
-
-    // The analysis' own splitting (measuring, counting) wants the texts as read.
-    const bool escape = target == kCellsHtml || target == kCellsRtf;
-    const DocumentState& state = CellState(block, target);
     FieldSplitter split(line.raw, block.delimiter);
     std::string_view field;
     for (size_t n = 0; n < columnCount && split.Next(field); ++n) {
         TableCell& cell = cells[n];
         FieldText(field, block.delimiter, cell.text);
-        // The guess reads the text as written in the source, before any escaping.
         cell.align = GuessAlignment(block, cell.text, -1);
-        if (escape) TidyLine(block.fc, state, cell.text);
         cell.lines = IsBlankText(cell.text) ? 0 : 1;
     }
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "core/text_string.h"
 #include "table/table_model.h"
@@ -33,6 +34,8 @@ private:
 // The text of a field: a quote-aware field enclosed in double quotes loses them and its
 // doubled quotes become single ones; every other field is taken as it stands.
 void FieldText(std::string_view field, char delimiter, TextString& text);
+// Splits one line of a delimited block into one cell per field, texts as read.
+void SplitDelimitedLine(const TableBlock& block, int lineIndex, std::vector<TableCell>& cells);
 // The delimiter of a delimited block: the first character of the delimiter policy when it
 // is not empty, else a comma for comma-delimited blocks and a tab for the others.
 char BlockDelimiter(const TableBlock& block);

@@ -3,23 +3,18 @@
 #include <algorithm>
 #include <string>
 
-#include "output/output_file.h"
 #include "policy/fc.h"
-#include "table/cell_cutting.h"
 #include "table/classify.h"
+#include "table/delimited.h"
 
 namespace tabulyst {
 namespace {
 
-constexpr std::string_view kRuleCell = "<HR>";
-constexpr std::string_view kDoubleRuleCell = "<HR SIZE=5 NOSHADE>";
-
 // Collects the lines of one row and hands the row on when it ends.
 class RowBuilder {
 public:
-    RowBuilder(TableBlock& block, int target, const std::function<void(const TableRow&)>& emit)
+    RowBuilder(TableBlock& block, const std::function<void(const TableRow&)>& emit)
         : emit_(emit),
-          joiner_(target == kCellsRtf ? "\\par " : "<BR>"),
           headerRows_(HeaderRowCount(block)),
           columns_(block.columns.size()) {
         row_.cells.resize(columns_);
@@ -36,19 +31,16 @@ public:
         }
         for (TableCell& cell : row_.cells) cell.Reset();
         row_.firstLine = row_.lastLine = -1;
-        row_.ruleRow = false;
+        row_.rule = RuleKind::None;
         row_.valign = kVAlignNone;
         started_ = false;
     }
 
-    // A rule row: every cell holds a rule, unless the text is left out (RTF output, or a
-    // rule line that directly follows another one).
-    void StartRule(int line, std::string_view text) {
+    // A rule row: every cell holds the rule.
+    void StartRule(int line, RuleKind rule) {
         Begin(line);
-        row_.ruleRow = true;
-        if (text.empty()) return;
+        row_.rule = rule;
         for (TableCell& cell : row_.cells) {
-            cell.text.Assign(text);
             cell.lines = 1;
             cell.align = kAlignLeft;
         }
@@ -97,7 +89,7 @@ public:
                 to.valignOverride = from.valignOverride;
                 to.kind = from.kind;
             } else {
-                to.text.Append(joiner_);
+                to.text.AppendChar('\n');
             }
             to.text.Append(from.text);
             to.lines += std::max(1, from.lines);
@@ -112,7 +104,6 @@ private:
     }
 
     const std::function<void(const TableRow&)>& emit_;
-    std::string_view joiner_;
     int headerRows_;
     size_t columns_;
     TableRow row_;
@@ -125,41 +116,20 @@ int HeaderRowCount(const TableBlock& block) {
     return block.hasHeader ? std::max(0, block.headerRows) : 0;
 }
 
-const DocumentState& CellState(const TableBlock& block, int target) {
-    static const DocumentState html = [] {
-        DocumentState state;
-        state.outputFormat = kOutputHtml;
-        return state;
-    }();
-    static const DocumentState rtf = [] {
-        DocumentState state;
-        state.outputFormat = kOutputRtf;
-        return state;
-    }();
-    if (target == kCellsRtf) return block.rtfFile ? block.rtfFile->state : rtf;
-    return block.htmlFile ? block.htmlFile->state : html;
-}
-
-void BuildLineCells(TableBlock& block, int lineIndex, int target, std::vector<TableCell>& cells) {
+void BuildLineCells(TableBlock& block, int lineIndex, CutFor purpose, std::vector<TableCell>& cells) {
     if (block.kind == BlockKind::Delimited)
-        SplitDelimitedLine(block, lineIndex, target, cells);
+        SplitDelimitedLine(block, lineIndex, cells);
     else
-        CutPlainLine(block, lineIndex, target, cells);
+        CutPlainLine(block, lineIndex, purpose, cells);
 }
 
-void ForEachRow(TableBlock& block, int target, const std::function<void(const TableRow&)>& emit) {
-    RowBuilder rows(block, target, emit);
+void ForEachRow(TableBlock& block, const std::function<void(const TableRow&)>& emit) {
+    RowBuilder rows(block, emit);
     const int lineCount = static_cast<int>(block.lines.size());
     const int headerRows = HeaderRowCount(block);
-    const bool writing = block.fc.passHtml || block.fc.passRtf;
     std::vector<TableCell> cells;
     for (int i = 0; i < lineCount; ++i) {
         const TableLine& line = block.lines[i];
-        if (line.type == kTableLinePolicy) {
-            // Its change took effect when the line was read; it never becomes a row.
-            if (!writing) block.fc.Issue("UNSUPPORTED CASE: Policy line inside ParseTable", 10);
-            continue;
-        }
         if (line.blank) {
             rows.End();
             continue;
@@ -167,14 +137,13 @@ void ForEachRow(TableBlock& block, int target, const std::function<void(const Ta
         if (line.rule) {
             rows.End();
             if (block.blankLineSeparated || i < headerRows) continue;
-            std::string_view text;
-            const bool afterRule = i > 0 && block.lines[i - 1].rule;
-            if (target == kCellsHtml && !afterRule)
-                text = i + 1 < lineCount && block.lines[i + 1].rule ? kDoubleRuleCell : kRuleCell;
-            rows.StartRule(i, text);
+            // A rule line right after another one was drawn with it.
+            if (i > 0 && block.lines[i - 1].rule) continue;
+            const bool twice = i + 1 < lineCount && block.lines[i + 1].rule;
+            rows.StartRule(i, twice ? RuleKind::Double : RuleKind::Single);
             continue;
         }
-        BuildLineCells(block, i, target, cells);
+        BuildLineCells(block, i, CutFor::Writing, cells);
         if (!block.blankLineSeparated) {
             rows.End();
             rows.TakeLine(i, cells);

@@ -5,9 +5,8 @@
 #include "policy/fc.h"
 #include "policy/fonts.h"
 #include "table/analysis.h"
-#include "table/directives.h"
+#include "table/delimited.h"
 #include "table/table_model.h"
-#include "table/table_writers.h"
 
 namespace tabulyst {
 
@@ -15,18 +14,10 @@ namespace {
 
 constexpr size_t kChunk = 1u << 20;
 
-bool IsDelimitedCode(int code) { return code == kFormatTab || code == kFormatComma; }
-
 int LeadingBlanks(std::string_view text) {
     size_t n = 0;
     while (n < text.size() && text[n] == ' ') ++n;
     return static_cast<int>(n);
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    return text;
 }
 
 // The first line the column analysis looks at when the header is to be ignored.
@@ -71,33 +62,29 @@ bool IsRuleText(std::string_view text) {
     return true;
 }
 
-TableBlock::TableBlock(FC& fc, OutputFile* html, OutputFile* rtf, int formatCode)
-    : fc(fc), htmlFile(html), rtfFile(rtf), writeHtml(html != nullptr), writeRtf(rtf != nullptr),
-      formatCode(formatCode) {}
+TableBlock::TableBlock(FC& fc, TableFormat format) : fc(fc), format(format) {}
 
 TableBlock::~TableBlock() = default;
 
 void TableBlock::AddLine(const SourceLine& line) {
-    AddLine(line.raw, line.text, line.kind, line.directive, line.lineNumber);
+    AddLine(line.raw, line.text, line.lineNumber);
     if (line.mailHeader) {
         lines.back().mailHeader = true;
         ++mailHeaderLines;
     }
 }
 
-void TableBlock::AddLine(std::string_view raw, std::string_view expanded, int kind, int directive,
-                         int lineNumber) {
-    // A directive did its work when it was read. Kept among the lines it would shift every
-    // position the analysis counts (header rows, rule lines, the line count of the border
-    // rule), so only the opening of a tagged region is remembered.
-    if (kind == kLineDirective) {
-        if (directive == kDirBeginTaggedTable) taggedRegion = true;
-        return;
-    }
+void TableBlock::NoteDirective(DirectiveCode code) {
+    // Kept among the lines, a directive would shift every position the analysis counts
+    // (header rows, rule lines, the line count of the border rule).
+    if (code == DirectiveCode::BeginTaggedTable) taggedRegion = true;
+}
+
+void TableBlock::AddLine(std::string_view raw, std::string_view expanded, int lineNumber) {
     TableLine line;
     line.raw = arena.Store(raw);
     // Delimited data is split from the raw text alone: no second copy is kept.
-    if (IsDelimitedCode(formatCode) || expanded == raw)
+    if (IsDelimited(format) || expanded == raw)
         line.full = line.raw;
     else
         line.full = arena.Store(expanded);
@@ -105,10 +92,7 @@ void TableBlock::AddLine(std::string_view raw, std::string_view expanded, int ki
     line.length = static_cast<int32_t>(line.full.size());
     line.indent = LeadingBlanks(line.full);
     line.lineNumber = lineNumber;
-    line.directive = static_cast<int16_t>(directive);
-    line.type = kind == kLineDirective ? kTableLinePolicy : kTableLineText;
     lines.push_back(line);
-    if (line.type == kTableLinePolicy) return;
 
     if (line.length > line.indent) {
         // widest is 0 until the first non-blank line, which sets both.
@@ -118,9 +102,9 @@ void TableBlock::AddLine(std::string_view raw, std::string_view expanded, int ki
     }
 }
 
-void TableBlock::Finish(int code) {
-    formatCode = code;
-    config = code == kFormatAuto ? &fc.BaseConfig() : &fc.OldestConfig();
+void TableBlock::Analyse(int code) {
+    format = static_cast<TableFormat>(code);
+    config = &fc.BaseConfig();
     const int count = static_cast<int>(lines.size());
     firstAnalysedLine = config->Flag(P::IgnoreTableHeaderDuringAnalysis) ? FirstAnalysedLine(count) : 0;
     // A TABLE_LAYOUT directive has already built the columns (and HIDE_COLUMN may have
@@ -129,38 +113,25 @@ void TableBlock::Finish(int code) {
         const std::string layout(config->Text(P::DefaultTableLayout).View());
         fc.ParseTableLayout(layout, *config);
     }
-    delimiter = code == kFormatComma ? ',' : '\t';
-    const TextString& chosen = config->Text(P::DefaultTableDelimiterCharacter);
-    if (!chosen.Empty()) delimiter = chosen[0];
+    delimiter = BlockDelimiter(*this);
     ApplyFontSpec(static_cast<const TextPolicy&>(fc.Record(P::TableFont)), config->tableFont);
 
-    switch (code) {
-        case kFormatAuto:
-        case kFormatUser:
-            kind = code == kFormatAuto ? BlockKind::PlainText : BlockKind::UserTable;
-            AnalysePlainText(*this);
-            break;
-        case kFormatTab:
-        case kFormatComma:
-            kind = BlockKind::Delimited;
-            AnalyseDelimited(*this);
-            break;
-        case 2: case 3: case 4: case 5: case 6: case 9: case 10:
-            // The pre-formatted kinds (code, diagram, pre-formatted text and the like) are
-            // written as they stand, without analysis.
-            kind = BlockKind::Preformatted;
-            isTable = false;
-            break;
-        default: {
-            TextString text("UNSUPPORTED CASE: Special Format Code ");
-            text.AppendNumber('1', code);
-            fc.Issue(text, 10);
-            break;
-        }
+    if (format == TableFormat::Auto || format == TableFormat::User) {
+        kind = format == TableFormat::Auto ? BlockKind::PlainText : BlockKind::UserTable;
+        AnalysePlainText(*this);
+    } else if (IsDelimited(format)) {
+        kind = BlockKind::Delimited;
+        AnalyseDelimited(*this);
+    } else if (IsPreformattedCode(code)) {
+        // The pre-formatted kinds (code, diagram, pre-formatted text and the like) are
+        // written as they stand, without analysis.
+        kind = BlockKind::Preformatted;
+        isTable = false;
+    } else {
+        TextString text("UNSUPPORTED CASE: Special Format Code ");
+        text.AppendNumber('1', code);
+        fc.Issue(text, 10);
     }
-    ParseTable(*this);
-    if (fc.NumTabConfigs() > 0) fc.DeleteOldTabConfig();
-    config = nullptr;
 }
 
 }  // namespace tabulyst

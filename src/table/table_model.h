@@ -6,23 +6,15 @@
 #include <string_view>
 #include <vector>
 
+#include "core/formats.h"
 #include "core/text_string.h"
 #include "input/source_line.h"
 #include "policy/fonts.h"
-#include "table/tab_config.h"
+#include "policy/tab_config.h"
 
 namespace tabulyst {
 
 class FC;
-class OutputFile;
-
-// Special format codes: what kind of table a block is.
-enum FormatCode : int {
-    kFormatAuto = 0,       // automatically detected plain-text table
-    kFormatUser = 1,       // user-specified plain-text table (the "Plain text file" input)
-    kFormatTab = 7,        // delimited, tab (or the delimiter policy)
-    kFormatComma = 8,      // delimited, comma
-};
 
 // What a region turned out to be.
 enum class BlockKind : uint8_t {
@@ -51,12 +43,6 @@ private:
     size_t bytes_ = 0;
 };
 
-// Line types inside a table.
-enum TableLineType : int16_t {
-    kTableLineText = 0,
-    kTableLinePolicy = 1,     // a policy or table directive line: skipped by every step
-};
-
 // One source line of the region.
 struct TableLine {
     std::string_view raw;   // as read, tabs kept (delimited splitting)
@@ -65,8 +51,6 @@ struct TableLine {
     int32_t length = 0;     // of text
     int32_t indent = 0;     // leading blanks of full
     int32_t lineNumber = 0;
-    int16_t type = kTableLineText;
-    int16_t directive = 0;  // directive code for directive lines
     bool blank = false;
     bool rule = false;
     bool mailHeader = false;
@@ -82,8 +66,7 @@ struct TableColumn {
     int boundary = -1;
     int score = -1;
     int span = 1;      // used by merging; at least 1
-    int width = 0;     // characters (plain text) or twips (RTF measure)
-    int rtfWidth = 0;  // widest single-column cell text in twips, plus 108
+    int width = 0;     // characters
     int align = kAlignLeft;
     bool mostlyEmpty = false;
     bool entirelyEmpty = false;
@@ -92,9 +75,11 @@ struct TableColumn {
     bool numericColumn = false;
 };
 
-// One cell of the row being built.
+// One cell of a line or of a row. Its text is the source text, trimmed; the lines of a cell
+// that spans several source lines are joined by line feeds, which no source line holds.
+// Writers escape each line and join them their own way.
 struct TableCell {
-    TextString text;      // lines joined by "<BR>" (HTML) or "\par " (RTF)
+    TextString text;
     int lines = 0;        // number of text lines
     int colSpan = 1;
     int rowSpan = 1;
@@ -117,26 +102,24 @@ struct TableCell {
 // One table region: collected line by line, then analysed and written once.
 class TableBlock {
 public:
-    // `html` and `rtf`: the writers (either may be null); the target decides which is used.
-    TableBlock(FC& fc, OutputFile* html, OutputFile* rtf, int formatCode = kFormatUser);
+    explicit TableBlock(FC& fc, TableFormat format = TableFormat::User);
     ~TableBlock();
     TableBlock(const TableBlock&) = delete;
     TableBlock& operator=(const TableBlock&) = delete;
 
     // Copies a source line in (updates widest/narrowest line, indent, mail-header count).
     void AddLine(const SourceLine& line);
-    void AddLine(std::string_view raw, std::string_view expanded, int kind = kLineOrdinary,
-                 int directive = 0, int lineNumber = 0);
-    // Analyses the region by its format code and writes it; frees nothing the caller owns.
-    void Finish(int formatCode);
+    void AddLine(std::string_view raw, std::string_view expanded, int lineNumber = 0);
+    // A directive line of the region: executed already, it takes no line position, but a
+    // tagged-table directive makes the region a tagged table.
+    void NoteDirective(DirectiveCode code);
+    // Analyses the region as the format code says (a TableFormat, a pre-formatted kind, or
+    // an unsupported code, which is reported).
+    void Analyse(int formatCode);
 
     FC& fc;
-    TabConfig* config = nullptr;  // in use while the block is finished
-    OutputFile* htmlFile = nullptr;
-    OutputFile* rtfFile = nullptr;
-    bool writeHtml = false;
-    bool writeRtf = false;
-    int formatCode = kFormatUser;
+    TabConfig* config = nullptr;  // the configuration the table is analysed and written with
+    TableFormat format = TableFormat::User;
 
     std::vector<TableLine> lines;
     BlockKind kind = BlockKind::PlainText;

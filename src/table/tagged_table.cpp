@@ -3,14 +3,11 @@
 #include <algorithm>
 #include <charconv>
 
-#include "output/escaping.h"
-#include "output/output_file.h"
 #include "policy/fc.h"
 #include "table/analysis.h"
 #include "table/cell_cutting.h"
 #include "table/classify.h"
 #include "table/directives.h"
-#include "table/rows.h"
 
 namespace tabulyst {
 namespace {
@@ -46,12 +43,6 @@ struct TaggedLine {
     std::string unplaced;                         // text before the first cell tag
     bool anyTag = false;
 };
-
-std::string_view Trim(std::string_view t) {
-    while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
-    while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.remove_suffix(1);
-    return t;
-}
 
 TagKind KindOf(std::string_view name) {
     for (const TagName& tag : kTagNames)
@@ -100,7 +91,7 @@ TaggedLine ParseLine(const TableBlock& block, std::string_view text) {
             break;
         }
         addText(text.substr(p, start - p));
-        const std::string_view inside = Trim(text.substr(start + open.size(), end - start - open.size()));
+        const std::string_view inside = TrimBlanks(text.substr(start + open.size(), end - start - open.size()));
         const size_t blank = inside.find(' ');
         const std::string_view name = inside.substr(0, blank);
         const std::string_view arguments = blank == std::string_view::npos ? "" : inside.substr(blank + 1);
@@ -134,7 +125,7 @@ TaggedLine ParseLine(const TableBlock& block, std::string_view text) {
 
 bool StartsWithRowOrCellTag(const TableBlock& block, std::string_view text) {
     const std::string_view open = block.fc.Text(P::StartTagDelimiter).View();
-    text = Trim(text);
+    text = TrimBlanks(text);
     if (open.empty() || text.substr(0, open.size()) != open) return false;
     text.remove_prefix(open.size());
     for (const TagName& tag : kTagNames)
@@ -148,7 +139,6 @@ bool IsTaggedBlock(const TableBlock& block) {
     if (block.taggedRegion) return true;
     bool firstText = true;
     for (const TableLine& line : block.lines) {
-        if (line.type == kTableLinePolicy) continue;
         if (firstText && !IsBlankText(line.full)) {
             if (StartsWithRowOrCellTag(block, line.full)) return true;
             firstText = false;
@@ -164,7 +154,6 @@ void AnalyseTaggedTable(TableBlock& block) {
     block.separatorColumns = block.userLayout = false;
     block.commonIndent = 0;  // indenting tag lines is no table placement
     for (TableLine& line : block.lines) {
-        if (line.type == kTableLinePolicy) continue;
         line.text = line.full;
         line.length = static_cast<int32_t>(line.text.size());
     }
@@ -177,9 +166,9 @@ void AnalyseTaggedTable(TableBlock& block) {
     const int n = static_cast<int>(block.lines.size());
     for (int i = 0; i < n; ++i) {
         const TableLine& line = block.lines[i];
-        if (line.type == kTableLinePolicy || line.blank || line.rule) continue;
+        if (line.blank || line.rule) continue;
         const TaggedLine tagged = ParseLine(block, line.text);
-        int width = Trim(tagged.unplaced).empty() ? 0 : 1;
+        int width = TrimBlanks(tagged.unplaced).empty() ? 0 : 1;
         for (const TaggedCell& cell : tagged.cells) width += cell.span;
         columnCount = std::max(columnCount, width);
         for (std::string_view details : tagged.columnDetails) {
@@ -191,8 +180,8 @@ void AnalyseTaggedTable(TableBlock& block) {
             if (static_cast<int>(aligns.size()) < column) aligns.resize(column, kAlignNone);
             aligns[column - 1] = ParseAlignmentWord(block.fc, align, kAlignNone);
         }
-        if (tagged.cells.empty() && Trim(tagged.unplaced).empty()) continue;  // no row
-        const bool headRow = Trim(tagged.unplaced).empty() &&
+        if (tagged.cells.empty() && TrimBlanks(tagged.unplaced).empty()) continue;  // no row
+        const bool headRow = TrimBlanks(tagged.unplaced).empty() &&
                              std::all_of(tagged.cells.begin(), tagged.cells.end(),
                                          [](const TaggedCell& cell) { return cell.head; });
         if (inHeader && headRow) headerRows = i + 1;
@@ -208,15 +197,15 @@ void AnalyseTaggedTable(TableBlock& block) {
     block.headerCols = policyCols > 0 ? policyCols : 0;
 }
 
-void CutTaggedLine(TableBlock& block, int lineIndex, int target, std::vector<TableCell>& cells) {
+void CutTaggedLine(TableBlock& block, int lineIndex, CutFor purpose, std::vector<TableCell>& cells) {
     const TableLine* toCut = StartLineCells(block, lineIndex, cells);
     if (!toCut) return;
     const TableLine& line = *toCut;
     const int columnCount = static_cast<int>(block.columns.size());
 
-    const bool writing = target != kCellsAnalysis;
+    const bool writing = purpose == CutFor::Writing;
     TaggedLine tagged = ParseLine(block, line.text);
-    const std::string_view unplaced = Trim(tagged.unplaced);
+    const std::string_view unplaced = TrimBlanks(tagged.unplaced);
     if (!unplaced.empty()) {
         if (writing) {
             TextString message("TAG ERROR: No NEW_CELL definition for \"");
@@ -229,12 +218,11 @@ void CutTaggedLine(TableBlock& block, int lineIndex, int target, std::vector<Tab
         tagged.cells.insert(tagged.cells.begin(), std::move(cell));
     }
 
-    const DocumentState& state = CellState(block, target == kCellsRtf ? kCellsRtf : kCellsHtml);
     int col = 0;
     for (const TaggedCell& source : tagged.cells) {
         if (col >= columnCount) break;
         TableCell& cell = cells[col];
-        const std::string_view text = Trim(source.text);
+        const std::string_view text = TrimBlanks(source.text);
         cell.colSpan = std::min(source.span, columnCount - col);
         cell.text.Assign(text);
         cell.lines = text.empty() ? 0 : 1;
@@ -245,7 +233,6 @@ void CutTaggedLine(TableBlock& block, int lineIndex, int target, std::vector<Tab
             if (!source.align.empty()) cell.align = ParseAlignmentWord(block.fc, source.align, cell.align);
             if (!source.valign.empty())
                 cell.valignOverride = ParseVerticalAlignmentWord(block.fc, source.valign, kVAlignNone);
-            if (!text.empty()) TidyLine(block.fc, state, cell.text);
         }
         col += cell.colSpan;
     }

@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "table/cell_cutting.h"
 #include "table/table_model.h"
 
 namespace tabulyst {
@@ -13,7 +14,7 @@ bool IsTaggedBlock(const TableBlock& block);
 // Prepares a tagged block: one row per line, columns counted from the cells, the leading
 // rows of head cells as header rows, column alignments from COLUMN_DETAILS.
 void AnalyseTaggedTable(TableBlock& block);
-// Cuts one line of a tagged block into its cells (escaped for the target, see CutPlainLine).
-void CutTaggedLine(TableBlock& block, int lineIndex, int target, std::vector<TableCell>& cells);
+// Cuts one line of a tagged block into its cells (see CutPlainLine).
+void CutTaggedLine(TableBlock& block, int lineIndex, CutFor purpose, std::vector<TableCell>& cells);
 
 }  // namespace tabulyst

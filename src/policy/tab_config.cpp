@@ -1,4 +1,4 @@
-#include "table/tab_config.h"
+#include "policy/tab_config.h"
 
 namespace tabulyst {
 

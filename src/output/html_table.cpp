@@ -1,4 +1,4 @@
-#include "table/html_table.h"
+#include "output/html_table.h"
 
 #include <algorithm>
 #include <charconv>
@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "output/escaping.h"
-#include "output/output_file.h"
+#include "output/font_markup.h"
+#include "output/html_file.h"
 #include "policy/fc.h"
-#include "table/cell_font.h"
 #include "table/classify.h"
-#include "table/table_writers.h"
+#include "table/rows.h"
 
 namespace tabulyst {
 namespace {
@@ -64,12 +64,6 @@ size_t FindBreakTag(std::string_view text, size_t from) {
     return std::string_view::npos;
 }
 
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    return text;
-}
-
 // The indent removed from the block's lines: 80 and above is never removed (and 80 is
 // what a block without text lines reports).
 int RemovedIndent(const TableBlock& block) {
@@ -81,14 +75,34 @@ bool ParsePlainNumber(std::string_view text, int& value) {
     return error == std::errc() && end == text.data() + text.size();
 }
 
-class HtmlTableWriter {
+// The table font around a cell's content; both texts empty unless "Add FONT markup" is on
+// and the document writes FONT tags.
+void TableCellFontMarkup(const TableBlock& block, const DocumentState& state, TextString& start,
+                         TextString& end) {
+    start.Clear();
+    end.Clear();
+    // Checked first: a table of a million cells asks a million times.
+    if (!block.fc.Flag(P::AddFontMarkup)) return;
+    const FontSpec& configured = BlockConfig(block).tableFont;
+    if (configured.valid && !configured.face.Empty()) {
+        GetStartFontMarkup(kFontMarkupTableCell, block.fc, state, &configured, start);
+        GetEndFontMarkup(kFontMarkupTableCell, block.fc, state, &configured, end);
+        return;
+    }
+    const FontSpec font = DocumentTableFont(block.fc);
+    GetStartFontMarkup(kFontMarkupTableCell, block.fc, state, &font, start);
+    GetEndFontMarkup(kFontMarkupTableCell, block.fc, state, &font, end);
+}
+
+// One table's markup, written statement by statement as its rows arrive.
+class HtmlTableMarkup {
 public:
-    HtmlTableWriter(TableBlock& block, const HtmlTableOptions& options)
+    HtmlTableMarkup(TableBlock& block, HTMLFile& out)
         : block_(block),
           config_(BlockConfig(block)),
           fc_(block.fc),
-          out_(*block.htmlFile),
-          tagged_(options.tagged),
+          out_(out),
+          tagged_(block.kind == BlockKind::Tagged),
           minimise_(fc_.Flag(P::MinimiseHtmlFileSize)),
           noColour_(fc_.Flag(P::SuppressAllColourMarkup)),
           strong_(fc_.Flag(P::UseEmAndStrongMarkup)),
@@ -102,22 +116,23 @@ public:
         SettlePlacement();
         // The same for every cell: policies and document state hold still while a table
         // is written.
-        TableCellFontMarkup(block_, fontStart_, fontEnd_);
+        TableCellFontMarkup(block_, out_.state, fontStart_, fontEnd_);
         opening_.emplace_back(comments.open);
         opening_.push_back(StartTag());
         TextString caption = config_.Text(P::DefaultTableCaption);
         if (config_.IsSet(P::DefaultTableCaption) && !caption.Empty()) {
-            TidyLine(block_.fc, block_.htmlFile->state, caption);  // text, like a cell's
+            TidyLine(block_.fc, out_.state, OutputFormat::Html, caption);  // text, like a cell's
             opening_.push_back("<CAPTION>" + caption.Str() + "</CAPTION>");
         }
     }
 
     // The table is opened with its first row, so that a table with no row leaves no markup.
     void Row(const TableRow& row) {
+        EscapeCells(row);
         // Empty, or with text only in hidden columns: nothing of it would show.
         bool shows = false;
         for (size_t c = 0; c < row.cells.size() && !shows; ++c)
-            shows = !Hidden(c) && !IsBlankText(row.cells[c].text);
+            shows = !Hidden(c) && !IsBlankText(texts_[c]);
         if (!shows) return;
         if (!opened_) {
             for (const std::string& statement : opening_) Write(statement);
@@ -134,6 +149,38 @@ public:
 
 private:
     void Write(std::string_view statement) { out_.WriteText(statement); }
+
+    // The cells' markup texts: a rule, or the source lines each escaped and joined by "<BR>".
+    void EscapeCells(const TableRow& row) {
+        texts_.resize(row.cells.size());
+        for (size_t c = 0; c < row.cells.size(); ++c) {
+            TextString& text = texts_[c];
+            if (row.rule != RuleKind::None) {
+                text.Assign(row.rule == RuleKind::Double ? "<HR SIZE=5 NOSHADE>" : "<HR>");
+                continue;
+            }
+            const std::string_view source = row.cells[c].text.View();
+            if (source.find('\n') == std::string_view::npos) {
+                text.Assign(source);
+                if (!source.empty()) TidyLine(fc_, out_.state, OutputFormat::Html, text);
+                continue;
+            }
+            text.Clear();
+            size_t from = 0;
+            for (size_t end = 0; end != std::string_view::npos; from = end + 1) {
+                end = source.find('\n', from);
+                piece_.Assign(source.substr(from, end == std::string_view::npos ? end : end - from));
+                TidyLine(fc_, out_.state, OutputFormat::Html, piece_);
+                if (from > 0) text.Append("<BR>");
+                text.Append(piece_);
+            }
+        }
+    }
+
+    // A cell with no text after escaping has no lines.
+    int LinesOf(const TableRow& row, size_t c) const {
+        return IsBlankText(texts_[c]) ? 0 : row.cells[c].lines;
+    }
 
     void SettlePlacement() {
         const int indent = RemovedIndent(block_);
@@ -261,13 +308,12 @@ private:
         const size_t count = row.cells.size();
         int most = 0;
         for (size_t c = 0; c < count; c += Span(row, c))
-            if (!Hidden(c)) most = std::max(most, row.cells[c].lines);
+            if (!Hidden(c)) most = std::max(most, LinesOf(row, c));
         // An empty cell has no text lines, but it does not make a one-line row ragged:
         // only cells with text must all have the row's number of lines.
         bool uniform = true;
         for (size_t c = 0; c < count; c += Span(row, c))
-            if (!Hidden(c) && !IsBlankText(row.cells[c].text) && row.cells[c].lines != most)
-                uniform = false;
+            if (!Hidden(c) && !IsBlankText(texts_[c]) && LinesOf(row, c) != most) uniform = false;
 
         std::string& tag = tag_;
         tag.assign(minimise_ ? "<TR" : "  <TR");
@@ -317,14 +363,14 @@ private:
         const TableCell& cell = row.cells[c];
         const size_t span = Span(row, c);
         const bool th = row.header;
-        const bool empty = IsBlankText(cell.text);
+        const bool empty = IsBlankText(texts_[c]);
         const std::vector<ColumnSpec>& specs = config_.columnSpecs;
 
-        std::string_view text = cell.text.View();
+        std::string_view text = texts_[c].View();
         // Escaped text holds no tag: one look tells whether a rule or a break can be in it.
         const bool tagsInText = text.find('<') != std::string_view::npos;
         bool rule = tagsInText && text.find("<HR") != std::string_view::npos;
-        if (!rule && cell.lines == 1) {
+        if (!rule && LinesOf(row, c) == 1) {
             const std::string_view trimmed = TrimBlanks(text);
             if (trimmed.size() >= 4 && IsRuleText(trimmed)) {
                 text = "<HR>";
@@ -420,7 +466,7 @@ private:
     TableBlock& block_;
     const TabConfig& config_;
     FC& fc_;
-    OutputFile& out_;
+    HTMLFile& out_;
     bool tagged_;
     bool minimise_;
     bool noColour_;
@@ -439,58 +485,35 @@ private:
     std::string tag_;
     std::string markup_;
     std::string line_;
+    std::vector<TextString> texts_;  // the markup text of each cell of the row
+    TextString piece_;
     // The table font's markup around every cell's content (see cell_font.h).
     TextString fontStart_;
     TextString fontEnd_;
 };
 
-bool WrittenAsTable(const TableBlock& block) { return block.isTable || block.kind == BlockKind::TextBlock; }
-
 }  // namespace
 
-void WriteHtmlTable(TableBlock& block, const HtmlTableOptions& options, const RowSource& rows) {
-    if (!block.htmlFile) {
-        block.fc.Issue("PROGRAM ERROR : No HTMLFile inside ParseTable", 10);
-        return;
-    }
-    HtmlTableWriter writer(block, options);
-    rows([&writer](const TableRow& row) { writer.Row(row); });
-    writer.Finish();
+void HtmlTableWriter::WriteTable(TableBlock& block) {
+    HtmlTableMarkup markup(block, file_);
+    ForEachRow(block, [&markup](const TableRow& row) { markup.Row(row); });
+    markup.Finish();
 }
 
-void WriteHtmlTable(TableBlock& block, const HtmlTableOptions& options) {
-    WriteHtmlTable(block, options, [&block](const std::function<void(const TableRow&)>& emit) {
-        ForEachRow(block, kCellsHtml, emit);
-    });
-}
-
-void WriteHtmlTable(TableBlock& block) {
-    HtmlTableOptions options;
-    options.tagged = block.kind == BlockKind::Tagged;
-    WriteHtmlTable(block, options);
-}
-
-void ParseTable(TableBlock& block) {
-    bool html = block.writeHtml;
-    bool rtf = block.writeRtf;
-    if (!html && !rtf) (block.fc.TargetFormat() == kOutputRtf ? rtf : html) = true;
-    if (html && !block.htmlFile) {
-        block.fc.Issue("PROGRAM ERROR : No HTMLFile inside ParseTable", 10);
-        html = false;
+void HtmlTableWriter::WritePreformatted(const TableBlock& block) {
+    const bool wasPreformatted = file_.state.preformatted;
+    file_.WriteLine("<PRE>", true);
+    file_.state.preformatted = true;
+    TextString text;
+    for (const TableLine& line : block.lines) {
+        // The line as it stood in the source: tabs expanded, indent kept.
+        text.Assign(line.full.empty() ? line.text : line.full);
+        text.Trim(true);
+        TidyLine(block.fc, file_.state, OutputFormat::Html, text);
+        file_.WriteLine(text, true);
     }
-    if (rtf && !block.rtfFile) {
-        block.fc.Issue("PROGRAM ERROR : No RTFFile inside ParseTable", 10);
-        rtf = false;
-    }
-    block.writeHtml = html;
-    block.writeRtf = rtf;
-    if (!html && !rtf) return;
-    if (!WrittenAsTable(block)) {
-        WritePreformattedBlock(block);
-        return;
-    }
-    if (html) WriteHtmlTable(block);
-    if (rtf) WriteRtfTable(block);
+    file_.state.preformatted = wasPreformatted;
+    file_.WriteLine("</PRE>", true);
 }
 
 }  // namespace tabulyst

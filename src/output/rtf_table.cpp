@@ -1,16 +1,15 @@
-#include "table/rtf_table.h"
+#include "output/rtf_table.h"
 
 #include <algorithm>
 #include <cmath>
 #include <optional>
 #include <string>
 
+#include "output/escaping.h"
 #include "output/rtf_file.h"
 #include "policy/fc.h"
-#include "table/cell_cutting.h"
 #include "table/classify.h"
 #include "table/rows.h"
-#include "table/table_writers.h"
 
 namespace tabulyst {
 namespace {
@@ -44,24 +43,16 @@ int IndentLevel(const TableBlock& block) {
     }));
 }
 
-bool IsBlank(std::string_view text) {
-    return text.find_first_not_of(" \t") == std::string_view::npos;
-}
-
-class RtfTableWriter {
+// One table's rows, written once the row after each is known.
+class RtfTableMarkup {
   public:
-    RtfTableWriter(TableBlock& block, OutputFile& out)
+    RtfTableMarkup(TableBlock& block, RTFFile& out)
         : block_(block), config_(BlockConfig(block)), fc_(block.fc), out_(out) {
         help_ = fc_.Flag(P::MakeWindowsHelpSourceFile);
         const int headerCols = config_.Value(P::DefaultTableHeaderCols);
         headerCols_ = headerCols > 0 ? headerCols : 0;
-        for (const TableLine& line : block.lines)
-            if (line.type != kTableLinePolicy) ++tableLines_;
-        RtfStyle style;
-        if (auto* rtf = dynamic_cast<RTFFile*>(&out))
-            style = rtf->Style(kStyleTable);
-        else
-            SetUpRtfStyle(&fc_, kStyleTable, style);
+        tableLines_ = static_cast<int>(block.lines.size());
+        const RtfStyle& style = out.Style(kStyleTable);
         fontStatement_ = ParagraphStart(&fc_, style, kParaFont);
         offset_ = 360 * IndentLevel(block) - 108;
         edges_ = RtfColumnEdges(block, style.font, out.state.utf8);
@@ -70,16 +61,42 @@ class RtfTableWriter {
     void Write() {
         out_.WriteText("{");
         std::optional<TableRow> held;
-        ForEachRow(block_, kCellsRtf, [&](const TableRow& row) {
+        ForEachRow(block_, [&](const TableRow& row) {
+            // Rule lines give no row: they draw the borders of the rows around them.
+            if (row.rule != RuleKind::None) return;
+            TableRow escaped = row;
+            if (!Escape(escaped)) return;
             // A row is written once the next one is known, so that the last row is known too.
             if (held) WriteRow(*held, false);
-            held = row;
+            held = std::move(escaped);
         });
         if (held) WriteRow(*held, true);
         out_.WriteText("}");
     }
 
   private:
+    // The cells' texts escaped, their lines joined by "\par "; false when no cell has text.
+    bool Escape(TableRow& row) {
+        bool any = false;
+        for (TableCell& cell : row.cells) {
+            if (cell.text.Empty()) continue;
+            const std::string source = cell.text.Str();
+            cell.text.Clear();
+            size_t from = 0;
+            for (size_t end = 0; end != std::string::npos; from = end + 1) {
+                end = source.find('\n', from);
+                piece_.Assign(std::string_view(source).substr(
+                    from, end == std::string::npos ? end : end - from));
+                TidyLine(fc_, out_.state, OutputFormat::Rtf, piece_);
+                if (from > 0) cell.text.Append("\\par ");
+                cell.text.Append(piece_);
+            }
+            if (IsBlankText(cell.text)) cell.lines = 0;
+            else any = true;
+        }
+        return any;
+    }
+
     bool RuleLine(int index) const {
         return index >= 0 && index < static_cast<int>(block_.lines.size()) &&
                block_.lines[index].rule;
@@ -128,7 +145,7 @@ class RtfTableWriter {
         for (size_t c = 0; c < count; c += Span(row, c)) {
             if (Hidden(config_, c)) continue;
             const TableCell& cell = row.cells[c];
-            const bool empty = IsBlank(cell.text.View());
+            const bool empty = IsBlankText(cell.text.View());
             std::string statement;
             if (first)
                 statement =
@@ -157,7 +174,8 @@ class RtfTableWriter {
     TableBlock& block_;
     const TabConfig& config_;
     FC& fc_;
-    OutputFile& out_;
+    RTFFile& out_;
+    TextString piece_;
     bool help_ = false;
     int headerCols_ = 0;
     int tableLines_ = 0;
@@ -191,8 +209,8 @@ std::vector<int> RtfColumnEdges(TableBlock& block, const FontSpec& font, bool ut
     std::vector<TableCell> cells;
     for (int i = 0; i < static_cast<int>(block.lines.size()); ++i) {
         const TableLine& line = block.lines[i];
-        if (line.type == kTableLinePolicy || line.blank || line.rule) continue;
-        BuildLineCells(block, i, kCellsAnalysis, cells);
+        if (line.blank || line.rule) continue;
+        BuildLineCells(block, i, CutFor::Analysis, cells);
         if (cells.size() > widest.size()) widest.resize(cells.size(), 0);
         for (size_t c = 0; c < cells.size(); ++c)
             if (cells[c].colSpan <= 1)
@@ -203,19 +221,33 @@ std::vector<int> RtfColumnEdges(TableBlock& block, const FontSpec& font, bool ut
     int edge = 0;
     for (size_t c = 0; c < widest.size(); ++c) {
         const int width = widest[c] + kCellGap;
-        if (c < block.columns.size()) block.columns[c].rtfWidth = width;
         if (!Hidden(config, c)) edge += width + kColumnGap;
         edges[c] = edge;
     }
     return edges;
 }
 
-void WriteRtfTable(TableBlock& block) {
-    if (!block.rtfFile) {
-        block.fc.Issue("PROGRAM ERROR : No RTFFile inside ParseTable", 10);
-        return;
+int PreformattedRtfStyle(const TableBlock& block) {
+    if (block.isCodeSample || block.kind == BlockKind::CodeSample) return kStyleCode;
+    if (block.isDiagram || block.kind == BlockKind::Diagram) return kStyleDiagram;
+    return kStylePreformatted;
+}
+
+void RtfTableWriter::WriteTable(TableBlock& block) { RtfTableMarkup(block, file_).Write(); }
+
+void RtfTableWriter::WritePreformatted(const TableBlock& block) {
+    const std::string start = file_.StyleStart(PreformattedRtfStyle(block));
+    TextString text;
+    for (const TableLine& line : block.lines) {
+        // The line as it stood in the source: tabs expanded, indent kept.
+        text.Assign(line.full.empty() ? line.text : line.full);
+        text.Trim(true);
+        TidyLine(block.fc, file_.state, OutputFormat::Rtf, text);
+        TextString paragraph(start);
+        paragraph.Append(text);
+        paragraph.Append("\\par");
+        file_.WriteText(paragraph);
     }
-    RtfTableWriter(block, *block.rtfFile).Write();
 }
 
 }  // namespace tabulyst
