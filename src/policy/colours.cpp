@@ -136,4 +136,11 @@ void ColourToPickerValue(std::string_view colour, int& red, int& green, int& blu
     blue = HexByte(all.substr(4, 2));
 }
 
+TextString NonStandardColourMessage(std::string_view colour) {
+    TextString text("WARNING: \"");
+    text.Append(colour);
+    text.Append("\" is not a standard HTML colour");
+    return text;
+}
+
 }  // namespace tabulyst

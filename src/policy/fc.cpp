@@ -143,12 +143,7 @@ void FC::SetTableText(P id, std::string_view text) { baseConfig_.SetText(id, tex
 
 void FC::SetTableColour(P id, std::string_view colour) {
     TextString normalised;
-    if (!CheckColour(colour, normalised)) {
-        TextString text("WARNING: \"");
-        text.Append(colour);
-        text.Append("\" is not a standard HTML colour");
-        Issue(text, 7);
-    }
+    if (!CheckColour(colour, normalised)) Issue(NonStandardColourMessage(colour), 7);
     baseConfig_.SetText(id, normalised, true);
 }
 

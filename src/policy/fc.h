@@ -170,8 +170,6 @@ private:
     void Default(P id, int value);
     // Resets a font record to a target's text unless it was stated.
     void DefaultFont(P id, std::string_view text);
-    // The policy line keys that are not records; true when the key claimed the line.
-    bool ParseSpecialKey(int special, PolicyLine& line);
 
     std::vector<std::unique_ptr<Policy>> records_;  // indexed by P; table rows are null
     TabConfig baseConfig_;

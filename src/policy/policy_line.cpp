@@ -8,43 +8,6 @@
 namespace tabulyst {
 namespace {
 
-enum Special : int {
-    kLinkDefinition,
-    kTextCommand,
-    kRuleSetKey,
-    kIndentPositions,
-    kHangingPositions,
-    kDocumentSections,
-    kDefinitionChar,
-    kNewsGroups,
-    kHeadingDefinition,
-    kBulletChar,
-};
-
-struct SpecialKey {
-    Special id;
-    std::string_view keys[3];
-};
-
-// Offered before any record.
-constexpr SpecialKey kLeadingSpecials[] = {
-    {kLinkDefinition, {"Link definition"}},
-    {kTextCommand, {"Text command"}},
-    {kRuleSetKey, {"Rule set to be used"}},
-    {kIndentPositions, {"Indent position(s)"}},
-    {kHangingPositions, {"Hanging paragraph position(s)"}},
-    {kDocumentSections, {"Include document section"}},
-};
-
-// Offered right after "Search for definitions", in this order.
-constexpr P kSpecialsAfter = P::SearchForDefinitions;
-constexpr SpecialKey kLaterSpecials[] = {
-    {kDefinitionChar, {"Definition Char"}},
-    {kNewsGroups, {"Recognised USENET groups"}},
-    {kHeadingDefinition, {"recognised headings", "Heading level", "Contents level"}},
-    {kBulletChar, {"bullet char"}},
-};
-
 // Alternative spellings, tried in this order once no record claimed a line. The frame
 // colours come before "Background color" and "Text color", which they contain.
 struct Alias {
@@ -114,6 +77,179 @@ bool ParsePositions(const TextString& value, std::vector<int>& positions) {
     return true;
 }
 
+// A special key that claims a line it cannot use still claims it, so that the file
+// reader reports the line as ignored.
+bool Reject(PolicyLine& line) {
+    line.accepted = false;
+    return true;
+}
+
+bool ParseLinkDefinition(FC& fc, PolicyLine& line) {
+    if (line.valueText.Empty()) return Reject(line);
+    FC::Extras& x = fc.GetExtras();
+    x.linkDefinitions.push_back(line.valueText);
+    x.linkDefinitionStated = true;
+    return true;
+}
+
+bool ParseTextCommand(FC& fc, PolicyLine& line) {
+    TextString command(line.valueText);
+    if (command.Length() >= 2 && command[0] == '"' && command[command.Length() - 1] == '"')
+        command.Mid(1, command.Length() - 2);
+    if (command.Empty()) return Reject(line);
+    FC::Extras& x = fc.GetExtras();
+    x.textCommands.push_back(command);
+    x.textCommandStated = true;
+    return true;
+}
+
+// The rule set is named anywhere in the line; a change of rule set is worth a warning.
+bool ParseRuleSetLine(FC& fc, PolicyLine& line) {
+    int code = -1;
+    if (line.line.Contains("Merrill", false)) code = kMerrill;
+    else if (line.line.Contains("SEC", false)) code = kSec;
+    else if (line.line.Contains("none", false)) code = kNoRuleSet;
+    if (code < 0) {
+        fc.SetRuleSet(fc.RuleSet(), false);
+        return Reject(line);
+    }
+    if (fc.RuleSet() != kNoRuleSet && fc.RuleSet() != code) {
+        TextString text("WARNING: Changing rule set - ");
+        text.Append(line.line.View());
+        fc.Issue(text, 10);
+    }
+    fc.SetRuleSet(code, true);
+    if (ProgramSettings* settings = fc.WritableSettings()) settings->ruleSet = code;
+    return true;
+}
+
+bool ParsePositionList(PolicyLine& line, std::vector<int>& positions, bool& stated) {
+    if (line.none)
+        positions.clear();
+    else if (!ParsePositions(line.valueText, positions))
+        return Reject(line);
+    stated = true;
+    return true;
+}
+
+bool ParseIndentPositions(FC& fc, PolicyLine& line) {
+    FC::Extras& x = fc.GetExtras();
+    return ParsePositionList(line, x.indentPositions, x.indentStated);
+}
+
+bool ParseHangingPositions(FC& fc, PolicyLine& line) {
+    FC::Extras& x = fc.GetExtras();
+    return ParsePositionList(line, x.hangingPositions, x.hangingStated);
+}
+
+bool ParseWordList(PolicyLine& line, std::vector<TextString>& list, bool& stated) {
+    list.clear();
+    if (!line.none) list = Words(line.valueText.View());
+    stated = true;
+    return true;
+}
+
+bool ParseDocumentSections(FC& fc, PolicyLine& line) {
+    FC::Extras& x = fc.GetExtras();
+    return ParseWordList(line, x.documentSections, x.sectionStated);
+}
+
+bool ParseNewsGroups(FC& fc, PolicyLine& line) {
+    FC::Extras& x = fc.GetExtras();
+    return ParseWordList(line, x.newsGroups, x.newsStated);
+}
+
+// "':'" and "'-'", each made strong by the word "strong" before the next marker.
+bool ParseDefinitionChars(FC& fc, PolicyLine& line) {
+    FC::Extras& x = fc.GetExtras();
+    if (line.none) {
+        x.definitionChars = 0;
+        x.definitionStated = true;
+        return true;
+    }
+    const std::string_view text = line.valueText.View();
+    const size_t colon = text.find("':'");
+    const size_t hyphen = text.find("'-'");
+    if (colon == std::string_view::npos && hyphen == std::string_view::npos) return Reject(line);
+    auto strongAfter = [&](size_t at, size_t other) {
+        const size_t end = other != std::string_view::npos && other > at ? other : text.size();
+        return FindNoCase(text.substr(at, end - at), "strong") != std::string_view::npos;
+    };
+    if (colon != std::string_view::npos) x.definitionChars |= strongAfter(colon, hyphen) ? (1 | 4) : 1;
+    if (hyphen != std::string_view::npos) x.definitionChars |= strongAfter(hyphen, colon) ? (2 | 8) : 2;
+    x.definitionStated = true;
+    return true;
+}
+
+bool ParseHeadingDefinition(FC& fc, PolicyLine& line) {
+    FC::Extras& x = fc.GetExtras();
+    x.headingDefinitions.push_back(line.line);
+    x.headingStated = true;
+    return true;
+}
+
+// Characters in single quotes; "o" and "-" switch on their own policies, others join a
+// list of at most seven.
+bool ParseBulletChars(FC& fc, PolicyLine& line) {
+    FC::Extras& x = fc.GetExtras();
+    if (line.none) {
+        x.bulletChars.clear();
+        x.bulletStated = true;
+        return true;
+    }
+    std::vector<char> found;
+    const std::string_view text = line.valueText.View();
+    for (size_t i = 0; i + 2 < text.size(); ++i)
+        if (text[i] == '\'' && text[i + 2] == '\'') {
+            found.push_back(text[i + 1]);
+            i += 2;
+        }
+    if (found.empty() && text.size() == 1) found.push_back(text[0]);
+    if (found.empty()) return Reject(line);
+    for (char bullet : found) {
+        if (bullet == 'o') {
+            fc.SetValue(P::RecogniseOAsABullet, 1);
+        } else if (bullet == '-') {
+            fc.SetValue(P::RecogniseAsABullet, 1);
+        } else if (std::find(x.bulletChars.begin(), x.bulletChars.end(), bullet) ==
+                   x.bulletChars.end()) {
+            if (x.bulletChars.size() >= kMaxBulletChars) {
+                line.accepted = false;
+                continue;
+            }
+            x.bulletChars.push_back(bullet);
+        }
+    }
+    x.bulletStated = true;
+    return true;
+}
+
+// The keys that are not policy records: found anywhere in a line's key part, each read
+// by its own parser.
+struct SpecialKey {
+    std::string_view keys[3];
+    bool (*parse)(FC&, PolicyLine&);
+};
+
+// Offered before any record.
+constexpr SpecialKey kLeadingSpecials[] = {
+    {{"Link definition"}, ParseLinkDefinition},
+    {{"Text command"}, ParseTextCommand},
+    {{"Rule set to be used"}, ParseRuleSetLine},
+    {{"Indent position(s)"}, ParseIndentPositions},
+    {{"Hanging paragraph position(s)"}, ParseHangingPositions},
+    {{"Include document section"}, ParseDocumentSections},
+};
+
+// Offered right after "Search for definitions", in this order.
+constexpr P kSpecialsAfter = P::SearchForDefinitions;
+constexpr SpecialKey kLaterSpecials[] = {
+    {{"Definition Char"}, ParseDefinitionChars},
+    {{"Recognised USENET groups"}, ParseNewsGroups},
+    {{"recognised headings", "Heading level", "Contents level"}, ParseHeadingDefinition},
+    {{"bullet char"}, ParseBulletChars},
+};
+
 // A special key counts only in the key part of a line, so that a value which merely
 // mentions one ("Document Title : Text command reference") keeps its own policy.
 bool KeyFound(const SpecialKey& special, const TextString& line) {
@@ -124,130 +260,6 @@ bool KeyFound(const SpecialKey& special, const TextString& line) {
 }
 
 }  // namespace
-
-bool FC::ParseSpecialKey(int special, PolicyLine& line) {
-    Extras& x = extras_;
-    const TextString& value = line.valueText;
-    // A special key that claims a line it cannot use still claims it, so that the file
-    // reader reports the line as ignored.
-    auto reject = [&line] {
-        line.accepted = false;
-        return true;
-    };
-    switch (static_cast<Special>(special)) {
-        case kLinkDefinition:
-            if (value.Empty()) return reject();
-            x.linkDefinitions.push_back(value);
-            x.linkDefinitionStated = true;
-            return true;
-        case kTextCommand: {
-            TextString command(value);
-            if (command.Length() >= 2 && command[0] == '"' && command[command.Length() - 1] == '"')
-                command.Mid(1, command.Length() - 2);
-            if (command.Empty()) return reject();
-            x.textCommands.push_back(command);
-            x.textCommandStated = true;
-            return true;
-        }
-        case kRuleSetKey: {
-            int code = -1;
-            if (line.line.Contains("Merrill", false)) code = kMerrill;
-            else if (line.line.Contains("SEC", false)) code = kSec;
-            else if (line.line.Contains("none", false)) code = kNoRuleSet;
-            if (code < 0) {
-                ruleSetStated_ = false;
-                return reject();
-            }
-            if (ruleSet_ != kNoRuleSet && ruleSet_ != code) {
-                TextString text("WARNING: Changing rule set - ");
-                text.Append(line.line.View());
-                Issue(text, 10);
-            }
-            ruleSet_ = code;
-            ruleSetStated_ = true;
-            if (writableSettings_) writableSettings_->ruleSet = code;
-            return true;
-        }
-        case kIndentPositions:
-        case kHangingPositions: {
-            const bool indent = special == kIndentPositions;
-            std::vector<int>& positions = indent ? x.indentPositions : x.hangingPositions;
-            if (line.none) {
-                positions.clear();
-            } else if (!ParsePositions(value, positions)) {
-                return reject();
-            }
-            (indent ? x.indentStated : x.hangingStated) = true;
-            return true;
-        }
-        case kDocumentSections:
-        case kNewsGroups: {
-            const bool sections = special == kDocumentSections;
-            std::vector<TextString>& list = sections ? x.documentSections : x.newsGroups;
-            list.clear();
-            if (!line.none) list = Words(value.View());
-            (sections ? x.sectionStated : x.newsStated) = true;
-            return true;
-        }
-        case kDefinitionChar: {
-            if (line.none) {
-                x.definitionChars = 0;
-                x.definitionStated = true;
-                return true;
-            }
-            // Each marker may be followed by the word "strong" before the next marker.
-            const std::string_view text = value.View();
-            const size_t colon = text.find("':'");
-            const size_t hyphen = text.find("'-'");
-            if (colon == std::string_view::npos && hyphen == std::string_view::npos) return reject();
-            auto strongAfter = [&](size_t at, size_t other) {
-                const size_t end = other != std::string_view::npos && other > at ? other : text.size();
-                return FindNoCase(text.substr(at, end - at), "strong") != std::string_view::npos;
-            };
-            if (colon != std::string_view::npos) x.definitionChars |= strongAfter(colon, hyphen) ? (1 | 4) : 1;
-            if (hyphen != std::string_view::npos) x.definitionChars |= strongAfter(hyphen, colon) ? (2 | 8) : 2;
-            x.definitionStated = true;
-            return true;
-        }
-        case kHeadingDefinition:
-            x.headingDefinitions.push_back(line.line);
-            x.headingStated = true;
-            return true;
-        case kBulletChar: {
-            if (line.none) {
-                x.bulletChars.clear();
-                x.bulletStated = true;
-                return true;
-            }
-            std::vector<char> found;
-            const std::string_view text = value.View();
-            for (size_t i = 0; i + 2 < text.size(); ++i)
-                if (text[i] == '\'' && text[i + 2] == '\'') {
-                    found.push_back(text[i + 1]);
-                    i += 2;
-                }
-            if (found.empty() && text.size() == 1) found.push_back(text[0]);
-            if (found.empty()) return reject();
-            for (char bullet : found) {
-                if (bullet == 'o') {
-                    SetValue(P::RecogniseOAsABullet, 1);
-                } else if (bullet == '-') {
-                    SetValue(P::RecogniseAsABullet, 1);
-                } else if (std::find(x.bulletChars.begin(), x.bulletChars.end(), bullet) ==
-                           x.bulletChars.end()) {
-                    if (x.bulletChars.size() >= kMaxBulletChars) {
-                        line.accepted = false;
-                        continue;
-                    }
-                    x.bulletChars.push_back(bullet);
-                }
-            }
-            x.bulletStated = true;
-            return true;
-        }
-    }
-    return false;
-}
 
 int FC::ParsePolicyLine(std::string_view text, int& group, bool report, bool checkColon) {
     group = 0;
@@ -268,7 +280,7 @@ int FC::ParsePolicyLine(std::string_view text, int& group, bool report, bool che
     auto offerSpecials = [&](std::span<const SpecialKey> specials) {
         for (const SpecialKey& special : specials)
             if (KeyFound(special, line.line)) {
-                line.handled = ParseSpecialKey(special.id, line);
+                line.handled = special.parse(*this, line);
                 if (line.handled) return;
             }
     };

@@ -157,10 +157,7 @@ void TextPolicy::Parse(PolicyLine& line, int, int) {
                 const bool standard = CheckColour(line.valueText.View(), normalised);
                 tValue = normalised;
                 if (!standard) {
-                    TextString text("WARNING: \"");
-                    text.Append(line.valueText.View());
-                    text.Append("\" is not a standard HTML colour");
-                    Say(line, text, 7);
+                    Say(line, NonStandardColourMessage(line.valueText.View()), 7);
                     line.accepted = false;
                     set_ = false;
                     return;
