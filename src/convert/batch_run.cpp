@@ -33,7 +33,8 @@ void PrepareMaster(ConversionContext& context, FC& master) {
 }
 
 // Where the run writes: the OUTPUT qualifier's directory, else that of the first file.
-TextString RunOutputDirectory(const ConversionContext& context, const std::vector<TextString>& specs) {
+TextString RunOutputDirectory(const ConversionContext& context,
+                              const std::vector<TextString>& specs) {
     if (!context.options.outputDirectory.Empty()) return context.options.outputDirectory;
     TextString directory;
     if (!specs.empty()) DirectoryOf(specs.front(), directory);
@@ -43,7 +44,8 @@ TextString RunOutputDirectory(const ConversionContext& context, const std::vecto
 // "Output policy file" (the POLICY qualifier): the policies this conversion stated, saved
 // as a policy file, so that a run can be repeated from it. Without a name the file is the
 // input's name with ".pol", in the output directory; a name without an extension gets ".pol".
-void WritePolicyRecord(const ConversionContext& context, const FC& working, std::string_view input) {
+void WritePolicyRecord(const ConversionContext& context, const FC& working,
+                       std::string_view input) {
     if (!working.Flag(P::OutputPolicyFile)) return;
     TextString directory, name, extension;
     std::string path = working.Text(P::OutputPolicyFilename).Str();
@@ -57,7 +59,8 @@ void WritePolicyRecord(const ConversionContext& context, const FC& working, std:
     }
     if (directory.Empty()) path = working.Text(P::OutputDirectory).Str() + path;
     // The record must never replace what the run reads.
-    if (SameExistingFile(path, input) || SameExistingFile(path, context.options.policyFile.View())) {
+    if (SameExistingFile(path, input) ||
+        SameExistingFile(path, context.options.policyFile.View())) {
         working.Issue("ERROR: Policy file would overwrite input file " + path, 10);
         return;
     }
@@ -73,15 +76,15 @@ void WritePolicyRecord(const ConversionContext& context, const FC& working, std:
 
 }  // namespace
 
-RunOutcome RunBatch(ConversionContext& context, FC& master, const std::vector<TextString>& specifications,
-                    TableFormat format) {
+RunOutcome RunBatch(ConversionContext& context, FC& master,
+                    const std::vector<TextString>& specifications, TableFormat format) {
     RunOutcome outcome;
     PrepareMaster(context, master);
 
     TextFile log;
     if (context.options.createLog || master.Flag(P::CreateALogFile)) {
-        const TextString& name =
-            context.options.logName.Empty() ? master.Text(P::OutputLogFilename) : context.options.logName;
+        const TextString& name = context.options.logName.Empty() ? master.Text(P::OutputLogFilename)
+                                                                 : context.options.logName;
         // Everything the run will read, so that the log never replaces any of it.
         std::vector<TextString> inputs;
         for (const TextString& spec : specifications)
@@ -103,7 +106,8 @@ RunOutcome RunBatch(ConversionContext& context, FC& master, const std::vector<Te
     // A specification whose file cannot be opened converts nothing: the run has failed.
     if (context.refusedFiles > 0) outcome.failed = true;
     if (context.files.Count() == 0) {
-        const std::string text = "ERROR: " + FillPlaceholder("No files found \"xxxxxx\"", "xxxxxx", listText).Str();
+        const std::string text =
+            "ERROR: " + FillPlaceholder("No files found \"xxxxxx\"", "xxxxxx", listText).Str();
         // The message box of the front end becomes a line on standard error.
         ErrStream(context.sink) << text << '\n';
         if (context.sink.logFile) context.sink.logFile->PutLine(text);
@@ -117,7 +121,8 @@ RunOutcome RunBatch(ConversionContext& context, FC& master, const std::vector<Te
             if (path.Empty()) break;
             working.ResetToDefaults();
             const int refusedBefore = context.refusedFiles;
-            if (!ConvertToTable(master, nullptr, working, context, path, context.files.outputSpecs[at], code)) {
+            if (!ConvertToTable(master, nullptr, working, context, path,
+                                context.files.outputSpecs[at], code)) {
                 outcome.failed = true;
                 break;
             }

@@ -13,7 +13,8 @@ namespace tabulyst {
 namespace {
 
 bool EndsWithNoCase(std::string_view text, std::string_view suffix) {
-    return text.size() >= suffix.size() && EqualsNoCase(text.substr(text.size() - suffix.size()), suffix);
+    return text.size() >= suffix.size() &&
+           EqualsNoCase(text.substr(text.size() - suffix.size()), suffix);
 }
 
 bool Exists(const std::string& path) {

@@ -51,7 +51,7 @@ struct FileList {
     std::vector<TextString> paths;
     std::vector<TextString> inputDirectories;
     std::vector<TextString> outputSpecs;
-    int index = 0;  // files taken so far
+    int index = 0;                    // files taken so far
     std::vector<TextString> matches;  // of the specification searched last
 
     int Count() const { return static_cast<int>(paths.size()); }
@@ -66,7 +66,7 @@ struct FileList {
 // One per run; every conversion of the run reads its options and reports through its sink.
 struct ConversionContext {
     CommandOptions options;
-    int productCode = 1;   // "Tabulyst 4.0"
+    int productCode = 1;  // "Tabulyst 4.0"
     // Linked to the policy sets; its target is the one place the run's output format is held.
     ProgramSettings settings;
     MessageSink sink;

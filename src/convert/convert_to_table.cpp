@@ -96,8 +96,8 @@ SourceOptions ReadingOptions(const FC& fc, bool htmlSource) {
 }
 
 // A document that would replace the input or the run's log is refused.
-bool RefusedAsOverwrite(const FC& working, const ConversionContext& context,
-                        std::string_view input, std::string_view path) {
+bool RefusedAsOverwrite(const FC& working, const ConversionContext& context, std::string_view input,
+                        std::string_view path) {
     if (SameExistingFile(input, path)) {
         working.Issue("ERROR: Output file would overwrite input file " + std::string(path), 10);
         return true;
@@ -121,7 +121,7 @@ void Feed(TableBlock& block, const SourceLine& line) {
 // Every line waits in a window of 40 before it reaches the table, so that the last lines
 // of the file can still be left out.
 class LineWindow {
-public:
+  public:
     explicit LineWindow(TableBlock& block) : block_(block) {}
 
     // The slot the next line is read into.
@@ -152,7 +152,7 @@ public:
         }
     }
 
-private:
+  private:
     TableBlock& block_;
     std::array<SourceLine, kWindowSize> slots_;
     int current_ = 0;
@@ -222,7 +222,8 @@ bool ConvertToTable(FC& master, const FC* user, FC& working, ConversionContext& 
     // The names of this conversion come from a set of their own.
     FC scratch(&context.sink);
     CombineSets(scratch, master, user, context, false, nullptr);
-    const DerivedNames names = DeriveFileNames(inputSpecification, outputSpecification, scratch, context);
+    const DerivedNames names =
+        DeriveFileNames(inputSpecification, outputSpecification, scratch, context);
     IssueFirstBanner(master, context, inputSpecification);
     StartFile(context, master, names, inputSpecification);
     PrepareWorkingSet(working, master, user, context, names, inputSpecification);
@@ -258,7 +259,8 @@ bool ConvertToTable(FC& master, const FC* user, FC& working, ConversionContext& 
         output->state.utf8 = InputIsUtf8(inputSpecification, sourceLines);
     // The conversion runs on when the document cannot be created (it has reported why),
     // but the file does not count as converted.
-    if (!output->Open(names.outputBaseName, working, context.options.console)) ++context.refusedFiles;
+    if (!output->Open(names.outputBaseName, working, context.options.console))
+        ++context.refusedFiles;
 
     TableBlock block(working, format);
     ReadIntoTable(reader, working, block, format, context.options.htmlSource);

@@ -15,17 +15,21 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool HasWildcard(std::string_view name) { return name.find_first_of("*?") != std::string_view::npos; }
+bool HasWildcard(std::string_view name) {
+    return name.find_first_of("*?") != std::string_view::npos;
+}
 
 bool LessNoCase(const TextString& a, const TextString& b) {
-    return std::lexicographical_compare(
-        a.View().begin(), a.View().end(), b.View().begin(), b.View().end(), [](char x, char y) {
-            return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
-        });
+    return std::lexicographical_compare(a.View().begin(), a.View().end(), b.View().begin(),
+                                        b.View().end(), [](char x, char y) {
+                                            return std::tolower(static_cast<unsigned char>(x)) <
+                                                   std::tolower(static_cast<unsigned char>(y));
+                                        });
 }
 
 // The plain files of a directory whose names match the pattern.
-void CollectMatches(std::string_view directory, std::string_view pattern, std::vector<std::string>& names) {
+void CollectMatches(std::string_view directory, std::string_view pattern,
+                    std::vector<std::string>& names) {
     std::error_code error;
     const fs::path where = directory.empty() ? fs::path(".") : fs::path(std::string(directory));
     if (!HasWildcard(pattern)) {
@@ -134,8 +138,8 @@ void AddMatchingFiles(ConversionContext& context, FC& fc, std::string_view speci
     }
 }
 
-bool ExpandFileList(std::string_view text, std::string_view inputDirectory, ConversionContext& context,
-                    FC& fc, bool several) {
+bool ExpandFileList(std::string_view text, std::string_view inputDirectory,
+                    ConversionContext& context, FC& fc, bool several) {
     const size_t quote = text.find('"');
     if (quote != std::string_view::npos) {
         const std::string_view directory = text.substr(0, quote);
@@ -154,7 +158,8 @@ bool ExpandFileList(std::string_view text, std::string_view inputDirectory, Conv
             while (i < text.size() && text[i] == ' ') ++i;
             const size_t start = i;
             while (i < text.size() && text[i] != ' ') ++i;
-            if (i > start) AddMatchingFiles(context, fc, text.substr(start, i - start), inputDirectory, "");
+            if (i > start)
+                AddMatchingFiles(context, fc, text.substr(start, i - start), inputDirectory, "");
         }
     } else {
         AddMatchingFiles(context, fc, text, inputDirectory, "");
@@ -162,8 +167,9 @@ bool ExpandFileList(std::string_view text, std::string_view inputDirectory, Conv
     return context.files.Count() > 0;
 }
 
-DerivedNames DeriveFileNames(std::string_view inputSpecification, std::string_view outputSpecification,
-                             const FC& scratch, const ConversionContext& context) {
+DerivedNames DeriveFileNames(std::string_view inputSpecification,
+                             std::string_view outputSpecification, const FC& scratch,
+                             const ConversionContext& context) {
     DerivedNames names;
     TextString inputName, inputExtension;
     SplitPath(inputSpecification, names.inputDirectory, inputName, inputExtension);

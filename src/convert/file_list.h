@@ -18,8 +18,8 @@ void AddMatchingFiles(ConversionContext& context, FC& fc, std::string_view speci
                       std::string_view inputDirectory, std::string_view outputSpecification);
 // The index-th file matching the specification, sorted without regard to case; index 0
 // searches afresh. Empty when there is none.
-bool FindMatchingFile(ConversionContext& context, FC& fc, std::string_view specification,
-                      int index, TextString& path);
+bool FindMatchingFile(ConversionContext& context, FC& fc, std::string_view specification, int index,
+                      TextString& path);
 // Every plain file matching the specification, as its directory plus the file name,
 // sorted without regard to case. Reports nothing.
 std::vector<TextString> MatchingFiles(std::string_view specification);
@@ -32,9 +32,9 @@ struct DerivedNames {
     TextString outputDirectory;
     TextString outputBaseName;
     TextString outputExtension;
-    TextString listing;       // ".lis"
-    TextString listing2;      // ".lis1" (".ls1" with DOS names)
-    TextString statistics;    // ".stats" (".sts" with DOS names)
+    TextString listing;     // ".lis"
+    TextString listing2;    // ".lis1" (".ls1" with DOS names)
+    TextString statistics;  // ".stats" (".sts" with DOS names)
 };
 
 // Derives the input and output directories, output base name, extension and the names

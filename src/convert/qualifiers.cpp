@@ -30,8 +30,6 @@ struct Qualifier {
     bool usageAfter = false;  // the usage text is printed after this step when help was asked
 };
 
-
-
 // A name whose extension is one of the refused ones gets the replacement extension instead.
 TextString RefuseExtension(ConversionContext& context, const TextString& value,
                            std::initializer_list<std::string_view> refused,
@@ -94,6 +92,7 @@ void SetContextInput(ConversionContext& context, const Found& found) {
 }
 
 // The qualifiers in the order the parser looks for them.
+// clang-format off
 constexpr std::array<Qualifier, 26> kQualifiers = {{
     {"?", 1, ValueRule::None, [](ConversionContext& c, const Found&) { c.options.help = true; }},
     {"HELP", 2, ValueRule::None, [](ConversionContext& c, const Found&) { c.options.help = true; }, true},
@@ -143,6 +142,7 @@ constexpr std::array<Qualifier, 26> kQualifiers = {{
     {"TABLE", 4, ValueRule::None, [](ConversionContext& c, const Found&) { c.options.plainTable = true; }},
     {"TAGS", 3, ValueRule::None, [](ConversionContext& c, const Found&) { c.options.showTags = true; }},
 }};
+// clang-format on
 
 // The usage rows for the qualifiers, each printed as three blanks, "/" and the text.
 constexpr std::array<std::string_view, 17> kUsageRows = {
@@ -167,8 +167,8 @@ constexpr std::array<std::string_view, 17> kUsageRows = {
 
 // Where a qualifier written at `start` (on its "/") ends, and its value.
 struct Extent {
-    size_t wordEnd = 0;    // one past the typed word
-    size_t end = 0;        // one past the whole qualifier text
+    size_t wordEnd = 0;  // one past the typed word
+    size_t end = 0;      // one past the whole qualifier text
     size_t valueStart = 0, valueEnd = 0;
     bool hasValue = false;
     bool missingValue = false;  // "=" followed by a blank
@@ -271,7 +271,8 @@ bool TakeQualifier(TextString& line, ConversionContext& context, const Qualifier
     Found found;
     if (e.hasValue) {
         found.hasValue = true;
-        found.value.Assign(TrimBlanks(std::string_view(copy).substr(e.valueStart, e.valueEnd - e.valueStart)));
+        found.value.Assign(
+            TrimBlanks(std::string_view(copy).substr(e.valueStart, e.valueEnd - e.valueStart)));
     }
     std::string rest = copy.substr(0, at) + " " + copy.substr(e.end);
     line.Assign(rest);

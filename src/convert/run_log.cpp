@@ -42,8 +42,8 @@ TextString LogPath(std::string_view logName, std::string_view outputDirectory) {
 bool OpenRunLog(ConversionContext& context, FC& master, std::string_view logName,
                 std::string_view outputDirectory, TextFile& log,
                 const std::vector<TextString>& protectedFiles) {
-    const TextString path = LogPath(logName.empty() ? std::string_view("Pagelyst.log") : logName,
-                                    outputDirectory);
+    const TextString path =
+        LogPath(logName.empty() ? std::string_view("Pagelyst.log") : logName, outputDirectory);
     if (Attach(context, master, log, path, protectedFiles)) return true;
     RunLine(context, "*** Failed to open log file : ffffff ***", path);
     TextString fallback(outputDirectory);

@@ -28,9 +28,12 @@ enum class TableFormat : int {
 constexpr TableFormat TableFormatOf(InputKind kind) {
     switch (kind) {
         case InputKind::TabDelimited:
-        case InputKind::OtherDelimited: return TableFormat::Tab;
-        case InputKind::CommaDelimited: return TableFormat::Comma;
-        case InputKind::PlainText: break;
+        case InputKind::OtherDelimited:
+            return TableFormat::Tab;
+        case InputKind::CommaDelimited:
+            return TableFormat::Comma;
+        case InputKind::PlainText:
+            break;
     }
     return TableFormat::User;
 }

@@ -7,7 +7,7 @@ namespace tabulyst {
 
 // One whole line at a time; the sink adds its own line end.
 class LineSink {
-public:
+  public:
     virtual ~LineSink() = default;
     // Returns false when the line could not be written.
     virtual bool PutLine(std::string_view line) = 0;

@@ -22,7 +22,8 @@ bool Suppressed(const MessageSink& sink, std::string_view text) {
         {&MessageSink::suppressTagError, "TAG ERROR:"},
     };
     for (const ClassFilter& filter : kFilters)
-        if (sink.*filter.flag && FindNoCase(text, filter.mark) != std::string_view::npos) return true;
+        if (sink.*filter.flag && FindNoCase(text, filter.mark) != std::string_view::npos)
+            return true;
     return false;
 }
 

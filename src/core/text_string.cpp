@@ -14,9 +14,7 @@ int32_t BufferSizeFor(int32_t length) {
     return TextString::kBlock * ((length + 1) / TextString::kBlock + 1);
 }
 
-inline char Upper(char c) {
-    return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-}
+inline char Upper(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
 inline bool SameByte(char a, char b, bool caseSensitive) {
     return caseSensitive ? a == b : Upper(a) == Upper(b);
 }
@@ -85,7 +83,8 @@ TextString::~TextString() = default;
 // A length that reaches the limit already takes the next block: 255 bytes need 512.
 void TextString::Grow(int32_t newLength) {
     if (newLength < limit_) return;
-    int32_t size = kBlock * (static_cast<int32_t>((static_cast<int64_t>(newLength) + 1) / kBlock) + 1);
+    int32_t size =
+        kBlock * (static_cast<int32_t>((static_cast<int64_t>(newLength) + 1) / kBlock) + 1);
     auto fresh = std::make_unique<char[]>(static_cast<size_t>(size));
     std::memcpy(fresh.get(), buf_.get(), static_cast<size_t>(len_) + 1);
     buf_ = std::move(fresh);
@@ -105,7 +104,9 @@ void TextString::Assign(std::string_view text) {
     buf_[len_] = '\0';
 }
 
-void TextString::Assign(const char* text) { Assign(text ? std::string_view(text) : std::string_view()); }
+void TextString::Assign(const char* text) {
+    Assign(text ? std::string_view(text) : std::string_view());
+}
 
 void TextString::AssignN(const char* chars, int32_t n) {
     if (!chars || n <= 0) {
@@ -269,7 +270,8 @@ bool TextString::GetWord(int32_t from, int n, char delimiter, TextString& word,
         while (e < len_) {
             char c = s[e];
             if (c == '\t' || c == ' ' || c == ',' || c == ';' || c == '<' || c == '>') break;
-            if (c == '&' && (std::strncmp(s + e, "&lt;", 4) == 0 || std::strncmp(s + e, "&gt;", 4) == 0))
+            if (c == '&' &&
+                (std::strncmp(s + e, "&lt;", 4) == 0 || std::strncmp(s + e, "&gt;", 4) == 0))
                 break;
             ++e;
         }
@@ -394,9 +396,12 @@ void TextString::AppendNumber(char style, long value, bool trailingBlank) {
         }
     } else if (style == 'i' || style == 'I') {
         static const char* const kThousands[] = {"", "m", "mm", "mmm"};
-        static const char* const kHundreds[] = {"", "c", "cc", "ccc", "cd", "d", "dc", "dcc", "dccc", "cm"};
-        static const char* const kTens[] = {"", "x", "xx", "xxx", "xl", "l", "lx", "lxx", "lxxx", "xc"};
-        static const char* const kUnits[] = {"", "i", "ii", "iii", "iv", "v", "vi", "vii", "viii", "ix"};
+        static const char* const kHundreds[] = {"",  "c",  "cc",  "ccc",  "cd",
+                                                "d", "dc", "dcc", "dccc", "cm"};
+        static const char* const kTens[] = {"",  "x",  "xx",  "xxx",  "xl",
+                                            "l", "lx", "lxx", "lxxx", "xc"};
+        static const char* const kUnits[] = {"",  "i",  "ii",  "iii",  "iv",
+                                             "v", "vi", "vii", "viii", "ix"};
         if (value > 0) {
             long thousands = value / 1000;
             if (thousands >= 1 && thousands <= 3) text += kThousands[thousands];
@@ -465,14 +470,22 @@ bool TextString::ParseNumberInStyle(char style, long& value) const {
     if (style == 'i' || style == 'I') {
         auto digit = [](char c) -> int {
             switch (Upper(c)) {
-                case 'I': return 1;
-                case 'V': return 5;
-                case 'X': return 10;
-                case 'L': return 50;
-                case 'C': return 100;
-                case 'D': return 500;
-                case 'M': return 1000;
-                default: return 0;
+                case 'I':
+                    return 1;
+                case 'V':
+                    return 5;
+                case 'X':
+                    return 10;
+                case 'L':
+                    return 50;
+                case 'C':
+                    return 100;
+                case 'D':
+                    return 500;
+                case 'M':
+                    return 1000;
+                default:
+                    return 0;
             }
         };
         long total = 0;
@@ -544,7 +557,8 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() && EqualsNoCase(text.substr(0, prefix.size()), prefix);
 }
 
-void SplitPath(std::string_view spec, TextString& directory, TextString& name, TextString& extension) {
+void SplitPath(std::string_view spec, TextString& directory, TextString& name,
+               TextString& extension) {
     directory.Clear();
     name.Clear();
     extension.Clear();

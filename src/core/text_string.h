@@ -13,7 +13,7 @@ namespace tabulyst {
 // position leaves the text unchanged. The buffer is never null, so c_str() is always
 // safe to hand to C routines.
 class TextString {
-public:
+  public:
     static constexpr int32_t kBlock = 256;
 
     TextString();
@@ -86,10 +86,12 @@ public:
     bool IsNumber(double& value) const;
     bool ParseNumberInStyle(char style, long& value) const;
 
-    friend bool operator==(const TextString& a, const TextString& b) { return a.View() == b.View(); }
+    friend bool operator==(const TextString& a, const TextString& b) {
+        return a.View() == b.View();
+    }
     friend bool operator==(const TextString& a, std::string_view b) { return a.View() == b; }
 
-private:
+  private:
     void Grow(int32_t newLength);
 
     std::unique_ptr<char[]> buf_;
@@ -114,7 +116,8 @@ std::string_view TrimBlanks(std::string_view text);
 bool IsBlankText(std::string_view text);
 
 // Path parts: directory up to the last '\' or '/', name, and extension with its point.
-void SplitPath(std::string_view spec, TextString& directory, TextString& name, TextString& extension);
+void SplitPath(std::string_view spec, TextString& directory, TextString& name,
+               TextString& extension);
 // Everything up to and including the last ']', '/' or '\'.
 void DirectoryOf(std::string_view spec, TextString& directory);
 

@@ -120,9 +120,7 @@ DirectiveRoute RouteOf(DirectiveCode code) {
     }
 }
 
-bool OpensSection(DirectiveCode code) {
-    return code == D::DefineBlock || code == D::BeginIgnore;
-}
+bool OpensSection(DirectiveCode code) { return code == D::DefineBlock || code == D::BeginIgnore; }
 
 bool EndsSection(DirectiveCode open, DirectiveCode line) {
     return open == D::BeginIgnore ? line == D::EndIgnore : line == D::EndBlock;

@@ -9,9 +9,12 @@ constexpr char kFormFeed = '\f';
 
 LineKind KindOf(DirectiveCode code) {
     switch (RouteOf(code)) {
-        case DirectiveRoute::Reading: return LineKind::Swallowed;
-        case DirectiveRoute::Policy: return LineKind::Policy;
-        case DirectiveRoute::Table: break;
+        case DirectiveRoute::Reading:
+            return LineKind::Swallowed;
+        case DirectiveRoute::Policy:
+            return LineKind::Policy;
+        case DirectiveRoute::Table:
+            break;
     }
     return LineKind::Directive;
 }

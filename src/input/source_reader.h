@@ -24,7 +24,7 @@ struct SourceOptions {
 // off, injected lines delivered in between, tabs expanded, directives recognised, and the
 // lines of block definitions and ignored sections marked as such.
 class SourceReader : public TextFile {
-public:
+  public:
     // Lines still to drop at the start of the file ("Lines to ignore at start of file").
     void SetSkipCount(int count) { skip_ = count > 0 ? count : 0; }
     // Queues a line to be delivered before the next line of the file.
@@ -32,7 +32,7 @@ public:
 
     SourceOptions options;
 
-private:
+  private:
     friend bool ReadSourceLine(SourceReader& reader, SourceLine& line);
     bool TakeInjected(TextString& text);
     void FinishLine(SourceLine& line);

@@ -14,7 +14,7 @@ namespace tabulyst {
 // The file behind every file read or written: source, policy files, log, documents.
 // Reading keeps a stack of open files for includes; lines of any length arrive whole.
 class TextFile : public LineSink {
-public:
+  public:
     TextFile();
     ~TextFile() override;
     TextFile(const TextFile&) = delete;
@@ -55,7 +55,7 @@ public:
     void SetMemoryWrite(std::vector<TextString>* lines);
     bool WritesToMemory() const { return memoryWrite_ != nullptr; }
 
-protected:
+  protected:
     // One file on the stack with its own read-ahead buffer, so that a line of any
     // length is gathered whole and line ends are found without per-byte calls.
     struct OpenFile {

@@ -9,9 +9,9 @@
 namespace tabulyst {
 
 struct DocumentState {
-    int phase = 0;             // 1 reading a statement, 3 writing the frame, 0 otherwise
-    int ruleSet = 0;           // 0 none, 1 "Merrill", 2 "SEC"
-    bool preformatted = false; // preformatted output is open (no line breaking)
+    int phase = 0;              // 1 reading a statement, 3 writing the frame, 0 otherwise
+    int ruleSet = 0;            // 0 none, 1 "Merrill", 2 "SEC"
+    bool preformatted = false;  // preformatted output is open (no line breaking)
     bool paragraphOpen = false;
     bool passThrough = false;  // lines that must stay unescaped
     // The input is UTF-8 text (valid, with multi-byte sequences, or read from UTF-16):

@@ -7,8 +7,10 @@ namespace tabulyst {
 
 std::unique_ptr<OutputFile> MakeDocument(OutputFormat format) {
     switch (format) {
-        case OutputFormat::Rtf: return std::make_unique<RTFFile>();
-        case OutputFormat::Html: break;
+        case OutputFormat::Rtf:
+            return std::make_unique<RTFFile>();
+        case OutputFormat::Html:
+            break;
     }
     return std::make_unique<HTMLFile>();
 }

@@ -358,7 +358,8 @@ void TidyLine(const FC& fc, const DocumentState& state, OutputFormat format, Tex
     }
     switch (format) {
         case OutputFormat::Html:
-            if (!state.passThrough && (classes & (kHtmlMarkupByte | kHighByte))) EscapeHTML(fc, state, text);
+            if (!state.passThrough && (classes & (kHtmlMarkupByte | kHighByte)))
+                EscapeHTML(fc, state, text);
             break;
         case OutputFormat::Rtf:
             if (classes & kRtfMarkupByte) EscapeRTF(fc, text);

@@ -140,7 +140,8 @@ bool HTMLFile::OpenDocument(std::string_view name, FC& fc, bool console) {
 
 bool HTMLFile::EndDocument() {
     if (!fc_) return false;  // never opened: there is no conversion to report through
-    return HTML_EndDocument(this, *fc_, fc_->Text(P::HtmlFooterFile), MakeHeaderFrameOptions(false));
+    return HTML_EndDocument(this, *fc_, fc_->Text(P::HtmlFooterFile),
+                            MakeHeaderFrameOptions(false));
 }
 
 std::unique_ptr<TableWriter> HTMLFile::MakeTableWriter() {

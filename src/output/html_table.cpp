@@ -29,7 +29,8 @@ constexpr KindComments kComments[] = {
      "<!-- end of DELIMITED TABLE structure -->"},
     {BlockKind::TextBlock, "<!-- Automatically detected Text Block structure -->",
      "<!-- end of automatically detected Text Block structure -->"},
-    {BlockKind::Tagged, "<!-- User-specified TAGGED TABLE -->", "<!-- end of user-specified TAGGED TABLE -->"},
+    {BlockKind::Tagged, "<!-- User-specified TAGGED TABLE -->",
+     "<!-- end of user-specified TAGGED TABLE -->"},
     {BlockKind::PlainText, "<!-- Automatically detected TABLE structure -->",
      "<!-- end of automatically detected TABLE structure -->"},
 };
@@ -46,11 +47,20 @@ void AppendQuoted(std::string& out, std::string_view name, std::string_view valu
     out.append(" ").append(name).append("=\"");
     for (char c : value) {
         switch (c) {
-            case '"': out.append("&quot;"); break;
-            case '&': out.append("&amp;"); break;
-            case '<': out.append("&lt;"); break;
-            case '>': out.append("&gt;"); break;
-            default: out.push_back(c);
+            case '"':
+                out.append("&quot;");
+                break;
+            case '&':
+                out.append("&amp;");
+                break;
+            case '<':
+                out.append("&lt;");
+                break;
+            case '>':
+                out.append("&gt;");
+                break;
+            default:
+                out.push_back(c);
         }
     }
     out.append("\"");
@@ -59,7 +69,8 @@ void AppendQuoted(std::string& out, std::string_view name, std::string_view valu
 // The next "<BR>" at or after `from`, npos when none. It is found by its "B", which far
 // fewer bytes of a cell's markup are than "<".
 size_t FindBreakTag(std::string_view text, size_t from) {
-    for (size_t b = text.find('B', from + 1); b != std::string_view::npos; b = text.find('B', b + 1))
+    for (size_t b = text.find('B', from + 1); b != std::string_view::npos;
+         b = text.find('B', b + 1))
         if (text.substr(b - 1, 4) == "<BR>") return b - 1;
     return std::string_view::npos;
 }
@@ -96,7 +107,7 @@ void TableCellFontMarkup(const TableBlock& block, const DocumentState& state, Te
 
 // One table's markup, written statement by statement as its rows arrive.
 class HtmlTableMarkup {
-public:
+  public:
     HtmlTableMarkup(TableBlock& block, HTMLFile& out)
         : block_(block),
           config_(BlockConfig(block)),
@@ -147,7 +158,7 @@ public:
         Write(closeComment_);
     }
 
-private:
+  private:
     void Write(std::string_view statement) { out_.WriteText(statement); }
 
     // The cells' markup texts: a rule, or the source lines each escaped and joined by "<BR>".
@@ -169,7 +180,8 @@ private:
             size_t from = 0;
             for (size_t end = 0; end != std::string_view::npos; from = end + 1) {
                 end = source.find('\n', from);
-                piece_.Assign(source.substr(from, end == std::string_view::npos ? end : end - from));
+                piece_.Assign(
+                    source.substr(from, end == std::string_view::npos ? end : end - from));
                 TidyLine(fc_, out_.state, OutputFormat::Html, piece_);
                 if (from > 0) text.Append("<BR>");
                 text.Append(piece_);
@@ -199,14 +211,18 @@ private:
     std::string StartTag() {
         std::string tag;
         if (align_ != kAlignLeft) {
-            const char* side = align_ == kAlignCentre ? "CENTER" : align_ == kAlignRight ? "RIGHT" : "LEFT";
+            const char* side = align_ == kAlignCentre  ? "CENTER"
+                               : align_ == kAlignRight ? "RIGHT"
+                                                       : "LEFT";
             tag.append("<DIV ALIGN=\"").append(side).append("\">");
         }
         tag += "<TABLE";
         tag += BorderAttribute();
         tag += WidthAttribute();
         const int spacing = config_.Value(P::DefaultTableCellSpacing);
-        tag += " CELLSPACING=" + std::to_string(config_.IsSet(P::DefaultTableCellSpacing) && spacing > 0 ? spacing : 0);
+        tag +=
+            " CELLSPACING=" +
+            std::to_string(config_.IsSet(P::DefaultTableCellSpacing) && spacing > 0 ? spacing : 0);
         int padding;
         if (config_.IsSet(P::DefaultTableCellPadding))
             padding = std::max(0, config_.Value(P::DefaultTableCellPadding));
@@ -219,7 +235,8 @@ private:
             for (P colour : {P::DefaultTableColour, P::DefaultTableBorderColour}) {
                 const TextString& text = config_.Text(colour);
                 if (config_.IsSet(colour) && !text.Empty())
-                    AppendQuoted(tag, colour == P::DefaultTableColour ? "BGCOLOR" : "BORDERCOLOR", text);
+                    AppendQuoted(tag, colour == P::DefaultTableColour ? "BGCOLOR" : "BORDERCOLOR",
+                                 text);
             }
         }
         tag += ">";
@@ -240,7 +257,8 @@ private:
             hasBorder_ = true;
             return " BORDER=2";
         }
-        const int remaining = lines - block_.firstAnalysedLine - block_.blankLines - block_.ruleLines;
+        const int remaining =
+            lines - block_.firstAnalysedLine - block_.blankLines - block_.ruleLines;
         if (block_.ruleLines > 1 || block_.firstRule >= 4 || remaining < 4) return " BORDER=0";
         if (block_.columns.size() == 2 && block_.columns[0].mostlyEmpty) return "";
         hasBorder_ = true;
@@ -279,8 +297,8 @@ private:
     // Appends the colour of a data row; false when the row stays uncoloured.
     bool AppendRowColour(std::string& tag) const {
         if (!config_.Flag(P::ColourDataRows) || noColour_) return false;
-        const TextString& colour =
-            config_.Text(dataRows_ % 2 == 1 ? P::DefaultTableOddRowColour : P::DefaultTableEvenRowColour);
+        const TextString& colour = config_.Text(dataRows_ % 2 == 1 ? P::DefaultTableOddRowColour
+                                                                   : P::DefaultTableEvenRowColour);
         if (colour.Empty()) return false;
         AppendQuoted(tag, "BGCOLOR", colour);
         return true;
@@ -328,7 +346,8 @@ private:
                 rowAlign = kVAlignBottom;
             } else {
                 const bool coloured = AppendRowColour(tag);
-                if (!coloured && fc_.Value(P::HtmlVersionToBeTargeted) > 1 && fc_.Flag(P::LabelStyleClasses))
+                if (!coloured && fc_.Value(P::HtmlVersionToBeTargeted) > 1 &&
+                    fc_.Flag(P::LabelStyleClasses))
                     AppendQuoted(tag, "CLASS", dataRows_ % 2 == 1 ? "OddRow" : "EvenRow");
                 rowAlign = AppendTaggedAlignment(tag, row.valign);
             }
@@ -348,7 +367,8 @@ private:
 
     static size_t Span(const TableRow& row, size_t column) {
         const int span = row.cells[column].colSpan;
-        return std::clamp<size_t>(span > 0 ? static_cast<size_t>(span) : 1, 1, row.cells.size() - column);
+        return std::clamp<size_t>(span > 0 ? static_cast<size_t>(span) : 1, 1,
+                                  row.cells.size() - column);
     }
 
     // The width of an indent column, in proportion to the page.

@@ -9,12 +9,12 @@ namespace tabulyst {
 class HTMLFile;
 
 class HtmlTableWriter : public TableWriter {
-public:
+  public:
     explicit HtmlTableWriter(HTMLFile& file) : file_(file) {}
     void WriteTable(TableBlock& block) override;
     void WritePreformatted(const TableBlock& block) override;
 
-private:
+  private:
     HTMLFile& file_;
 };
 

@@ -29,7 +29,9 @@ bool OneOf(const std::array<std::string_view, N>& names, std::string_view name) 
 
 // The texts compared are constants of a few bytes, so the compiler turns each compare
 // into one or two integer tests: they run for every tag of the output.
-inline bool SameBytes(const char* a, std::string_view b) { return std::memcmp(a, b.data(), b.size()) == 0; }
+inline bool SameBytes(const char* a, std::string_view b) {
+    return std::memcmp(a, b.data(), b.size()) == 0;
+}
 
 inline bool EndsWith(const std::string& text, std::string_view tail) {
     return text.size() >= tail.size() && SameBytes(text.data() + text.size() - tail.size(), tail);
@@ -59,7 +61,9 @@ std::string_view LastTagName(const std::string& text) {
 // The next "&" or "B" at or after `from` (the size when none): nearly all of the output
 // goes through here and little of it needs a second look. "B" rather than "<" finds
 // "<BR>" while passing over most other tags.
-size_t NextCandidate(std::string_view in, size_t from) { return FindEitherByte(in, from, '&', 'B'); }
+size_t NextCandidate(std::string_view in, size_t from) {
+    return FindEitherByte(in, from, '&', 'B');
+}
 
 // True when everything between the cell's start tag and the end of `out` is white space.
 bool CellIsEmptySoFar(const std::string& out) {

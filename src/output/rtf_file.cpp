@@ -37,9 +37,7 @@ bool IsAscii(std::string_view text) {
 
 }  // namespace
 
-RTFFile::RTFFile() {
-    SetUpRtfStyles(nullptr, styles_);
-}
+RTFFile::RTFFile() { SetUpRtfStyles(nullptr, styles_); }
 
 std::string RTFFile::StyleStart(int index, unsigned parts) const {
     if (index < 0 || index >= kRtfStyleCount) return {};

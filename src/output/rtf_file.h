@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "output/output_file.h"
-#include "output/table_writer.h"
 #include "output/rtf_frame.h"
+#include "output/table_writer.h"
 
 namespace tabulyst {
 

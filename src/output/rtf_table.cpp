@@ -91,8 +91,10 @@ class RtfTableMarkup {
                 if (from > 0) cell.text.Append("\\par ");
                 cell.text.Append(piece_);
             }
-            if (IsBlankText(cell.text)) cell.lines = 0;
-            else any = true;
+            if (IsBlankText(cell.text))
+                cell.lines = 0;
+            else
+                any = true;
         }
         return any;
     }

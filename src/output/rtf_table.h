@@ -14,12 +14,12 @@ namespace tabulyst {
 class RTFFile;
 
 class RtfTableWriter : public TableWriter {
-public:
+  public:
     explicit RtfTableWriter(RTFFile& file) : file_(file) {}
     void WriteTable(TableBlock& block) override;
     void WritePreformatted(const TableBlock& block) override;
 
-private:
+  private:
     RTFFile& file_;
 };
 

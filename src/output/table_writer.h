@@ -8,7 +8,7 @@ namespace tabulyst {
 // Writes analysed table blocks into one document. The block holds source text only; the
 // writer escapes it, joins the lines of a cell and adds the markup of its format.
 class TableWriter {
-public:
+  public:
     virtual ~TableWriter() = default;
     // Writes the block as a table.
     virtual void WriteTable(TableBlock& block) = 0;

@@ -8,8 +8,10 @@ namespace tabulyst {
 namespace {
 
 // The 78 entries of "Language (for proofing)", in choice order, as one list.
+// clang-format off
 constexpr const char* kLanguageChoices =
     "None,Afrikaans,Albanian,Basque,Belarusian,Bulgarian,Catalan,Croatian,Czech,Danish,Dutch (Belgian),Dutch (Standard),English (Australia),English (Canada),English (Carribean),English (Ireland),English (Jamaica),English (New Zealand),English (South Africa),English (United Kingdom),English (United States),Estonian,Finnish,French (Belgian),French (Canadia),French (Luxembourg),French (Standard),French (Swiss),German (Austria),German (Liechtenstein),German (Luxembourg),German (Standard),German (Swiss),Greek,Hungarian,Icelandic,Indonesian,Italian (Standard),Italian (Swiss),Japanese,Korean,Latvian,Lithuanian,Macedonian (FYROM),Malay (Malaysia),Norwegian (Bokmal),Norwegian (Nynorsk),Polish,Portuguese (Brazilian),Portuguese (Standard),Romanian,Russian,Serbian (Cyrillic),Slovak,Slovenian,Spanish (Argentina),Spanish (Bolivia),Spanish (Chile),Spanish (Colombia),Spanish (Costa Rica),Spanish (Dominican Republic),Spanish (Ecuador),Spanish (El Salvador),Spanish (Guatemala),Spanish (Honduras),Spanish (International Sort),Spanish (Mexico),Spanish (Nicaragua),Spanish (Panama),Spanish (Paraguay),Spanish (Peru),Spanish (Peurto Rico),Spanish (Traditional Sort),Spanish (Uruguay),Spanish (Venezuela),Swedish,Turkish,Ukrainian";
+// clang-format on
 
 // The whole catalogue. Rows are offered a policy line in this order, so a key that is
 // the prefix of another must come after it ("Output policy filename" before
@@ -17,6 +19,7 @@ constexpr const char* kLanguageChoices =
 // Fonts start as the HTML target's fonts; consolidation swaps them for a linked RTF
 // target. "Link Dictionary file" is written as a record but read as an include key, so
 // that reading it loads the dictionary.
+// clang-format off
 constexpr PolicyDef kCatalogue[] = {
     {P::UseCodeCodeMarkup, "Use <CODE>..</CODE> markup", Kind::Boolean, 0, "", 4, Section::TableGeneration, kWritten|kReadable, 12, nullptr, nullptr},
     {P::AttemptTableGeneration, "Attempt TABLE generation", Kind::Boolean, 1, "", 4, Section::TableGeneration, kWritten|kReadable, -1, nullptr, nullptr},
@@ -274,6 +277,7 @@ constexpr PolicyDef kCatalogue[] = {
     {P::ScopeColourTagsGlobally, "Scope COLOUR tags globally", Kind::Boolean, 1, "", 3, Section::None, kReadable, -1, "Scope COLOR tags globally", nullptr},
     {P::PInsideListUsageCode, "<P> inside list usage code", Kind::Integer, 1, "", 3, Section::None, 0, -1, nullptr, nullptr},
 };
+// clang-format on
 
 static_assert(std::size(kCatalogue) == kPolicyCount, "one catalogue row per policy identifier");
 
@@ -368,20 +372,58 @@ static_assert(std::size(kLanguages) == 78);
 
 // Written headers by section, then the headers that are only recognised on reading.
 constexpr std::string_view kSectionHeaders[] = {
-    "[Rule Set]", "[Messages]", "[Merrill]", "[Tagging]", "[General Analysis]", "[Bullets]",
-    "[Headings]", "[Pre-formatted text]", "[Added HTML]", "[Added RTF]", "[Composition Units]",
-    "[Frames]", "[Hyperlinks]", "[File generation]", "[Contents]", "[Directory Page]",
-    "[Preprocessor]", "[Style]", "[Page Formatting]", "[Table generation]", "[Link Dictionary]",
-    "[Text Substitution]", "",
+    "[Rule Set]",
+    "[Messages]",
+    "[Merrill]",
+    "[Tagging]",
+    "[General Analysis]",
+    "[Bullets]",
+    "[Headings]",
+    "[Pre-formatted text]",
+    "[Added HTML]",
+    "[Added RTF]",
+    "[Composition Units]",
+    "[Frames]",
+    "[Hyperlinks]",
+    "[File generation]",
+    "[Contents]",
+    "[Directory Page]",
+    "[Preprocessor]",
+    "[Style]",
+    "[Page Formatting]",
+    "[Table generation]",
+    "[Link Dictionary]",
+    "[Text Substitution]",
+    "",
 };
 static_assert(std::size(kSectionHeaders) == static_cast<size_t>(Section::None) + 1);
 
 constexpr std::string_view kReadableHeaders[] = {
-    "[General Analysis]", "[Analysis]", "[Bullets]", "[Contents]", "[Debug]", "[Directory Page]",
-    "[Headings]", "[Added HTML]", "[Added RTF]", "[Composition Units]", "[Hyperlinks]",
-    "[File generation]", "[Frames]", "[Merrill]", "[Messages]", "[Page Formatting]",
-    "[Pre-formatted text]", "[Preprocessor]", "[Rule Set]", "[Style]", "[Tagging]",
-    "[Link Dictionary]", "[Text Substitution]", "[Switch to file]", "[Table generation]",
+    "[General Analysis]",
+    "[Analysis]",
+    "[Bullets]",
+    "[Contents]",
+    "[Debug]",
+    "[Directory Page]",
+    "[Headings]",
+    "[Added HTML]",
+    "[Added RTF]",
+    "[Composition Units]",
+    "[Hyperlinks]",
+    "[File generation]",
+    "[Frames]",
+    "[Merrill]",
+    "[Messages]",
+    "[Page Formatting]",
+    "[Pre-formatted text]",
+    "[Preprocessor]",
+    "[Rule Set]",
+    "[Style]",
+    "[Tagging]",
+    "[Link Dictionary]",
+    "[Text Substitution]",
+    "[Switch to file]",
+    "[Table generation]",
 };
 
 }  // namespace

@@ -57,8 +57,8 @@ struct PolicyDef {
     int group;
     Section section;
     uint8_t flags;
-    int tableIndex;     // position in a table configuration, or -1 when FC holds it
-    const char* alias;  // alternative key accepted on reading anywhere in the line, or null
+    int tableIndex;       // position in a table configuration, or -1 when FC holds it
+    const char* alias;    // alternative key accepted on reading anywhere in the line, or null
     const char* choices;  // comma-separated choice list (Choice kind)
 
     bool optional() const { return flags & kOptional; }
@@ -67,7 +67,9 @@ struct PolicyDef {
     bool isValueKind() const {
         return kind == Kind::Boolean || kind == Kind::Integer || kind == Kind::Alignment;
     }
-    bool isTextKind() const { return kind == Kind::Text || kind == Kind::Colour || kind == Kind::Font; }
+    bool isTextKind() const {
+        return kind == Kind::Text || kind == Kind::Colour || kind == Kind::Font;
+    }
 };
 
 // Every row, in catalogue order (the order in which the parser offers a line).

@@ -9,8 +9,8 @@ namespace {
 
 // The names the colour check accepts; "Magenta" has no value of its own.
 constexpr std::string_view kNames[] = {
-    "Black", "Silver", "Gray", "White", "Maroon", "Red",  "Purple", "Fuchsia", "Magenta",
-    "Green", "Lime",   "Olive", "Yellow", "Navy", "Blue", "Teal",   "Aqua",
+    "Black", "Silver", "Gray",  "White",  "Maroon", "Red",  "Purple", "Fuchsia", "Magenta",
+    "Green", "Lime",   "Olive", "Yellow", "Navy",   "Blue", "Teal",   "Aqua",
 };
 
 struct NamedValue {
@@ -20,29 +20,29 @@ struct NamedValue {
 
 // Standard values that turn back into their names after the check.
 constexpr NamedValue kStandard[] = {
-    {"Black", "#000000"}, {"Silver", "#c0c0c0"}, {"Gray", "#808080"},  {"White", "#ffffff"},
-    {"Maroon", "#800000"}, {"Red", "#ff0000"},   {"Purple", "#800080"}, {"Fuchsia", "#ff00ff"},
-    {"Green", "#008000"}, {"Lime", "#00ff00"},   {"Olive", "#808000"}, {"Yellow", "#ffff00"},
-    {"Navy", "#000080"},  {"Blue", "#0000ff"},   {"Teal", "#008080"},  {"Aqua", "#00ffff"},
+    {"Black", "#000000"},  {"Silver", "#c0c0c0"}, {"Gray", "#808080"},   {"White", "#ffffff"},
+    {"Maroon", "#800000"}, {"Red", "#ff0000"},    {"Purple", "#800080"}, {"Fuchsia", "#ff00ff"},
+    {"Green", "#008000"},  {"Lime", "#00ff00"},   {"Olive", "#808000"},  {"Yellow", "#ffff00"},
+    {"Navy", "#000080"},   {"Blue", "#0000ff"},   {"Teal", "#008080"},   {"Aqua", "#00ffff"},
 };
 
 // The picker's names, tested in this order: "Cyan" comes before "Aqua" on purpose, as
 // the picker has always offered it.
 constexpr NamedValue kPickerNames[] = {
-    {"White", "ffffff"},  {"Black", "000000"}, {"Red", "ff0000"},    {"Green", "008000"},
-    {"Blue", "0000ff"},   {"Cyan", "00ffff"},  {"Yellow", "ffff00"}, {"Fuchsia", "ff00ff"},
-    {"Aqua", "00ffff"},   {"Silver", "c0c0c0"}, {"Lime", "00ff00"},  {"Gray", "808080"},
-    {"Olive", "808000"},  {"Maroon", "800000"}, {"Navy", "000080"},  {"Purple", "800080"},
+    {"White", "ffffff"}, {"Black", "000000"},  {"Red", "ff0000"},    {"Green", "008000"},
+    {"Blue", "0000ff"},  {"Cyan", "00ffff"},   {"Yellow", "ffff00"}, {"Fuchsia", "ff00ff"},
+    {"Aqua", "00ffff"},  {"Silver", "c0c0c0"}, {"Lime", "00ff00"},   {"Gray", "808080"},
+    {"Olive", "808000"}, {"Maroon", "800000"}, {"Navy", "000080"},   {"Purple", "800080"},
     {"Teal", "008080"},
 };
 
 // The names the picker starts from, matched exactly.
 constexpr NamedValue kPickerStart[] = {
-    {"White", "ffffff"},  {"Black", "000000"},  {"Red", "ff0000"},    {"Green", "008000"},
-    {"Blue", "0000ff"},   {"Cyan", "00ffff"},   {"Magenta", "ff00ff"}, {"Yellow", "ffff00"},
-    {"Fuchsia", "ff00ff"}, {"Aqua", "00ffff"},  {"Silver", "c0c0c0"}, {"Lime", "00ff00"},
-    {"Gray", "808080"},   {"Olive", "808000"},  {"Maroon", "800000"}, {"Navy", "000080"},
-    {"Purple", "800080"}, {"Teal", "008080"},
+    {"White", "ffffff"},   {"Black", "000000"}, {"Red", "ff0000"},     {"Green", "008000"},
+    {"Blue", "0000ff"},    {"Cyan", "00ffff"},  {"Magenta", "ff00ff"}, {"Yellow", "ffff00"},
+    {"Fuchsia", "ff00ff"}, {"Aqua", "00ffff"},  {"Silver", "c0c0c0"},  {"Lime", "00ff00"},
+    {"Gray", "808080"},    {"Olive", "808000"}, {"Maroon", "800000"},  {"Navy", "000080"},
+    {"Purple", "800080"},  {"Teal", "008080"},
 };
 
 bool AllHex(std::string_view text) {
@@ -55,9 +55,12 @@ int HexByte(std::string_view pair) {
     int value = 0;
     for (char c : pair) {
         int digit = 0;
-        if (c >= '0' && c <= '9') digit = c - '0';
-        else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-        else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+        if (c >= '0' && c <= '9')
+            digit = c - '0';
+        else if (c >= 'a' && c <= 'f')
+            digit = c - 'a' + 10;
+        else if (c >= 'A' && c <= 'F')
+            digit = c - 'A' + 10;
         value = value * 16 + digit;
     }
     return value;

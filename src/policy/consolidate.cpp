@@ -77,12 +77,9 @@ constexpr RuleValue kCommonRules[] = {
 };
 
 constexpr RuleValue kMerrillRules[] = {
-    {P::HtmlVersionToBeTargeted, 2},
-    {P::ListMarkupCode, 1},
-    {P::IndentationMarkupCode, 2},
-    {P::UseIncrementalIndentationMarkup, 1},
-    {P::UseOfMicrosoftEntitiesCode, -1},
-    {P::UseOfHtml40EntitiesCode, 1},
+    {P::HtmlVersionToBeTargeted, 2},     {P::ListMarkupCode, 1},
+    {P::IndentationMarkupCode, 2},       {P::UseIncrementalIndentationMarkup, 1},
+    {P::UseOfMicrosoftEntitiesCode, -1}, {P::UseOfHtml40EntitiesCode, 1},
     {P::CreateEmbeddedStyleSheet, 1},
 };
 
@@ -101,9 +98,9 @@ constexpr RuleValue kSecRules[] = {
 
 // Encodings whose text has no line-drawing diagrams to look for.
 constexpr std::string_view kNoDiagramEncodings[] = {
-    "x-sjis",      "big5",        "csbig5",     "gb2312",      "csgb2312",     "x-euc-tw",
-    "shift_jis",   "csShiftJIS",  "ms_Kanji",   "x-euc-jp",    "euc-kr",       "iso-2022-kr",
-    "iso-2022-jp", "tis-620",     "iso-8859-7", "iso-8859-8",  "koi8-r",       "UTF-8",
+    "x-sjis",       "big5",         "csbig5",       "gb2312",       "csgb2312", "x-euc-tw",
+    "shift_jis",    "csShiftJIS",   "ms_Kanji",     "x-euc-jp",     "euc-kr",   "iso-2022-kr",
+    "iso-2022-jp",  "tis-620",      "iso-8859-7",   "iso-8859-8",   "koi8-r",   "UTF-8",
     "windows-1251", "windows-1253", "windows-1254", "windows-1256",
 };
 // Right-to-left encodings keep their line structure.

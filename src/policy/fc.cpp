@@ -118,7 +118,7 @@ void FC::Link(const ProgramSettings* settings) {
     settings_ = settings;
     // Product texts by the settings' product code; code 7 was never given out.
     static constexpr const char* kProducts[] = {
-        "Pagelyst 4.1", "Tabulyst 4.0", "Richlyst 1.5", "Richlyst 1.5", "Linklyst 1.0",
+        "Pagelyst 4.1", "Tabulyst 4.0",  "Richlyst 1.5", "Richlyst 1.5", "Linklyst 1.0",
         "Textlyst 1.0", "Striplyst 1.0", "xxxxlyst ?.?", "Backlyst 1.0",
     };
     const int code = settings ? settings->productCode : 1;
@@ -133,8 +133,10 @@ void FC::CopyFrom(const FC& other, bool carryFlags) {
         ruleSet_ = other.ruleSet_;
         if (carryFlags) ruleSetStated_ = other.ruleSetStated_;
     }
-    for (const PolicyDef& def : Catalogue()) Record(def.id).CopyFrom(other.Record(def.id), carryFlags);
-    if (!other.extras_.indentPositions.empty()) extras_.indentPositions = other.extras_.indentPositions;
+    for (const PolicyDef& def : Catalogue())
+        Record(def.id).CopyFrom(other.Record(def.id), carryFlags);
+    if (!other.extras_.indentPositions.empty())
+        extras_.indentPositions = other.extras_.indentPositions;
 }
 
 void FC::SetTableValue(P id, int value) { baseConfig_.SetValue(id, value, true); }

@@ -20,14 +20,14 @@ namespace tabulyst {
 // What the front end's settings supply to a policy set. The command line links one too,
 // so that an RTF run gets the RTF fonts and extension.
 struct ProgramSettings {
-    int productCode = 1;   // 1: "Tabulyst 4.0"
+    int productCode = 1;                       // 1: "Tabulyst 4.0"
     OutputFormat target = OutputFormat::Html;  // the format of the run's documents
-    int ruleSet = 0;       // 0 none, 1 "Merrill", 2 "SEC"
-    bool frontEnd = false; // the program runs with its front end
-    bool dosCharacters = false;       // the front end's "DOS characters" choice
-    std::vector<FontSpec> styles;     // named fonts of the styles file
-    bool stylesLoaded = false;        // the styles file is read once per settings
-    TextString lastPolicyDirectory;   // directory of the policy file read last
+    int ruleSet = 0;                           // 0 none, 1 "Merrill", 2 "SEC"
+    bool frontEnd = false;                     // the program runs with its front end
+    bool dosCharacters = false;                // the front end's "DOS characters" choice
+    std::vector<FontSpec> styles;              // named fonts of the styles file
+    bool stylesLoaded = false;                 // the styles file is read once per settings
+    TextString lastPolicyDirectory;            // directory of the policy file read last
 };
 
 // Rule set codes.
@@ -37,7 +37,7 @@ enum RuleSetCode : int { kNoRuleSet = 0, kMerrill = 1, kSec = 2 };
 enum ParseResult : int { kParsed = 0, kUnclaimed = 1, kRejected = 2 };
 
 class FC {
-public:
+  public:
     // Every record at its default, consolidated; messages go to the sink (none: console).
     explicit FC(MessageSink* sink = nullptr);
     FC(const FC&) = delete;
@@ -83,7 +83,9 @@ public:
     // hand back the rule set, the DOS-characters choice or the named styles.
     void LinkSettings(const ProgramSettings* settings);
     void LinkSettings(ProgramSettings* settings);
-    void LinkSettings(std::nullptr_t) { LinkSettings(static_cast<const ProgramSettings*>(nullptr)); }
+    void LinkSettings(std::nullptr_t) {
+        LinkSettings(static_cast<const ProgramSettings*>(nullptr));
+    }
     // The linked settings, or null.
     const ProgramSettings* Settings() const { return settings_; }
     // The linked settings when they were linked writable, else null.
@@ -152,7 +154,7 @@ public:
     // Indentation pattern in force after consolidation (HTML 3.2 falls back to 0).
     int IndentationPattern() const { return indentationPattern_; }
 
-private:
+  private:
     void BuildRecords();
     void Link(const ProgramSettings* settings);
     // Consolidation steps, in their order.

@@ -18,6 +18,7 @@ struct FaceWidth {
 
 // Relative character widths of known faces, compared without regard to case. The
 // spellings "corida new" and "minglui" are those the width table has always carried.
+// clang-format off
 constexpr FaceWidth kFaceWidths[] = {
     {"times new roman", 1.0},      {"verdana", 1.3},          {"arial", 1.1},
     {"angsana new", 0.7},          {"angsanaupc", 0.7},       {"ar sans serif", 1.1},
@@ -37,6 +38,7 @@ constexpr FaceWidth kFaceWidths[] = {
     {"tahoma", 1.2},               {"terminal", 1.1},         {"trebuchet ms", 1.15},
     {"wingdings", 2.0},
 };
+// clang-format on
 
 // Characters the field splitter may use as its separator, in order of preference.
 constexpr std::string_view kSeparators = "|#?/\\+^&*=~";
@@ -72,8 +74,10 @@ bool SplitFields(std::string_view text, std::vector<std::string>& fields) {
     std::string marked(text);
     bool quoted = false;
     for (char& c : marked) {
-        if (c == '"') quoted = !quoted;
-        else if (c == ',' && !quoted) c = separator;
+        if (c == '"')
+            quoted = !quoted;
+        else if (c == ',' && !quoted)
+            c = separator;
     }
     size_t start = 0;
     for (;;) {
@@ -89,7 +93,8 @@ std::string CollapsedLower(std::string_view text) {
     std::string out;
     for (char c : text) {
         if ((c == ' ' || c == '\t') && (out.empty() || out.back() == ' ')) continue;
-        out.push_back(c == '\t' ? ' ' : static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
+        out.push_back(c == '\t' ? ' '
+                                : static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
     }
     while (!out.empty() && out.back() == ' ') out.pop_back();
     return out;
@@ -99,7 +104,8 @@ std::string CollapsedLower(std::string_view text) {
 
 void FontSpec::SetFontColour(std::string_view text) {
     // Black is the default colour, so it is kept as no colour at all.
-    if (EqualsNoCase(text, "BLACK") || EqualsNoCase(text, "#000000") || EqualsNoCase(text, "000000"))
+    if (EqualsNoCase(text, "BLACK") || EqualsNoCase(text, "#000000") ||
+        EqualsNoCase(text, "000000"))
         colour.Clear();
     else
         colour.Assign(text);
@@ -175,10 +181,14 @@ void ApplyFontSpec(const TextPolicy& policy, FontSpec& font) {
 TextString FormatFontSpec(std::string_view face, int weight, bool italic, int tenthsOfPoint) {
     TextString text(face);
     const bool bold = weight == 700;
-    if (bold && italic) text.Append(", Bold Italic");
-    else if (bold) text.Append(", Bold");
-    else if (italic) text.Append(", Italic");
-    else text.Append(", Regular");
+    if (bold && italic)
+        text.Append(", Bold Italic");
+    else if (bold)
+        text.Append(", Bold");
+    else if (italic)
+        text.Append(", Italic");
+    else
+        text.Append(", Regular");
     text.Append(", ");
     text.AppendNumber('1', tenthsOfPoint / 10);
     return text;

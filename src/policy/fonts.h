@@ -17,13 +17,13 @@ struct FontSpec {
     TextString face;
     bool bold = false;
     bool italic = false;
-    int size = 12;         // points
-    int lineHeight = 0;    // points; 0 when not given
-    TextString colour;     // empty for the default colour
-    TextString classNumber;  // font class of the style sheet, may be empty
+    int size = 12;             // points
+    int lineHeight = 0;        // points; 0 when not given
+    TextString colour;         // empty for the default colour
+    TextString classNumber;    // font class of the style sheet, may be empty
     double widthFactor = 1.0;  // relative character width of the face
     bool changed = false;
-    bool valid = false;    // built from a specification
+    bool valid = false;  // built from a specification
 
     void SetFontColour(std::string_view text);
     void SetFontFace(std::string_view face);
@@ -41,6 +41,7 @@ TextString FormatFontSpec(std::string_view face, int weight, bool italic, int te
 double FaceWidthFactor(std::string_view face, double fallback);
 
 // Reads the styles file named by "Style file"; named fonts are appended to `styles`.
-bool LoadStyleFile(FC& fc, std::vector<FontSpec>& styles, std::string_view lastPolicyDirectory = {});
+bool LoadStyleFile(FC& fc, std::vector<FontSpec>& styles,
+                   std::string_view lastPolicyDirectory = {});
 
 }  // namespace tabulyst

@@ -17,7 +17,8 @@ void IssueLineMessage(SourceLine& line, const FC& fc, std::string_view text, int
         {P::SuppressTagErrorMessages, "TAG ERROR:"},
     };
     for (const ClassFilter& filter : kFilters)
-        if (fc.Flag(filter.policy) && FindNoCase(text, filter.mark) != std::string_view::npos) return;
+        if (fc.Flag(filter.policy) && FindNoCase(text, filter.mark) != std::string_view::npos)
+            return;
 
     if (fc.Sink() && fc.Sink()->logFile) {
         line.annotation.Append(line.annotation.Empty() ? "*** " : "\n*** ");

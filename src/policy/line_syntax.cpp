@@ -30,9 +30,7 @@ TextString MissingColonMessage(std::string_view line) {
     return text;
 }
 
-std::string_view KeyPart(std::string_view line) {
-    return line.substr(0, line.find(':'));
-}
+std::string_view KeyPart(std::string_view line) { return line.substr(0, line.find(':')); }
 
 TextString ValuePart(std::string_view line) {
     const size_t colon = line.find(':');

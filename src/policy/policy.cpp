@@ -43,7 +43,9 @@ void ChoicePolicy::Reset() {
 
 std::unique_ptr<Policy> ValuePolicy::Clone() const { return std::make_unique<ValuePolicy>(*this); }
 std::unique_ptr<Policy> TextPolicy::Clone() const { return std::make_unique<TextPolicy>(*this); }
-std::unique_ptr<Policy> ChoicePolicy::Clone() const { return std::make_unique<ChoicePolicy>(*this); }
+std::unique_ptr<Policy> ChoicePolicy::Clone() const {
+    return std::make_unique<ChoicePolicy>(*this);
+}
 
 std::unique_ptr<Policy> MakePolicy(const PolicyDef& def) {
     if (def.isValueKind()) return std::make_unique<ValuePolicy>(def);
@@ -88,9 +90,7 @@ TextString ValuePolicy::ValueText() const {
     }
 }
 
-TextString TextPolicy::ValueText() const {
-    return tValue.Empty() ? TextString("(none)") : tValue;
-}
+TextString TextPolicy::ValueText() const { return tValue.Empty() ? TextString("(none)") : tValue; }
 
 TextString ChoicePolicy::ValueText() const {
     TextString text;

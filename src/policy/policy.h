@@ -31,7 +31,7 @@ struct PolicyLine {
 // Common part of every record: key, flags and group. Kind-specific value handling lives
 // in the three layouts below.
 class Policy {
-public:
+  public:
     explicit Policy(const PolicyDef& def);
     virtual ~Policy() = default;
 
@@ -63,7 +63,7 @@ public:
     // The value as a policy file shows it ("Yes", "(none)", "center", ...).
     virtual TextString ValueText() const = 0;
 
-protected:
+  protected:
     // Matching and the repeat rule shared by every kind; false when the line is not
     // this record's or must not be taken.
     bool MatchLine(PolicyLine& line) const;
@@ -78,7 +78,7 @@ protected:
 
 // Boolean, Integer and Alignment records.
 class ValuePolicy : public Policy {
-public:
+  public:
     explicit ValuePolicy(const PolicyDef& def);
     int32_t Value() const { return value_; }
     void SetValue(int32_t value) { value_ = value; }
@@ -91,13 +91,13 @@ public:
     // Sets the value for a rule set; an explicit value stays unless force is on.
     void ApplyRuleSetValue(FC& owner, int32_t value, bool force);
 
-private:
+  private:
     int32_t value_ = 0;
 };
 
 // Text, Colour and Font records.
 class TextPolicy : public Policy {
-public:
+  public:
     explicit TextPolicy(const PolicyDef& def);
     const TextString& Value() const { return tValue; }
     void SetValue(std::string_view text) { tValue.Assign(text); }
@@ -114,7 +114,7 @@ public:
 
 // Choice records: a 1-based index into a comma-separated list, -1 for "(none)".
 class ChoicePolicy : public Policy {
-public:
+  public:
     explicit ChoicePolicy(const PolicyDef& def);
     int32_t Value() const { return value_; }
     void SetValue(int32_t value) { value_ = value; }
@@ -130,7 +130,7 @@ public:
     bool ChoiceText(TextString& out) const;
     bool FindChoice(std::string_view text, int& index) const;
 
-private:
+  private:
     int32_t value_ = -1;
     TextString choices_;
 };

@@ -60,7 +60,7 @@ std::string Joined(std::string_view directory, std::string_view name) {
 // One load: the reader, and for each level of its stack the names of every file that
 // has occupied that level (a switch adds to the level it replaces).
 class Loader {
-public:
+  public:
     explicit Loader(FC& fc) : fc_(fc) {}
 
     bool Run(std::string_view path) {
@@ -80,7 +80,7 @@ public:
         return ok_;
     }
 
-private:
+  private:
     void Report(std::string_view before, std::string_view name, std::string_view after) {
         TextString text(before);
         text.Append(name);
@@ -159,9 +159,9 @@ private:
 
         bool opened = Push(path);
         const TextString& inputDirectory = fc_.Text(P::InputDirectory);
-        const bool secondTry = !inputDirectory.Empty() &&
-                               (kind == Indirection::LinkDictionary ||
-                                (fc_.Settings() && fc_.Settings()->frontEnd));
+        const bool secondTry =
+            !inputDirectory.Empty() &&
+            (kind == Indirection::LinkDictionary || (fc_.Settings() && fc_.Settings()->frontEnd));
         if (!opened && secondTry) {
             const std::string second = Joined(inputDirectory.View(), name);
             if (LoopReported(second, true)) return;

@@ -106,9 +106,12 @@ bool ParseTextCommand(FC& fc, PolicyLine& line) {
 // The rule set is named anywhere in the line; a change of rule set is worth a warning.
 bool ParseRuleSetLine(FC& fc, PolicyLine& line) {
     int code = -1;
-    if (line.line.Contains("Merrill", false)) code = kMerrill;
-    else if (line.line.Contains("SEC", false)) code = kSec;
-    else if (line.line.Contains("none", false)) code = kNoRuleSet;
+    if (line.line.Contains("Merrill", false))
+        code = kMerrill;
+    else if (line.line.Contains("SEC", false))
+        code = kSec;
+    else if (line.line.Contains("none", false))
+        code = kNoRuleSet;
     if (code < 0) {
         fc.SetRuleSet(fc.RuleSet(), false);
         return Reject(line);
@@ -175,8 +178,10 @@ bool ParseDefinitionChars(FC& fc, PolicyLine& line) {
         const size_t end = other != std::string_view::npos && other > at ? other : text.size();
         return FindNoCase(text.substr(at, end - at), "strong") != std::string_view::npos;
     };
-    if (colon != std::string_view::npos) x.definitionChars |= strongAfter(colon, hyphen) ? (1 | 4) : 1;
-    if (hyphen != std::string_view::npos) x.definitionChars |= strongAfter(hyphen, colon) ? (2 | 8) : 2;
+    if (colon != std::string_view::npos)
+        x.definitionChars |= strongAfter(colon, hyphen) ? (1 | 4) : 1;
+    if (hyphen != std::string_view::npos)
+        x.definitionChars |= strongAfter(hyphen, colon) ? (2 | 8) : 2;
     x.definitionStated = true;
     return true;
 }
@@ -275,7 +280,8 @@ int FC::ParsePolicyLine(std::string_view text, int& group, bool report, bool che
     line.none = line.valueText.Equals("(none)", false) || line.valueText.Equals("none", false);
     line.yes = line.valueText.Equals("Yes", false) || line.valueText.Equals("true", false);
     line.no = line.valueText.Equals("no", false) || line.valueText.Equals("false", false);
-    if (checkColon && NeedsColon(line.line.View())) Issue(MissingColonMessage(line.line.View()), 10);
+    if (checkColon && NeedsColon(line.line.View()))
+        Issue(MissingColonMessage(line.line.View()), 10);
 
     auto offerSpecials = [&](std::span<const SpecialKey> specials) {
         for (const SpecialKey& special : specials)

@@ -25,11 +25,20 @@ void Say(const PolicyLine& line, std::string_view text, int importance) {
 int AlignmentCode(const TextString& word) {
     if (word.Empty()) return 0;
     switch (word[0]) {
-        case 'L': case 'l': return 1;
-        case 'C': case 'c': return 2;
-        case 'R': case 'r': return 3;
-        case 'J': case 'j': return 4;
-        default: return 0;
+        case 'L':
+        case 'l':
+            return 1;
+        case 'C':
+        case 'c':
+            return 2;
+        case 'R':
+        case 'r':
+            return 3;
+        case 'J':
+        case 'j':
+            return 4;
+        default:
+            return 0;
     }
 }
 
@@ -217,7 +226,8 @@ void ValuePolicy::ApplyRuleSetValue(FC& owner, int32_t value, bool force) {
             kept.AppendNumber('1', value_);
             OverrideMessage(owner, key_, kept.View());
         } else {
-            OverrideMessage(owner, key_, Quoted(TextString(static_cast<int>(value_)).View()).View());
+            OverrideMessage(owner, key_,
+                            Quoted(TextString(static_cast<int>(value_)).View()).View());
         }
         setByRuleSet_ = true;
         return;

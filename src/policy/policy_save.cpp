@@ -46,16 +46,23 @@ TextString BulletList(const std::vector<char>& list) {
 bool HasFixedLines(const FC& fc, Section section, bool writeAll) {
     const FC::Extras& x = fc.GetExtras();
     switch (section) {
-        case Section::RuleSet: return writeAll || fc.RuleSetStated();
+        case Section::RuleSet:
+            return writeAll || fc.RuleSetStated();
         case Section::GeneralAnalysis:
             return writeAll || x.definitionStated || x.hangingStated ||
                    (x.indentStated && !x.indentPositions.empty());
-        case Section::Bullets: return writeAll || x.bulletStated;
-        case Section::Hyperlinks: return writeAll || x.newsStated;
-        case Section::Preprocessor: return writeAll || x.sectionStated;
-        case Section::LinkDictionary: return !x.linkDefinitions.empty();
-        case Section::TextSubstitution: return !x.textCommands.empty();
-        default: return false;
+        case Section::Bullets:
+            return writeAll || x.bulletStated;
+        case Section::Hyperlinks:
+            return writeAll || x.newsStated;
+        case Section::Preprocessor:
+            return writeAll || x.sectionStated;
+        case Section::LinkDictionary:
+            return !x.linkDefinitions.empty();
+        case Section::TextSubstitution:
+            return !x.textCommands.empty();
+        default:
+            return false;
     }
 }
 
@@ -76,9 +83,11 @@ void WriteFixedLines(const FC& fc, Section section, LineSink& sink, bool writeAl
             if (writeAll || x.definitionStated) {
                 if ((x.definitionChars & 3) == 0) PutFixed(sink, "Definition Char", "(none)");
                 if (x.definitionChars & 2)
-                    PutFixed(sink, "Definition Char", x.definitionChars & 8 ? "'-' (strong) " : "'-' (weak)");
+                    PutFixed(sink, "Definition Char",
+                             x.definitionChars & 8 ? "'-' (strong) " : "'-' (weak)");
                 if (x.definitionChars & 1)
-                    PutFixed(sink, "Definition Char", x.definitionChars & 4 ? "':' (strong) " : "':' (weak) ");
+                    PutFixed(sink, "Definition Char",
+                             x.definitionChars & 4 ? "':' (strong) " : "':' (weak) ");
             }
             if ((writeAll || x.indentStated) && !x.indentPositions.empty())
                 PutFixed(sink, "Indent position(s)", Numbers(x.indentPositions).View());
@@ -86,7 +95,8 @@ void WriteFixedLines(const FC& fc, Section section, LineSink& sink, bool writeAl
                 PutFixed(sink, "Hanging paragraph position(s)", Numbers(x.hangingPositions).View());
             return;
         case Section::Bullets:
-            if (writeAll || x.bulletStated) PutFixed(sink, "Bullet Char", BulletList(x.bulletChars).View());
+            if (writeAll || x.bulletStated)
+                PutFixed(sink, "Bullet Char", BulletList(x.bulletChars).View());
             return;
         case Section::Hyperlinks:
             if (writeAll || x.newsStated)

@@ -12,7 +12,13 @@
 namespace tabulyst {
 
 // Alignment codes shared by cells, columns, tables, directives and the front end.
-enum Align : int { kAlignNone = 0, kAlignLeft = 1, kAlignCentre = 2, kAlignRight = 3, kAlignJustify = 4 };
+enum Align : int {
+    kAlignNone = 0,
+    kAlignLeft = 1,
+    kAlignCentre = 2,
+    kAlignRight = 3,
+    kAlignJustify = 4
+};
 enum VAlign : int { kVAlignNone = 0, kVAlignTop = 1, kVAlignBottom = 2, kVAlignCentre = 3 };
 
 // One column of a TABLE_LAYOUT.
@@ -24,14 +30,14 @@ struct ColumnSpec {
     int valign = kVAlignNone;
     bool hidden = false;
     TextString font, headFont, cellClass, headClass;
-    int width = 0;   // tagged tables: column width in characters
+    int width = 0;  // tagged tables: column width in characters
     int gutter = 0;
     int indent = 0;
 };
 
 // The 28 table policies of one table, in configuration order, plus its layout.
 class TabConfig {
-public:
+  public:
     TabConfig();
     TabConfig(const TabConfig& other);
     TabConfig& operator=(const TabConfig& other);
@@ -54,7 +60,7 @@ public:
     bool autoCentre = false;              // raised when the table is found indented
     FontSpec tableFont;                   // copied from the document's table font
 
-private:
+  private:
     std::array<std::unique_ptr<Policy>, kTablePolicyCount> records_;
 };
 

@@ -17,7 +17,8 @@ constexpr uint8_t kFigure = 1;
 constexpr uint8_t kFinancialFigure = 2;
 constexpr std::array<uint8_t, 256> kFigureBytes = [] {
     std::array<uint8_t, 256> table{};
-    for (unsigned char c : std::string_view("0123456789%:,.*")) table[c] = kFigure | kFinancialFigure;
+    for (unsigned char c : std::string_view("0123456789%:,.*"))
+        table[c] = kFigure | kFinancialFigure;
     for (unsigned char c : std::string_view("$()-+\xa3")) table[c] = kFinancialFigure;
     return table;
 }();

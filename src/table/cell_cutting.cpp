@@ -56,7 +56,8 @@ int ColumnWidth(const TableBlock& block, int col) {
 
 }  // namespace
 
-const TableLine* StartLineCells(const TableBlock& block, int lineIndex, std::vector<TableCell>& cells) {
+const TableLine* StartLineCells(const TableBlock& block, int lineIndex,
+                                std::vector<TableCell>& cells) {
     cells.resize(block.columns.size());
     for (TableCell& cell : cells) cell.Reset();
     if (lineIndex < 0 || lineIndex >= static_cast<int>(block.lines.size()) || block.columns.empty())
@@ -117,7 +118,8 @@ void CutPlainLine(TableBlock& block, int lineIndex, CutFor purpose, std::vector<
         const TableColumn& ending = block.columns[last];
         int next = ending.boundary;
         if (!zeroWidth)
-            while (next <= ending.gapEnd && next < length && IsCutChar(text[next]) && !tagAt(next)) ++next;
+            while (next <= ending.gapEnd && next < length && IsCutChar(text[next]) && !tagAt(next))
+                ++next;
         start = next > start ? next : start;
         col = last + 1;
     }

@@ -17,6 +17,7 @@ enum class CutFor : uint8_t { Analysis, Writing };
 void CutPlainLine(TableBlock& block, int lineIndex, CutFor purpose, std::vector<TableCell>& cells);
 // Gives the row one empty cell per column and returns the line to cut, or null when there
 // is nothing to cut (no such line, or no columns).
-const TableLine* StartLineCells(const TableBlock& block, int lineIndex, std::vector<TableCell>& cells);
+const TableLine* StartLineCells(const TableBlock& block, int lineIndex,
+                                std::vector<TableCell>& cells);
 
 }  // namespace tabulyst

@@ -18,17 +18,20 @@ constexpr std::array<bool, 256> kRuleLineBytes = [] {
 }();
 
 // First words that start a C-like declaration or statement.
+// clang-format off
 constexpr std::array<std::string_view, 25> kCodeWords = {
     "int",    "char",   "static",   "extern", "struct", "void",     "unsigned",
     "long",   "short",  "float",    "double", "const",  "typedef",  "return",
     "if",     "else",   "for",      "while",  "switch", "case",     "break",
     "continue", "enum", "union",    "register"};
+// clang-format on
 
 // Line starts that only program source has (each begins with "#" or "/").
-constexpr std::array<std::string_view, 6> kCodeStarts = {"#include", "#define", "#if", "#endif",
-                                                         "/*", "//"};
+constexpr std::array<std::string_view, 6> kCodeStarts = {"#include", "#define", "#if",
+                                                         "#endif",   "/*",      "//"};
 
 // Header names of mail and news articles; any "X-" name counts as well.
+// clang-format off
 constexpr std::array<std::string_view, 30> kMailHeaderNames = {
     "From",         "To",           "Cc",          "Bcc",          "Subject",
     "Date",         "Reply-To",     "Sender",      "Message-ID",   "Received",
@@ -36,6 +39,7 @@ constexpr std::array<std::string_view, 30> kMailHeaderNames = {
     "In-Reply-To",  "Path",         "Lines",       "Content-Type", "Content-Transfer-Encoding",
     "MIME-Version", "Followup-To",  "Distribution", "Keywords",    "Summary",
     "Xref",         "NNTP-Posting-Host", "Approved", "Expires",    "Status"};
+// clang-format on
 
 bool IsWordChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
 
@@ -88,10 +92,14 @@ bool IsPlainNumber(std::string_view text, int ruleSet) {
     bool digit = false;
     for (char c : t) {
         const unsigned char u = static_cast<unsigned char>(c);
-        if (std::isdigit(u)) digit = true;
-        else if (c == ',' || c == '.') continue;
-        else if (money && (c == '$' || u == 163 || c == '(' || c == ')' || c == '-' || c == ' ')) continue;
-        else return false;
+        if (std::isdigit(u))
+            digit = true;
+        else if (c == ',' || c == '.')
+            continue;
+        else if (money && (c == '$' || u == 163 || c == '(' || c == ')' || c == '-' || c == ' '))
+            continue;
+        else
+            return false;
     }
     return digit;
 }
@@ -100,8 +108,10 @@ bool IsSymbolText(std::string_view text) {
     if (text.empty()) return false;
     long alnum = 0, others = 0;
     for (char c : text) {
-        if (std::isalnum(static_cast<unsigned char>(c))) ++alnum;
-        else if (!IsBlankChar(c)) ++others;
+        if (std::isalnum(static_cast<unsigned char>(c)))
+            ++alnum;
+        else if (!IsBlankChar(c))
+            ++others;
     }
     return 5 * alnum < static_cast<long>(text.size()) || alnum < others;
 }
@@ -136,8 +146,10 @@ void ClassifyLines(TableBlock& block) {
         if (IsRuleLine(line.text)) {
             line.rule = true;
             if (counted) ++block.ruleLines;
-            if (block.firstRule < 0) block.firstRule = i;
-            else if (block.secondRule < 0) block.secondRule = i;
+            if (block.firstRule < 0)
+                block.firstRule = i;
+            else if (block.secondRule < 0)
+                block.secondRule = i;
             block.lastRule = i;
         }
         if (LooksLikeCode(line.text)) {
@@ -158,9 +170,12 @@ void RecogniseHeader(TableBlock& block) {
 
     bool header = policyRows > 0;
     if (!header) {
-        if (rules == 1 && r1 == 1 && n == 3) header = true;
-        else if (rules == 1 && r1 < 4 && r1 < n - 2) header = true;
-        else if (rules == 3 && r2 < 4 && r2 < n - 2 && rl == n - 1) header = true;
+        if (rules == 1 && r1 == 1 && n == 3)
+            header = true;
+        else if (rules == 1 && r1 < 4 && r1 < n - 2)
+            header = true;
+        else if (rules == 3 && r2 < 4 && r2 < n - 2 && rl == n - 1)
+            header = true;
         else if (rules == 3 && n >= 5 && (IsRuleLineAt(block, 0) || IsRuleLineAt(block, 1)) &&
                  (IsRuleLineAt(block, 2) || IsRuleLineAt(block, 3) || IsRuleLineAt(block, 4)) &&
                  (IsRuleLineAt(block, n - 1) || IsRuleLineAt(block, n - 2))) {
@@ -185,9 +200,12 @@ void RecogniseHeader(TableBlock& block) {
             ++rows;
         }
     } else {
-        if (r1 == 0) rows = r2;
-        else if (r1 >= n - 1) rows = 0;
-        else rows = r1;
+        if (r1 == 0)
+            rows = r2;
+        else if (r1 >= n - 1)
+            rows = 0;
+        else
+            rows = r1;
         // A lone rule line on top (no second rule) would give -1: no header rows instead.
         if (rows < 0 || rows > n / 2) rows = 0;
     }

@@ -1,12 +1,13 @@
 // The analysis loop of a plain-text block: columns, merges, and the decisions whether
 // the block is a table, a text block, a diagram, a code sample or a mail header.
+#include "table/column_analysis.h"
+
 #include <algorithm>
 
 #include "policy/fc.h"
 #include "table/analysis.h"
 #include "table/cell_cutting.h"
 #include "table/classify.h"
-#include "table/column_analysis.h"
 #include "table/tagged_table.h"
 
 namespace tabulyst {
@@ -250,8 +251,12 @@ void AnalysePlainText(TableBlock& block) {
         return;
     }
     const TabConfig& config = BlockConfig(block);
-    Analysis a{block, config, block.fc, static_cast<int>(block.lines.size()),
-               config.Value(P::ColumnMergingFactor), config.Flag(P::ExpectSparseTables)};
+    Analysis a{block,
+               config,
+               block.fc,
+               static_cast<int>(block.lines.size()),
+               config.Value(P::ColumnMergingFactor),
+               config.Flag(P::ExpectSparseTables)};
     SetFirstAnalysedLine(block);
     const bool indentRemovedAtStart = block.commonIndent > 0 && block.commonIndent < 80;
     RemoveCommonIndent(block);
@@ -267,8 +272,10 @@ void AnalysePlainText(TableBlock& block) {
 
     for (int pass = 0; pass < kMaxPasses; ++pass) {
         if (m != policySeparation && m > kMaxSeparation) break;
-        if (layout) TakeUserLayout(block);
-        else FindColumns(block, stats, m);
+        if (layout)
+            TakeUserLayout(block);
+        else
+            FindColumns(block, stats, m);
         a.merges = 0;
 
         a.CheckCodeAndMail();

@@ -51,9 +51,12 @@ void SetFirstAnalysedLine(TableBlock& block) {
         block.firstAnalysedLine = 0;
         return;
     }
-    if (n > 25) block.firstAnalysedLine = n / 5;
-    else if (n >= 8) block.firstAnalysedLine = 5;
-    else block.firstAnalysedLine = std::max(n - 2, 0);
+    if (n > 25)
+        block.firstAnalysedLine = n / 5;
+    else if (n >= 8)
+        block.firstAnalysedLine = 5;
+    else
+        block.firstAnalysedLine = std::max(n - 2, 0);
 }
 
 std::vector<PositionStats> GatherPositionStats(const TableBlock& block) {
@@ -69,8 +72,10 @@ std::vector<PositionStats> GatherPositionStats(const TableBlock& block) {
         const size_t length = std::min<size_t>(text.size(), width);
         for (size_t p = 0; p < length; ++p) {
             const char c = text[p];
-            if (c == ' ' || c == '\t') ++blanks[p];
-            else if (IsSeparatorAt(text, p)) ++separators[p];
+            if (c == ' ' || c == '\t')
+                ++blanks[p];
+            else if (IsSeparatorAt(text, p))
+                ++separators[p];
         }
         ++endsAt[length];  // every position from the line's end on is blank
     }
@@ -108,9 +113,12 @@ std::vector<PositionStats> GatherPositionStats(const TableBlock& block) {
             s.gap = b == 1 || q == 1;
         } else {
             int score = 0;
-            if (b == 1) score = blankHistogram.Count(1);
-            else if (blankHistogram.Has(2)) score = blankHistogram.Count(2);
-            else score = s.separatorLines * q + s.blankLines * b;
+            if (b == 1)
+                score = blankHistogram.Count(1);
+            else if (blankHistogram.Has(2))
+                score = blankHistogram.Count(2);
+            else
+                score = s.separatorLines * q + s.blankLines * b;
             const int divisor = samples - block.ruleLines;
             const double ratio = divisor > 0 ? static_cast<double>(score) / divisor : 0.0;
             s.gap = ratio > threshold;
@@ -149,7 +157,9 @@ void FindColumns(TableBlock& block, const std::vector<PositionStats>& stats, int
         return;
     }
 
-    auto open = [&](int p) { return p >= 0 && p < width && (stats[p].gap || stats[p].separatorFlag); };
+    auto open = [&](int p) {
+        return p >= 0 && p < width && (stats[p].gap || stats[p].separatorFlag);
+    };
     int columnStart = -1;
     int bestScore = 0, bestPosition = 0, bestSamples = 0;
     int lastEnd = -1;

@@ -80,7 +80,8 @@ void FieldText(std::string_view field, char delimiter, TextString& text) {
     text.Clear();
     std::string_view rest = field.substr(1, field.size() - 2);
     // Copied in runs that end just after each doubled quote's first half.
-    for (size_t pair = rest.find("\"\""); pair != std::string_view::npos; pair = rest.find("\"\"")) {
+    for (size_t pair = rest.find("\"\""); pair != std::string_view::npos;
+         pair = rest.find("\"\"")) {
         text.Append(rest.substr(0, pair + 1));
         rest.remove_prefix(pair + 2);
     }

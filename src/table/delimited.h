@@ -15,12 +15,12 @@ namespace tabulyst {
 // occurrence, and a blank also splits at tabs with runs of blanks counting as one.
 // An empty line has no field, and a delimiter at the very end adds none.
 class FieldSplitter {
-public:
+  public:
     FieldSplitter(std::string_view line, char delimiter);
     // The next field as it stands in the line (quotes kept); false when none is left.
     bool Next(std::string_view& field);
 
-private:
+  private:
     bool IsSeparator(char c) const;
 
     std::string_view line_;

@@ -137,10 +137,11 @@ void OpenRegion(FC& fc, DirectiveCode code) {
         fc.documentCounters[kHtmlBlockCounter] = 0;
     }
     if (code == D::BeginUserTable && region == static_cast<int>(D::BeginUserTable)) {
-        fc.Issue("TAG ERROR: Ignoring BEGIN_USER_TABLE inside table."
-                 "\n           - could be a duplicate"
-                 "\n           - could be a missing END tag",
-                 10);
+        fc.Issue(
+            "TAG ERROR: Ignoring BEGIN_USER_TABLE inside table."
+            "\n           - could be a duplicate"
+            "\n           - could be a missing END tag",
+            10);
         return;
     }
     region = static_cast<int>(code);
@@ -178,8 +179,10 @@ void SetFromValue(FC& fc, const Effect& effect, const TextString& value) {
             fc.SetTableValue(effect.policy, 1);
             break;
         case Action::Colour:
-            if (none) fc.SetTableText(effect.policy, effect.none);
-            else fc.SetTableColour(effect.policy, value.View());
+            if (none)
+                fc.SetTableText(effect.policy, effect.none);
+            else
+                fc.SetTableColour(effect.policy, value.View());
             break;
         case Action::YesNo:
             fc.SetTableValue(effect.policy, EqualsNoCase(value.View(), "no") ? 0 : 1);
@@ -232,11 +235,16 @@ void ExecuteDirective(FC& fc, DirectiveCode code, std::string_view line) {
 int ParseAlignmentWord(const FC& fc, std::string_view word, int fallback) {
     const std::string_view text = AlignmentText(word);
     switch (text.empty() ? 0 : std::toupper(static_cast<unsigned char>(text.front()))) {
-        case 'L': return kAlignLeft;
-        case 'C': return kAlignCentre;
-        case 'R': return kAlignRight;
-        case 'J': return kAlignJustify;
-        default: break;
+        case 'L':
+            return kAlignLeft;
+        case 'C':
+            return kAlignCentre;
+        case 'R':
+            return kAlignRight;
+        case 'J':
+            return kAlignJustify;
+        default:
+            break;
     }
     BadAlignment(fc, "TAG ERROR: Bad alignment code '", word, fallback >= 0);
     return fallback;
@@ -245,10 +253,14 @@ int ParseAlignmentWord(const FC& fc, std::string_view word, int fallback) {
 int ParseVerticalAlignmentWord(const FC& fc, std::string_view word, int fallback) {
     const std::string_view text = AlignmentText(word);
     switch (text.empty() ? 0 : std::toupper(static_cast<unsigned char>(text.front()))) {
-        case 'T': return kVAlignTop;
-        case 'B': return kVAlignBottom;
-        case 'C': return kVAlignCentre;
-        default: break;
+        case 'T':
+            return kVAlignTop;
+        case 'B':
+            return kVAlignBottom;
+        case 'C':
+            return kVAlignCentre;
+        default:
+            break;
     }
     BadAlignment(fc, "TAG ERROR: Bad vertical alignment code '", word, fallback >= 0);
     return fallback;

@@ -12,11 +12,9 @@ namespace {
 
 // Collects the lines of one row and hands the row on when it ends.
 class RowBuilder {
-public:
+  public:
     RowBuilder(TableBlock& block, const std::function<void(const TableRow&)>& emit)
-        : emit_(emit),
-          headerRows_(HeaderRowCount(block)),
-          columns_(block.columns.size()) {
+        : emit_(emit), headerRows_(HeaderRowCount(block)), columns_(block.columns.size()) {
         row_.cells.resize(columns_);
     }
 
@@ -50,7 +48,8 @@ public:
     void TakeLine(int line, std::vector<TableCell>& cells) {
         Begin(line);
         cells.resize(columns_);
-        for (TableCell& cell : cells) cell.lines = IsBlankText(cell.text) ? 0 : std::max(1, cell.lines);
+        for (TableCell& cell : cells)
+            cell.lines = IsBlankText(cell.text) ? 0 : std::max(1, cell.lines);
         row_.cells.swap(cells);
     }
 
@@ -96,7 +95,7 @@ public:
         }
     }
 
-private:
+  private:
     void Begin(int line) {
         if (!started_) row_.firstLine = line;
         row_.lastLine = line;
@@ -116,7 +115,8 @@ int HeaderRowCount(const TableBlock& block) {
     return block.hasHeader ? std::max(0, block.headerRows) : 0;
 }
 
-void BuildLineCells(TableBlock& block, int lineIndex, CutFor purpose, std::vector<TableCell>& cells) {
+void BuildLineCells(TableBlock& block, int lineIndex, CutFor purpose,
+                    std::vector<TableCell>& cells) {
     if (block.kind == BlockKind::Delimited)
         SplitDelimitedLine(block, lineIndex, cells);
     else
@@ -154,9 +154,9 @@ void ForEachRow(TableBlock& block, const std::function<void(const TableRow&)>& e
         int now = 0;
         const int column = rows.SpanConflict(cells, was, now);
         if (column >= 0) {
-            block.fc.Issue("WARNING: Ambiguous ColSpan Creating new row at (" + std::to_string(i) + "," +
-                               std::to_string(column) + ") was " + std::to_string(was) + " now " +
-                               std::to_string(now),
+            block.fc.Issue("WARNING: Ambiguous ColSpan Creating new row at (" + std::to_string(i) +
+                               "," + std::to_string(column) + ") was " + std::to_string(was) +
+                               " now " + std::to_string(now),
                            10);
             rows.End();
         }

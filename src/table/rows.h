@@ -17,13 +17,14 @@ struct TableRow {
     std::vector<TableCell> cells;  // one per column; a spanning cell stands in its first column
     int firstLine = -1;            // source line indexes the row was built from
     int lastLine = -1;
-    bool header = false;           // a header row (its first line lies below the header row count)
+    bool header = false;  // a header row (its first line lies below the header row count)
     RuleKind rule = RuleKind::None;  // a rule row: every cell holds the rule
-    int valign = kVAlignNone;      // tagged tables: the row's vertical alignment code
+    int valign = kVAlignNone;        // tagged tables: the row's vertical alignment code
 };
 
 // Cuts one line of the block into cells: delimited splitting or plain-text cutting.
-void BuildLineCells(TableBlock& block, int lineIndex, CutFor purpose, std::vector<TableCell>& cells);
+void BuildLineCells(TableBlock& block, int lineIndex, CutFor purpose,
+                    std::vector<TableCell>& cells);
 // Groups the block's lines into rows, in order, and hands each row with text to `emit`.
 // A cell's line count is the number of lines that gave it text; blank texts add no line.
 void ForEachRow(TableBlock& block, const std::function<void(const TableRow&)>& emit);

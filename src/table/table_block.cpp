@@ -106,7 +106,8 @@ void TableBlock::Analyse(int code) {
     format = static_cast<TableFormat>(code);
     config = &fc.BaseConfig();
     const int count = static_cast<int>(lines.size());
-    firstAnalysedLine = config->Flag(P::IgnoreTableHeaderDuringAnalysis) ? FirstAnalysedLine(count) : 0;
+    firstAnalysedLine =
+        config->Flag(P::IgnoreTableHeaderDuringAnalysis) ? FirstAnalysedLine(count) : 0;
     // A TABLE_LAYOUT directive has already built the columns (and HIDE_COLUMN may have
     // marked some hidden); only a layout that came as a policy line still needs parsing.
     if (config->IsSet(P::DefaultTableLayout) && config->columnSpecs.empty()) {

@@ -18,8 +18,8 @@ class FC;
 
 // What a region turned out to be.
 enum class BlockKind : uint8_t {
-    PlainText,   // automatically detected table
-    UserTable,   // user-specified plain-text table
+    PlainText,  // automatically detected table
+    UserTable,  // user-specified plain-text table
     Delimited,
     Tagged,
     CodeSample,
@@ -32,11 +32,11 @@ enum class BlockKind : uint8_t {
 // Stable storage for line texts: large chunks, so views never move and a huge file
 // costs little more than its own size.
 class TextArena {
-public:
+  public:
     std::string_view Store(std::string_view text);
     size_t Bytes() const { return bytes_; }
 
-private:
+  private:
     std::vector<std::unique_ptr<char[]>> chunks_;
     size_t chunkSize_ = 0;
     size_t used_ = 0;
@@ -65,8 +65,8 @@ struct TableColumn {
     int gapEnd = -1;
     int boundary = -1;
     int score = -1;
-    int span = 1;      // used by merging; at least 1
-    int width = 0;     // characters
+    int span = 1;   // used by merging; at least 1
+    int width = 0;  // characters
     int align = kAlignLeft;
     bool mostlyEmpty = false;
     bool entirelyEmpty = false;
@@ -80,7 +80,7 @@ struct TableColumn {
 // Writers escape each line and join them their own way.
 struct TableCell {
     TextString text;
-    int lines = 0;        // number of text lines
+    int lines = 0;  // number of text lines
     int colSpan = 1;
     int rowSpan = 1;
     int align = kAlignNone;
@@ -101,7 +101,7 @@ struct TableCell {
 
 // One table region: collected line by line, then analysed and written once.
 class TableBlock {
-public:
+  public:
     explicit TableBlock(FC& fc, TableFormat format = TableFormat::User);
     ~TableBlock();
     TableBlock(const TableBlock&) = delete;
@@ -140,14 +140,14 @@ public:
     int firstRule = -1;
     int secondRule = -1;
     int lastRule = -1;
-    int crossingTotal = 0;   // extra columns covered by crossing cells
+    int crossingTotal = 0;  // extra columns covered by crossing cells
     int crossingCells = 0;
     int crossingLines = 0;
 
     int firstAnalysedLine = 0;
     int widest = 0;
     int narrowest = 0;
-    int commonIndent = 80;   // smallest indent of non-blank, non-rule lines; 80 when none
+    int commonIndent = 80;  // smallest indent of non-blank, non-rule lines; 80 when none
 
     char delimiter = '\t';
     std::vector<TableColumn> columns;

@@ -32,7 +32,7 @@ struct TaggedCell {
     std::string text;
     bool head = false;
     int span = 1;
-    std::string_view align;   // argument texts, read when the cell is written
+    std::string_view align;  // argument texts, read when the cell is written
     std::string_view valign;
 };
 
@@ -69,7 +69,8 @@ std::string_view Argument(std::string_view arguments, std::string_view name) {
 int PositiveNumber(std::string_view text, int fallback) {
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc() && end == text.data() + text.size() && value >= 1 ? value : fallback;
+    return error == std::errc() && end == text.data() + text.size() && value >= 1 ? value
+                                                                                  : fallback;
 }
 
 TaggedLine ParseLine(const TableBlock& block, std::string_view text) {
@@ -77,8 +78,10 @@ TaggedLine ParseLine(const TableBlock& block, std::string_view text) {
     const std::string_view open = block.fc.Text(P::StartTagDelimiter).View();
     const std::string_view close = block.fc.Text(P::EndTagDelimiter).View();
     auto addText = [&line](std::string_view piece) {
-        if (line.cells.empty()) line.unplaced.append(piece);
-        else line.cells.back().text.append(piece);
+        if (line.cells.empty())
+            line.unplaced.append(piece);
+        else
+            line.cells.back().text.append(piece);
     };
     size_t p = 0;
     while (p < text.size()) {
@@ -91,10 +94,12 @@ TaggedLine ParseLine(const TableBlock& block, std::string_view text) {
             break;
         }
         addText(text.substr(p, start - p));
-        const std::string_view inside = TrimBlanks(text.substr(start + open.size(), end - start - open.size()));
+        const std::string_view inside =
+            TrimBlanks(text.substr(start + open.size(), end - start - open.size()));
         const size_t blank = inside.find(' ');
         const std::string_view name = inside.substr(0, blank);
-        const std::string_view arguments = blank == std::string_view::npos ? "" : inside.substr(blank + 1);
+        const std::string_view arguments =
+            blank == std::string_view::npos ? "" : inside.substr(blank + 1);
         switch (KindOf(name)) {
             case TagKind::HeadCell:
             case TagKind::DataCell: {
@@ -129,7 +134,8 @@ bool StartsWithRowOrCellTag(const TableBlock& block, std::string_view text) {
     if (open.empty() || text.substr(0, open.size()) != open) return false;
     text.remove_prefix(open.size());
     for (const TagName& tag : kTagNames)
-        if (tag.kind != TagKind::ColumnDetails && text.substr(0, tag.name.size()) == tag.name) return true;
+        if (tag.kind != TagKind::ColumnDetails && text.substr(0, tag.name.size()) == tag.name)
+            return true;
     return false;
 }
 
@@ -184,8 +190,10 @@ void AnalyseTaggedTable(TableBlock& block) {
         const bool headRow = TrimBlanks(tagged.unplaced).empty() &&
                              std::all_of(tagged.cells.begin(), tagged.cells.end(),
                                          [](const TaggedCell& cell) { return cell.head; });
-        if (inHeader && headRow) headerRows = i + 1;
-        else inHeader = false;
+        if (inHeader && headRow)
+            headerRows = i + 1;
+        else
+            inHeader = false;
     }
     columnCount = std::max(columnCount, static_cast<int>(aligns.size()));
     block.columns.assign(columnCount, TableColumn{});
@@ -197,7 +205,8 @@ void AnalyseTaggedTable(TableBlock& block) {
     block.headerCols = policyCols > 0 ? policyCols : 0;
 }
 
-void CutTaggedLine(TableBlock& block, int lineIndex, CutFor purpose, std::vector<TableCell>& cells) {
+void CutTaggedLine(TableBlock& block, int lineIndex, CutFor purpose,
+                   std::vector<TableCell>& cells) {
     const TableLine* toCut = StartLineCells(block, lineIndex, cells);
     if (!toCut) return;
     const TableLine& line = *toCut;
@@ -228,11 +237,13 @@ void CutTaggedLine(TableBlock& block, int lineIndex, CutFor purpose, std::vector
         cell.lines = text.empty() ? 0 : 1;
         cell.symbol = IsSymbolText(text);
         cell.align = block.columns[col].align != kAlignNone ? block.columns[col].align
-                                                             : GuessAlignment(block, text, -1);
+                                                            : GuessAlignment(block, text, -1);
         if (writing) {
-            if (!source.align.empty()) cell.align = ParseAlignmentWord(block.fc, source.align, cell.align);
+            if (!source.align.empty())
+                cell.align = ParseAlignmentWord(block.fc, source.align, cell.align);
             if (!source.valign.empty())
-                cell.valignOverride = ParseVerticalAlignmentWord(block.fc, source.valign, kVAlignNone);
+                cell.valignOverride =
+                    ParseVerticalAlignmentWord(block.fc, source.valign, kVAlignNone);
         }
         col += cell.colSpan;
     }

@@ -14,8 +14,10 @@ void ValueHistogram::Add(int value, int times) {
     }
     auto at = std::lower_bound(entries_.begin(), entries_.end(), value,
                                [](const Entry& e, int v) { return e.value < v; });
-    if (at != entries_.end() && at->value == value) at->count += times;
-    else entries_.insert(at, Entry{value, times});
+    if (at != entries_.end() && at->value == value)
+        at->count += times;
+    else
+        entries_.insert(at, Entry{value, times});
     if (samples_ == 0) min_ = max_ = value;
     min_ = std::min(min_, value);
     max_ = std::max(max_, value);

@@ -8,7 +8,7 @@ namespace tabulyst {
 // Distinct integer values with the number of times each was added, kept in ascending
 // order of value until sorted by count (largest first, equal counts by ascending value).
 class ValueHistogram {
-public:
+  public:
     struct Entry {
         int value = 0;
         int count = 0;
@@ -41,7 +41,7 @@ public:
     // Back to no values at all.
     void Clear();
 
-private:
+  private:
     std::vector<Entry> entries_;
     long long sum_ = 0;
     int samples_ = 0;
