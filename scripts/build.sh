@@ -1,7 +1,14 @@
 #!/usr/bin/env bash
-# Configures and builds everything into build/.
+# Configures and builds into build/ (or the directory given by TABULYST_BUILD_DIR), with
+# the options the environment asks for: TABULYST_WERROR=ON makes warnings errors,
+# TABULYST_SANITIZE=ON builds with the address and undefined-behaviour sanitizers.
+# Targets named as arguments are built alone; without any, everything is.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j "$(nproc)"
+dir=${TABULYST_BUILD_DIR:-build}
+cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DTABULYST_WERROR="${TABULYST_WERROR:-OFF}" -DTABULYST_SANITIZE="${TABULYST_SANITIZE:-OFF}" >/dev/null
+targets=()
+for t in "$@"; do targets+=(--target "$t"); done
+cmake --build "$dir" -j "$(nproc)" "${targets[@]}"

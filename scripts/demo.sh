@@ -2,7 +2,7 @@
 # Builds Tabulyst and converts the shipped examples; the documents land beside them in examples/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/build.sh
+bash scripts/build.sh tabulyst
 shopt -s nullglob
 for f in examples/*.csv; do build/tabulyst -comma "$f"; done
 for f in examples/*.tsv; do build/tabulyst -tabbed "$f"; done

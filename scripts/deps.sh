@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, only when one is missing.
 set -euo pipefail
-packages=(g++ cmake ninja-build libgtest-dev unrtf)
+packages=(g++ cmake ninja-build libgtest-dev unrtf clang-format-14)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
