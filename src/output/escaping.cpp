@@ -367,6 +367,11 @@ void TidyLine(const FC& fc, const DocumentState& state, OutputFormat format, Tex
     }
 }
 
+bool TidyingLeavesAlone(std::string_view text, OutputFormat format) {
+    const uint8_t markup = format == OutputFormat::Html ? kHtmlMarkupByte : kRtfMarkupByte;
+    return !(ByteClassesIn(text) & (kSourceBytes | markup));
+}
+
 void EntityText(int code, TextString& out) {
     std::string_view name = EntityName(code);
     std::string text("&");

@@ -142,8 +142,7 @@ class HtmlTableMarkup {
         EscapeCells(row);
         // Empty, or with text only in hidden columns: nothing of it would show.
         bool shows = false;
-        for (size_t c = 0; c < row.cells.size() && !shows; ++c)
-            shows = !Hidden(c) && !IsBlankText(texts_[c]);
+        for (size_t c = 0; c < row.cells.size() && !shows; ++c) shows = !Hidden(c) && !blank_[c];
         if (!shows) return;
         if (!opened_) {
             for (const std::string& statement : opening_) Write(statement);
@@ -162,37 +161,43 @@ class HtmlTableMarkup {
     void Write(std::string_view statement) { out_.WriteText(statement); }
 
     // The cells' markup texts: a rule, or the source lines each escaped and joined by "<BR>".
+    // Most cells hold nothing to escape and are taken as they are.
     void EscapeCells(const TableRow& row) {
-        texts_.resize(row.cells.size());
-        for (size_t c = 0; c < row.cells.size(); ++c) {
-            TextString& text = texts_[c];
+        const size_t count = row.cells.size();
+        texts_.resize(count);
+        blank_.resize(count);
+        if (escaped_.size() < count) escaped_.resize(count);
+        for (size_t c = 0; c < count; ++c) {
+            std::string_view& text = texts_[c];
             if (row.rule != RuleKind::None) {
-                text.Assign(row.rule == RuleKind::Double ? "<HR SIZE=5 NOSHADE>" : "<HR>");
+                text = row.rule == RuleKind::Double ? "<HR SIZE=5 NOSHADE>" : "<HR>";
+                blank_[c] = false;
                 continue;
             }
             const std::string_view source = row.cells[c].text.View();
-            if (source.find('\n') == std::string_view::npos) {
-                text.Assign(source);
-                if (!source.empty()) TidyLine(fc_, out_.state, OutputFormat::Html, text);
-                continue;
+            if (source.find('\n') == std::string_view::npos &&
+                TidyingLeavesAlone(source, OutputFormat::Html)) {
+                text = source;
+            } else {
+                TextString& store = escaped_[c];
+                store.Clear();
+                size_t from = 0;
+                for (size_t end = 0; end != std::string_view::npos; from = end + 1) {
+                    end = source.find('\n', from);
+                    piece_.Assign(
+                        source.substr(from, end == std::string_view::npos ? end : end - from));
+                    TidyLine(fc_, out_.state, OutputFormat::Html, piece_);
+                    if (from > 0) store.Append("<BR>");
+                    store.Append(piece_);
+                }
+                text = store.View();
             }
-            text.Clear();
-            size_t from = 0;
-            for (size_t end = 0; end != std::string_view::npos; from = end + 1) {
-                end = source.find('\n', from);
-                piece_.Assign(
-                    source.substr(from, end == std::string_view::npos ? end : end - from));
-                TidyLine(fc_, out_.state, OutputFormat::Html, piece_);
-                if (from > 0) text.Append("<BR>");
-                text.Append(piece_);
-            }
+            blank_[c] = IsBlankText(text);
         }
     }
 
     // A cell with no text after escaping has no lines.
-    int LinesOf(const TableRow& row, size_t c) const {
-        return IsBlankText(texts_[c]) ? 0 : row.cells[c].lines;
-    }
+    int LinesOf(const TableRow& row, size_t c) const { return blank_[c] ? 0 : row.cells[c].lines; }
 
     void SettlePlacement() {
         const int indent = RemovedIndent(block_);
@@ -331,7 +336,7 @@ class HtmlTableMarkup {
         // only cells with text must all have the row's number of lines.
         bool uniform = true;
         for (size_t c = 0; c < count; c += Span(row, c))
-            if (!Hidden(c) && !IsBlankText(texts_[c]) && LinesOf(row, c) != most) uniform = false;
+            if (!Hidden(c) && !blank_[c] && LinesOf(row, c) != most) uniform = false;
 
         std::string& tag = tag_;
         tag.assign(minimise_ ? "<TR" : "  <TR");
@@ -383,10 +388,10 @@ class HtmlTableMarkup {
         const TableCell& cell = row.cells[c];
         const size_t span = Span(row, c);
         const bool th = row.header;
-        const bool empty = IsBlankText(texts_[c]);
+        const bool empty = blank_[c];
         const std::vector<ColumnSpec>& specs = config_.columnSpecs;
 
-        std::string_view text = texts_[c].View();
+        std::string_view text = texts_[c];
         // Escaped text holds no tag: one look tells whether a rule or a break can be in it.
         const bool tagsInText = text.find('<') != std::string_view::npos;
         bool rule = tagsInText && text.find("<HR") != std::string_view::npos;
@@ -505,7 +510,10 @@ class HtmlTableMarkup {
     std::string tag_;
     std::string markup_;
     std::string line_;
-    std::vector<TextString> texts_;  // the markup text of each cell of the row
+    // The markup text of each cell of the row: its source, or its escaped copy.
+    std::vector<std::string_view> texts_;
+    std::vector<char> blank_;  // whether each cell's markup text is blank
+    std::vector<TextString> escaped_;
     TextString piece_;
     // The table font's markup around every cell's content (see cell_font.h).
     TextString fontStart_;
