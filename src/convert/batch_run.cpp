@@ -74,6 +74,37 @@ void WritePolicyRecord(const ConversionContext& context, const FC& working,
     out.Close();
 }
 
+// Every document of the run is known before the first is written: one that would replace
+// an input of the run, or the document of an earlier file, is refused before any harm.
+// Returns which files are refused.
+std::vector<bool> RefuseClashingDocuments(ConversionContext& context, FC& master) {
+    const FileList& files = context.files;
+    const int count = files.Count();
+    std::vector<bool> refused(static_cast<size_t>(count), false);
+    if (context.options.console) return refused;
+    std::vector<TextString> documents;
+    for (int i = 0; i < count; ++i)
+        documents.push_back(
+            PlannedDocumentPath(master, nullptr, context, files.paths[i], files.outputSpecs[i]));
+    for (int i = 0; i < count; ++i) {
+        const std::string document = documents[i].Str();
+        const std::string input = files.paths[i].Str();
+        std::string clash;
+        for (int j = 0; j < count && clash.empty(); ++j)
+            if (SamePlace(document, files.paths[j].View()))
+                clash = "ERROR: Output file " + document + " of " + input +
+                        " would overwrite input file " + files.paths[j].Str();
+        for (int k = 0; k < i && clash.empty(); ++k)
+            if (!refused[k] && SamePlace(document, documents[k].View()))
+                clash = "ERROR: Output file " + document + " of " + input +
+                        " would overwrite the output file of " + files.paths[k].Str();
+        if (clash.empty()) continue;
+        refused[i] = true;
+        RunLine(context, clash);
+    }
+    return refused;
+}
+
 }  // namespace
 
 RunOutcome RunBatch(ConversionContext& context, FC& master,
@@ -113,12 +144,17 @@ RunOutcome RunBatch(ConversionContext& context, FC& master,
         if (context.sink.logFile) context.sink.logFile->PutLine(text);
         outcome.noFiles = true;
     } else {
+        const std::vector<bool> refused = RefuseClashingDocuments(context, master);
         FC working(&context.sink);
         const TableFormat code = FormatFromOptions(context.options, format);
         while (context.files.index < context.files.Count()) {
             const size_t at = static_cast<size_t>(context.files.index++);
             const TextString path = context.files.paths[at];
             if (path.Empty()) break;
+            if (refused[at]) {
+                outcome.failed = true;
+                continue;
+            }
             working.ResetToDefaults();
             const int refusedBefore = context.refusedFiles;
             if (!ConvertToTable(master, nullptr, working, context, path,

@@ -44,12 +44,22 @@ std::string AsQualifier(const std::string& parameter) {
     return "/" + text;
 }
 
+// Why a specification matched no file, as a user needs to hear it.
+std::string NoMatchReason(const std::string& spec) {
+    std::error_code error;
+    if (std::filesystem::is_directory(spec, error)) return "it is a directory";
+    if (spec.find_first_of("*?") != std::string::npos) return "no file matches it";
+    return "No such file or directory";
+}
+
 void AddFileSpecification(const std::string& spec, ConversionContext& context, CommandLine& line) {
     if (MatchingFiles(spec).empty()) {
         std::error_code error;
         std::string full = std::filesystem::absolute(spec, error).string();
         if (error) full = spec;
-        MessageBox(context, FillPlaceholder("Unable to locate file \"ffffff\"", "ffffff", full));
+        MessageBox(context,
+                   FillPlaceholder("Unable to locate file \"ffffff\"", "ffffff", full).Str() +
+                       " (" + NoMatchReason(spec) + ")");
         ++line.unmatched;
         return;
     }
@@ -60,11 +70,12 @@ void AddFileSpecification(const std::string& spec, ConversionContext& context, C
 
 ParameterClass ClassifyParameter(const std::string& parameter) {
     if (!parameter.empty() && parameter[0] == '-') return ParameterClass::Qualifier;
+    // A "/" word is a qualifier only when it names one and is no path that exists: on this
+    // platform "/data.txt" is a file.
     if (!parameter.empty() && parameter[0] == '/') {
-        const std::string beforeEquals = parameter.substr(0, parameter.find('='));
-        const bool pathLike = beforeEquals.find('/', 1) != std::string::npos || Exists(parameter) ||
-                              !MatchingFiles(parameter).empty();
-        if (!pathLike) return ParameterClass::Qualifier;
+        const std::string_view word =
+            std::string_view(parameter).substr(1, parameter.find('=') - 1);
+        if (NamesQualifier(word) && !Exists(parameter)) return ParameterClass::Qualifier;
     }
     if (EndsWithNoCase(parameter, ".pol")) return ParameterClass::PolicyFile;
     if (parameter.find('@') != std::string::npos) return ParameterClass::Steering;

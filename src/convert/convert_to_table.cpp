@@ -190,7 +190,32 @@ void ReadIntoTable(SourceReader& reader, FC& working, TableBlock& block, TableFo
     window.Flush(IgnoredAtEnd(working, window.LinesRead()));
 }
 
+// The names of this conversion come from a set of their own.
+DerivedNames ConversionNames(FC& master, const FC* user, ConversionContext& context,
+                             const TextString& input, const TextString& outputSpecification) {
+    FC scratch(&context.sink);
+    CombineSets(scratch, master, user, context, false, nullptr);
+    return DeriveFileNames(input, outputSpecification, scratch, context);
+}
+
+// The OUTPUT specification a document is named with: the file's own, else the qualifier's.
+TextString DocumentSpecification(const ConversionContext& context, const TextString& own) {
+    return own.Empty() ? context.options.outputSpec : own;
+}
+
 }  // namespace
+
+TextString PlannedDocumentPath(FC& master, const FC* user, ConversionContext& context,
+                               const TextString& input, const TextString& outputSpecification) {
+    if (context.options.console) return {};
+    const DerivedNames names = ConversionNames(master, user, context, input, outputSpecification);
+    FC working(&context.sink);
+    CombineSets(working, master, user, context, true, &names);
+    working.SetText(P::InputDirectory, names.inputDirectory);
+    working.SetText(P::OutputDirectory, names.outputDirectory);
+    return DocumentPath(names.outputBaseName, working,
+                        DocumentSpecification(context, outputSpecification));
+}
 
 TableFormat FormatFromOptions(const CommandOptions& options, TableFormat format) {
     if (options.tabDelimited) format = TableFormat::Tab;
@@ -219,11 +244,8 @@ bool ConvertToTable(FC& master, const FC* user, FC& working, ConversionContext& 
                     const TextString& inputSpecification, const TextString& outputSpecification,
                     TableFormat format, const std::vector<TextString>* sourceLines,
                     std::vector<TextString>* resultLines) {
-    // The names of this conversion come from a set of their own.
-    FC scratch(&context.sink);
-    CombineSets(scratch, master, user, context, false, nullptr);
     const DerivedNames names =
-        DeriveFileNames(inputSpecification, outputSpecification, scratch, context);
+        ConversionNames(master, user, context, inputSpecification, outputSpecification);
     IssueFirstBanner(master, context, inputSpecification);
     StartFile(context, master, names, inputSpecification);
     PrepareWorkingSet(working, master, user, context, names, inputSpecification);
@@ -241,8 +263,7 @@ bool ConvertToTable(FC& master, const FC* user, FC& working, ConversionContext& 
 
     std::unique_ptr<OutputFile> output = MakeDocument(context.settings.target);
     if (resultLines) output->SetMemoryWrite(resultLines);
-    output->outputSpecification =
-        outputSpecification.Empty() ? context.options.outputSpec : outputSpecification;
+    output->outputSpecification = DocumentSpecification(context, outputSpecification);
     const bool toFile = !resultLines && !context.options.console && !sourceLines;
     if (toFile) {
         TextString path;

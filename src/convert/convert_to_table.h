@@ -20,6 +20,11 @@ bool ConvertToTable(FC& master, const FC* user, FC& working, ConversionContext& 
                     TableFormat format, const std::vector<TextString>* sourceLines = nullptr,
                     std::vector<TextString>* resultLines = nullptr);
 
+// The path of the document that converting the file would write, worked out as the
+// conversion does it; empty when the document goes to standard output.
+TextString PlannedDocumentPath(FC& master, const FC* user, ConversionContext& context,
+                               const TextString& input, const TextString& outputSpecification);
+
 // The table format the command options ask for: comma, else tab, else the given one.
 TableFormat FormatFromOptions(const CommandOptions& options, TableFormat format);
 

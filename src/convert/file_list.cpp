@@ -118,8 +118,10 @@ void AddMatchingFiles(ConversionContext& context, FC& fc, std::string_view speci
         if (!probe.OpenForReading(path)) {
             TextString text("ERROR: Can't find or open ");
             text.Append(specification);
-            context.sink.runDisplay = context.options.display;
-            IssueRunLine(context.sink, text);
+            text.Append(" (");
+            text.Append(probe.OpenError());
+            text.Append(")");
+            RunLine(context, text);
             ++context.refusedFiles;
             return;
         }

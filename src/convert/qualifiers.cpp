@@ -282,6 +282,15 @@ bool TakeQualifier(TextString& line, ConversionContext& context, const Qualifier
 
 }  // namespace
 
+bool NamesQualifier(std::string_view word) {
+    if (word.empty()) return false;
+    for (const Qualifier& q : kQualifiers)
+        if (word.size() >= static_cast<size_t>(q.minimum) && word.size() <= q.name.size() &&
+            EqualsNoCase(word, q.name.substr(0, word.size())))
+            return true;
+    return false;
+}
+
 bool ParseQualifiers(TextString& line, ConversionContext& context) {
     CommandOptions& o = context.options;
     int count = static_cast<int>(QualifierStarts(line).size());

@@ -13,6 +13,10 @@ namespace tabulyst {
 // Messages are run lines. Always true.
 bool ParseQualifiers(TextString& line, ConversionContext& context);
 
+// True when a word (without its "/" and value) is one of the qualifiers, whole or cut
+// down to no less than its minimum.
+bool NamesQualifier(std::string_view word);
+
 // Prints the usage text, each row followed by a line feed.
 void PrintUsage(std::ostream& out);
 

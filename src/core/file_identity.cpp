@@ -13,4 +13,16 @@ bool SameExistingFile(std::string_view a, std::string_view b) {
     return same && !error;
 }
 
+bool SamePlace(std::string_view a, std::string_view b) {
+    if (SameExistingFile(a, b)) return true;
+    std::error_code error;
+    const auto place = [&error](std::string_view name) {
+        return std::filesystem::weakly_canonical(
+            std::filesystem::absolute(std::filesystem::path(std::string(name)), error), error);
+    };
+    const std::filesystem::path pa = place(a);
+    const std::filesystem::path pb = place(b);
+    return !error && pa == pb;
+}
+
 }  // namespace tabulyst

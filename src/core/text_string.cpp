@@ -1,10 +1,12 @@
 #include "core/text_string.h"
 
+#include <algorithm>
 #include <cctype>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <string>
 
 namespace tabulyst {
@@ -81,25 +83,34 @@ TextString& TextString::operator=(const char* text) {
 TextString::~TextString() = default;
 
 // A length that reaches the limit already takes the next block: 255 bytes need 512.
+// A text that grows by appending takes half as much again as it had, so that a long text
+// built piece by piece is copied a few times, not once a piece.
+std::unique_ptr<char[]> TextString::Room(int32_t newLength, bool appending) {
+    int64_t blocks = (static_cast<int64_t>(newLength) + 1) / kBlock + 1;
+    if (appending)
+        blocks = std::max<int64_t>(blocks, (static_cast<int64_t>(limit_) + 1) * 3 / 2 / kBlock);
+    blocks = std::min<int64_t>(blocks, std::numeric_limits<int32_t>::max() / kBlock);
+    limit_ = static_cast<int32_t>(blocks * kBlock) - 1;
+    return std::make_unique<char[]>(static_cast<size_t>(limit_) + 1);
+}
+
 void TextString::Grow(int32_t newLength) {
     if (newLength < limit_) return;
-    int32_t size =
-        kBlock * (static_cast<int32_t>((static_cast<int64_t>(newLength) + 1) / kBlock) + 1);
-    auto fresh = std::make_unique<char[]>(static_cast<size_t>(size));
+    auto fresh = Room(newLength, false);
     std::memcpy(fresh.get(), buf_.get(), static_cast<size_t>(len_) + 1);
     buf_ = std::move(fresh);
-    limit_ = size - 1;
 }
 
 void TextString::Assign(std::string_view text) {
-    int32_t n = ClampLength(text.size());
+    const int32_t n = ClampLength(text.size());
     if (n >= limit_) {
-        len_ = 0;
-        buf_[0] = '\0';
-        Grow(n);
+        // The text may be a view into this very buffer: it is copied before that goes.
+        auto fresh = Room(n, false);
+        std::memcpy(fresh.get(), text.data(), static_cast<size_t>(n));
+        buf_ = std::move(fresh);
+    } else if (n > 0) {
+        std::memmove(buf_.get(), text.data(), static_cast<size_t>(n));
     }
-    // memmove: the text may be a view into this very buffer.
-    std::memmove(buf_.get(), text.data(), static_cast<size_t>(n));
     len_ = n;
     buf_[len_] = '\0';
 }
@@ -118,12 +129,14 @@ void TextString::AssignN(const char* chars, int32_t n) {
 
 void TextString::Append(std::string_view text) {
     if (text.empty()) return;
-    int32_t n = ClampLength(text.size());
+    const int32_t n = ClampLength(static_cast<size_t>(len_) + text.size()) - len_;
+    if (n <= 0) return;
     if (len_ + n >= limit_) {
-        // The text may live inside our own buffer; copy it before the buffer moves.
-        std::string copy(text.substr(0, static_cast<size_t>(n)));
-        Grow(len_ + n);
-        std::memcpy(buf_.get() + len_, copy.data(), copy.size());
+        // The text may live inside our own buffer, which stays until both are copied.
+        auto fresh = Room(len_ + n, true);
+        std::memcpy(fresh.get(), buf_.get(), static_cast<size_t>(len_));
+        std::memcpy(fresh.get() + len_, text.data(), static_cast<size_t>(n));
+        buf_ = std::move(fresh);
     } else {
         std::memmove(buf_.get() + len_, text.data(), static_cast<size_t>(n));
     }
@@ -135,11 +148,7 @@ void TextString::Append(const char* text) {
     if (text) Append(std::string_view(text));
 }
 
-void TextString::AppendChar(char byte) {
-    Grow(len_ + 1);
-    buf_[len_++] = byte;
-    buf_[len_] = '\0';
-}
+void TextString::AppendChar(char byte) { Append(std::string_view(&byte, 1)); }
 
 void TextString::Clear() {
     if (!buf_) {

@@ -92,6 +92,8 @@ class TextString {
     friend bool operator==(const TextString& a, std::string_view b) { return a.View() == b; }
 
   private:
+    // A new buffer for a text of newLength bytes (the limit is set for it).
+    std::unique_ptr<char[]> Room(int32_t newLength, bool appending);
     void Grow(int32_t newLength);
 
     std::unique_ptr<char[]> buf_;

@@ -1,6 +1,11 @@
 // Line-oriented file access: reading with an include stack, writing, in-memory lines.
 #include "input/text_file.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
@@ -43,6 +48,63 @@ void AppendUtf8(std::string& out, unsigned code) {
 
 constexpr unsigned kReplacement = 0xFFFD;
 
+std::string SystemReason(int error) { return std::strerror(error); }
+
+// Why a path cannot be read as text: what it is when it is neither a regular file nor a
+// pipe; empty when it can be tried.
+std::string UnreadableKind(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return SystemReason(errno);
+    if (S_ISDIR(info.st_mode)) return SystemReason(EISDIR);
+    if (S_ISCHR(info.st_mode)) return "is a character device, not a file";
+    if (S_ISBLK(info.st_mode)) return "is a block device, not a file";
+    if (S_ISSOCK(info.st_mode)) return "is a socket, not a file";
+    return {};
+}
+
+// The permissions a new file gets: read and write for whoever the umask allows.
+mode_t NewFileMode() {
+    static const mode_t mode = [] {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        return static_cast<mode_t>(0666 & ~mask);
+    }();
+    return mode;
+}
+
+// Creates the temporary file that will replace `target`: in the same directory, so that
+// the replacement is one rename, with the permissions the target has or would get.
+std::FILE* CreateTemporaryBeside(const std::string& target, bool binary, std::string& temp,
+                                 std::string& error) {
+    const std::filesystem::path path(target);
+    std::error_code code;
+    if (std::filesystem::is_directory(path, code)) {
+        error = SystemReason(EISDIR);
+        return nullptr;
+    }
+    const std::filesystem::path directory = path.has_parent_path() ? path.parent_path() : ".";
+    std::string pattern = (directory / ("." + path.filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkstemp(pattern.data());
+    if (fd < 0) {
+        error = SystemReason(errno);
+        return nullptr;
+    }
+    struct stat info {};
+    const mode_t mode = ::stat(target.c_str(), &info) == 0 && S_ISREG(info.st_mode)
+                            ? static_cast<mode_t>(info.st_mode & 07777)
+                            : NewFileMode();
+    ::fchmod(fd, mode);
+    std::FILE* stream = ::fdopen(fd, binary ? "wb" : "w");
+    if (!stream) {
+        error = SystemReason(errno);
+        ::close(fd);
+        std::remove(pattern.c_str());
+        return nullptr;
+    }
+    temp = std::move(pattern);
+    return stream;
+}
+
 // Converts gathered UTF-16 code units to UTF-8; false when a unit was above 127.
 bool Utf16ToUtf8(const std::vector<unsigned>& units, std::string& out) {
     bool ascii = true;
@@ -73,7 +135,23 @@ bool Utf16ToUtf8(const std::vector<unsigned>& units, std::string& out) {
 
 TextFile::TextFile() = default;
 
-TextFile::~TextFile() { Close(); }
+// A file still being written when its object goes was not finished: it replaces nothing.
+TextFile::~TextFile() {
+    abandoned_ = true;
+    Close();
+}
+
+void TextFile::Abandon() { abandoned_ = true; }
+
+void TextFile::FinishWriting(OpenFile& file) {
+    bool ok = !file.failed && !abandoned_;
+    if (std::fflush(file.stream) != 0 || std::ferror(file.stream)) ok = false;
+    if (std::fclose(file.stream) != 0) ok = false;
+    file.stream = nullptr;
+    if (ok && std::rename(file.name.c_str(), file.targetName.c_str()) != 0) ok = false;
+    if (!ok) std::remove(file.name.c_str());
+    if (!ok && !abandoned_) writeOk_ = false;
+}
 
 void TextFile::Close() {
     while (!files_.empty()) Pop();
@@ -83,6 +161,9 @@ void TextFile::Close() {
 bool TextFile::OpenForWriting(std::string_view name, bool console, bool binary) {
     binaryWrite_ = binary;
     openForReading_ = false;
+    openError_.clear();
+    writeOk_ = true;
+    abandoned_ = false;
     if (memoryWrite_) {
         isOpen_ = true;
         return true;
@@ -93,8 +174,8 @@ bool TextFile::OpenForWriting(std::string_view name, bool console, bool binary) 
         console_ = true;
         file.stream = stdout;
     } else {
-        std::string path(name);
-        file.stream = std::fopen(path.c_str(), binary ? "wb" : "w");
+        file.targetName.assign(name);
+        file.stream = CreateTemporaryBeside(file.targetName, binary, file.name, openError_);
         if (!file.stream) return false;
         // A written file's read-ahead buffer serves as its stream buffer: documents run
         // to hundreds of megabytes, and the default buffer costs a system call a page.
@@ -113,14 +194,22 @@ bool TextFile::OpenForReading(std::string_view name) {
         openForReading_ = true;
         return true;
     }
+    openError_.clear();
     // A file already on the stack would include itself without end.
-    if (FindName(name)) return false;
+    if (FindName(name)) {
+        openError_ = "already being read";
+        return false;
+    }
     std::string path(name);
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) return false;
+    // A device or a directory never ends or is no text: only files and pipes are read.
+    openError_ = UnreadableKind(path);
+    if (!openError_.empty()) return false;
     // Binary mode: line ends are handled here, the same on every platform.
     std::FILE* stream = std::fopen(path.c_str(), "rb");
-    if (!stream) return false;
+    if (!stream) {
+        openError_ = SystemReason(errno);
+        return false;
+    }
     OpenFile file;
     file.name = std::move(path);
     file.stream = stream;
@@ -142,6 +231,7 @@ bool TextFile::SwitchTo(std::string_view name) {
 void TextFile::Reset() {
     for (OpenFile& file : files_) {
         if (file.stream && file.stream != stdout) std::fclose(file.stream);
+        if (!file.targetName.empty()) std::remove(file.name.c_str());
     }
     files_.clear();
     console_ = false;
@@ -156,7 +246,9 @@ void TextFile::Pop() {
     OpenFile& file = files_.back();
     if (file.stream) {
         if (file.stream == stdout) {
-            std::fflush(stdout);
+            if (std::fflush(stdout) != 0) writeOk_ = false;
+        } else if (!file.targetName.empty()) {
+            FinishWriting(file);
         } else {
             std::fclose(file.stream);
         }
@@ -223,7 +315,16 @@ bool TextFile::ReadFrom(OpenFile& file, TextString& line) {
         }
     }
 
+    // A CR that ended the last line at the end of a fill may be followed by its LF.
+    if (file.afterCr) {
+        file.afterCr = false;
+        if ((file.position < file.end || Refill(file)) && !file.byteReading &&
+            file.buffer[file.position] == '\n')
+            ++file.position;
+    }
+
     scratch_.clear();
+    lastLineCut_ = false;
     if (!file.byteReading) {
         // A line that lies whole in the read-ahead buffer is copied once, straight from
         // there; only a line cut by a refill is gathered in scratch_ first.
@@ -237,28 +338,36 @@ bool TextFile::ReadFrom(OpenFile& file, TextString& line) {
             any = true;
             const char* start = file.buffer.data() + file.position;
             size_t count = file.end - file.position;
-            const void* found = std::memchr(start, '\n', count);
+            // The line ends at the first LF or CR: a CR right before the LF is its line end
+            // too, and a CR anywhere else ends a line of its own.
+            const void* newline = std::memchr(start, '\n', count);
+            const size_t searched =
+                newline ? static_cast<size_t>(static_cast<const char*>(newline) - start) : count;
+            const void* cr = std::memchr(start, '\r', searched);
+            const void* found = cr ? cr : newline;
             if (found) {
                 size_t length = static_cast<size_t>(static_cast<const char*>(found) - start);
                 file.position += length + 1;
+                if (cr) {
+                    if (file.position < file.end) {
+                        if (file.buffer[file.position] == '\n') ++file.position;
+                    } else {
+                        file.afterCr = true;
+                    }
+                }
                 if (scratch_.empty()) {
                     text = std::string_view(start, length);
                 } else {
-                    scratch_.append(start, length);
+                    Gather(start, length);
                     text = scratch_;
                 }
                 break;
             }
-            scratch_.append(start, count);
+            Gather(start, count);
             file.position = file.end;
         }
         if (!any) return false;
-        if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
-        line.Assign(text);
-        // A NUL would end the text for every C routine downstream.
-        if (std::memchr(line.c_str(), '\0', static_cast<size_t>(line.Length())))
-            for (int32_t i = 0; i < line.Length(); ++i)
-                if (line[i] == '\0') line.SetAt(i, ' ');
+        TakeLine(text, line);
         return true;
     }
 
@@ -272,16 +381,46 @@ bool TextFile::ReadFrom(OpenFile& file, TextString& line) {
             pair[got++] = static_cast<unsigned char>(file.buffer[file.position++]);
         }
         if (got < 2) break;  // an odd trailing byte is no character: dropped
-        any = true;
         unsigned unit = file.utf16le ? (pair[0] | (pair[1] << 8)) : ((pair[0] << 8) | pair[1]);
+        if (file.afterCr) {
+            file.afterCr = false;
+            if (unit == '\n') continue;
+        }
+        any = true;
         if (unit == '\n') break;
-        units.push_back(unit);
+        if (unit == '\r') {
+            file.afterCr = true;
+            break;
+        }
+        if (lineLimit_ == 0 || units.size() < lineLimit_)
+            units.push_back(unit);
+        else
+            lastLineCut_ = true;
     }
     if (!any) return false;
-    if (!units.empty() && units.back() == '\r') units.pop_back();
     if (!Utf16ToUtf8(units, scratch_)) allAscii_ = false;
-    line.Assign(scratch_);
+    TakeLine(scratch_, line);
     return true;
+}
+
+void TextFile::Gather(const char* start, size_t count) {
+    if (lineLimit_ != 0 && scratch_.size() + count > lineLimit_) {
+        lastLineCut_ = true;
+        count = scratch_.size() < lineLimit_ ? lineLimit_ - scratch_.size() : 0;
+    }
+    scratch_.append(start, count);
+}
+
+void TextFile::TakeLine(std::string_view text, TextString& line) {
+    if (lineLimit_ != 0 && text.size() > lineLimit_) {
+        lastLineCut_ = true;
+        text = text.substr(0, lineLimit_);
+    }
+    line.Assign(text);
+    // A NUL would end the text for every C routine downstream.
+    if (std::memchr(line.c_str(), '\0', static_cast<size_t>(line.Length())))
+        for (int32_t i = 0; i < line.Length(); ++i)
+            if (line[i] == '\0') line.SetAt(i, ' ');
 }
 
 bool TextFile::ReadLine(TextString& line) {
@@ -317,7 +456,10 @@ bool TextFile::PutLine(std::string_view text) {
     if (!stream) return false;
     if (!text.empty()) std::fwrite(text.data(), 1, text.size(), stream);
     std::fputc('\n', stream);
-    return std::ferror(stream) == 0;
+    if (std::ferror(stream) == 0) return true;
+    if (!files_.empty()) files_.back().failed = true;
+    writeOk_ = false;
+    return false;
 }
 
 }  // namespace tabulyst

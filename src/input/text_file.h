@@ -12,7 +12,10 @@
 namespace tabulyst {
 
 // The file behind every file read or written: source, policy files, log, documents.
-// Reading keeps a stack of open files for includes; lines of any length arrive whole.
+// Reading keeps a stack of open files for includes; lines of any length arrive whole, and
+// LF, CR LF and a lone CR all end a line. Only regular files and pipes are read. A file
+// written is first a temporary file beside it, which replaces it only when it is closed
+// with every line written: an older file stays as it was until then.
 class TextFile : public LineSink {
   public:
     TextFile();
@@ -20,12 +23,16 @@ class TextFile : public LineSink {
     TextFile(const TextFile&) = delete;
     TextFile& operator=(const TextFile&) = delete;
 
-    // Pops every file, then resets.
+    // Pops every file, then resets. A file being written replaces its target now, unless
+    // a line could not be written or the file was abandoned.
     virtual void Close();
     // Creates a file for writing ("w"/"wb"), or writes to standard output with console.
     virtual bool OpenForWriting(std::string_view name, bool console = false, bool binary = false);
-    // Opens a file for reading and pushes it; with memory lines this succeeds at once.
+    // Opens a regular file or a pipe for reading and pushes it; with memory lines this
+    // succeeds at once. A directory or a device is refused.
     virtual bool OpenForReading(std::string_view name);
+    // Drops what is being written: the target keeps its older content (or stays absent).
+    void Abandon();
     // Replaces the innermost file by another (at most 9 switches succeed).
     virtual bool SwitchTo(std::string_view name);
     // Forgets every name and stream.
@@ -38,6 +45,17 @@ class TextFile : public LineSink {
     virtual bool ReadLine(TextString& line);
 
     bool PutLine(std::string_view text) override;
+
+    // Why the last open failed, as the system says it ("No such file or directory",
+    // "Is a directory"); empty after a successful open.
+    const std::string& OpenError() const { return openError_; }
+    // False once a line could not be written or a written file could not replace its target.
+    bool WriteOk() const { return writeOk_; }
+    // Lines longer than this many bytes are cut to it as they are read (0: no limit); the
+    // rest of such a line is passed over without being kept.
+    void SetLineLimit(size_t bytes) { lineLimit_ = bytes; }
+    // Whether the line read last was cut.
+    bool LastLineCut() const { return lastLineCut_; }
 
     bool IsOpen() const { return isOpen_; }
     bool IsOpenForReading() const { return openForReading_; }
@@ -65,6 +83,9 @@ class TextFile : public LineSink {
         bool utf16le = false, utf16be = false;
         bool firstLine = true;
         bool ended = false;
+        bool afterCr = false;      // the last line ended with a CR: a LF next belongs to it
+        std::string targetName;    // written files: what the temporary file will replace
+        bool failed = false;       // written files: a line could not be written
         std::vector<char> buffer;  // read-ahead when reading, the stream buffer when writing
         size_t position = 0;
         size_t end = 0;
@@ -72,6 +93,12 @@ class TextFile : public LineSink {
     // Gathers the next line of one file into `line`; false at its end.
     bool ReadFrom(OpenFile& file, TextString& line);
     bool Refill(OpenFile& file);
+    // Closes a written file; it replaces its target when every line reached it.
+    void FinishWriting(OpenFile& file);
+    // Appends to the line being gathered, up to the line limit.
+    void Gather(const char* start, size_t count);
+    // Takes the line in `text` (cut to the line limit) into `line`.
+    void TakeLine(std::string_view text, TextString& line);
     std::string scratch_;  // reused between lines so a long line costs one copy
     std::vector<OpenFile> files_;
     bool console_ = false;
@@ -86,6 +113,11 @@ class TextFile : public LineSink {
     const std::vector<TextString>* memoryRead_ = nullptr;
     std::vector<TextString>* memoryWrite_ = nullptr;
     size_t memoryIndex_ = 0;
+    std::string openError_;
+    bool writeOk_ = true;
+    bool abandoned_ = false;
+    size_t lineLimit_ = 0;
+    bool lastLineCut_ = false;
 };
 
 }  // namespace tabulyst

@@ -14,16 +14,8 @@ namespace tabulyst {
 
 namespace {
 
-constexpr const char* kClosingBreaks = ")]},";
-constexpr const char* kOpeningBreaks = "([{";
-// A whitespace break that far or farther before the end gives way to a bracket break.
-constexpr int kWhitespaceReach = 15;
 // Continuation pieces carry the line's indentation but always keep this much room.
 constexpr int kMinimumPieceLength = 30;
-
-bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
-
-bool IsOneOf(char c, const char* set) { return c != '\0' && std::strchr(set, c) != nullptr; }
 
 // Writes a text that may hold line feeds as separate lines.
 bool PutLines(TextFile& file, std::string_view text) {
@@ -39,67 +31,72 @@ bool PutLines(TextFile& file, std::string_view text) {
 
 }  // namespace
 
-int FindBreak(std::string_view line, int start, int maximum, bool japanese) {
+std::vector<int> BreakPositions(std::string_view line) {
+    std::vector<int> breaks;
+    enum class In { Text, Tag, Quoted, Comment } in = In::Text;
+    char quote = 0;
+    for (size_t p = 0; p < line.size(); ++p) {
+        const char c = line[p];
+        switch (in) {
+            case In::Text:
+                if (c == '<')
+                    in = line.compare(p, 4, "<!--") == 0 ? In::Comment : In::Tag;
+                else if (c == ' ' || c == '\t')
+                    breaks.push_back(static_cast<int>(p));
+                break;
+            case In::Tag:
+                if (c == '>') {
+                    in = In::Text;
+                } else if (c == '"' || c == '\'') {
+                    in = In::Quoted;
+                    quote = c;
+                } else if (c == ' ' || c == '\t') {
+                    breaks.push_back(static_cast<int>(p));
+                }
+                break;
+            case In::Quoted:
+                if (c == quote) in = In::Tag;
+                break;
+            case In::Comment:
+                if (line.compare(p, 3, "-->") == 0) {
+                    in = In::Text;
+                    p += 2;
+                }
+                break;
+        }
+    }
+    return breaks;
+}
+
+int FindBreak(std::string_view line, const std::vector<int>& breaks, int start, int maximum) {
     const int length = static_cast<int>(line.size());
     const int end = start + maximum;
     if (end >= length) return length - 1;
-
-    // A comma between two digits belongs to a number (1,000,000).
-    auto inNumber = [&](int p) {
-        return line[p] == ',' && p > 0 && p + 1 < length && IsDigit(line[p - 1]) &&
-               IsDigit(line[p + 1]);
-    };
-
-    // A blank at the end itself is dropped from the piece, so it may stand there; other
-    // white space must leave the piece within the maximum.
     // The line's own indentation is no place to break: a piece of blanks alone says nothing.
     int indent = start;
     while (indent < end && line[indent] == ' ') ++indent;
-    int whitespace = -1;
-    for (int p = end; p > indent; --p) {
-        char c = line[p];
-        if (c == ' ' || ((c == '\t' || c == '\n') && p < end)) {
-            whitespace = p;
-            break;
-        }
+    // The last break within reach; a blank at the end itself is dropped from the piece, so
+    // it may stand there, while a tab must leave the piece within the maximum.
+    auto after = std::upper_bound(breaks.begin(), breaks.end(), end);
+    for (auto it = after; it != breaks.begin();) {
+        const int p = *--it;
+        if (p <= indent) break;
+        if (p < end || line[p] == ' ') return p;
     }
-    int closing = -1;
-    for (int p = end - 1; p > std::max(whitespace, start); --p) {
-        if (!IsOneOf(line[p], kClosingBreaks) || inNumber(p)) continue;
-        if (p + 1 < length && line[p + 1] == '.') continue;  // the period stays with it
-        closing = p;
-        break;
-    }
-    int opening = -1;
-    const int floor = std::max({whitespace, closing, start});
-    for (int p = end; p > floor + 1; --p) {
-        if (IsOneOf(line[p], kOpeningBreaks)) {
-            opening = p;
-            break;
-        }
-    }
-
-    int position = whitespace;
-    if (whitespace < 0 || end - whitespace > kWhitespaceReach) {
-        if (closing > position) position = closing;
-        if (opening >= 0 && opening - 1 > position) position = opening - 1;
-    }
-    if (position < 0) position = end - 1;
-    if (japanese && position > start) {
-        unsigned char byte = static_cast<unsigned char>(line[position]);
-        if (byte >= 129 && byte <= 159) --position;  // never split a double-byte character
-    }
-    return position;
+    // A word longer than the line stays whole: the next break after it, or the line's end.
+    for (; after != breaks.end(); ++after)
+        if (*after > indent) return *after;
+    return length - 1;
 }
 
-bool NextLinePiece(std::string_view line, int& start, int maximum, std::string_view& piece,
-                   bool japanese) {
+bool NextLinePiece(std::string_view line, const std::vector<int>& breaks, int& start, int maximum,
+                   std::string_view& piece) {
     const int length = static_cast<int>(line.size());
     if (start > 0 && start < length && line[start] == ' ') ++start;
     if (start >= length) return false;
-    int position = FindBreak(line, start, maximum, japanese);
+    int position = FindBreak(line, breaks, start, maximum);
     int pieceEnd = position + 1;
-    if (pieceEnd > start && line[pieceEnd - 1] == ' ') --pieceEnd;
+    if (pieceEnd > start && (line[pieceEnd - 1] == ' ' || line[pieceEnd - 1] == '\t')) --pieceEnd;
     piece = line.substr(static_cast<size_t>(start), static_cast<size_t>(pieceEnd - start));
     start = position + 1;
     return true;
@@ -249,7 +246,7 @@ bool HTMLFile::WriteLineBroken(std::string_view line, bool noBreak) {
         return PutLine(line);
     }
 
-    const bool japanese = fc_ && fc_->Flag(P::InputFileContainsJapaneseCharacters);
+    const std::vector<int> breaks = BreakPositions(line);
     const size_t indent = std::min(line.find_first_not_of(' '), line.size());
     const std::string margin(indent, ' ');
     const int continuationLength =
@@ -259,8 +256,7 @@ bool HTMLFile::WriteLineBroken(std::string_view line, bool noBreak) {
     std::string_view piece;
     int start = 0;
     bool first = true;
-    while (
-        NextLinePiece(line, start, first ? kMaxLineLength : continuationLength, piece, japanese)) {
+    while (NextLinePiece(line, breaks, start, first ? kMaxLineLength : continuationLength, piece)) {
         if (first) {
             if (!PutLine(piece)) return false;
             first = false;

@@ -50,13 +50,18 @@ class HTMLFile : public OutputFile {
     TagMonitor monitor_;
 };
 
-// Where a piece of at most `maximum` characters from `start` should end (inclusive index).
-int FindBreak(std::string_view line, int start, int maximum, bool japanese = false);
+// Where a line of markup may be broken without changing the document: the blanks of its
+// text and those between the attributes of a tag, never one inside a quoted value or a
+// comment. (No break falls inside an entity or a tag name, which hold no blank.)
+std::vector<int> BreakPositions(std::string_view line);
+// Where a piece of at most `maximum` characters from `start` should end (inclusive index):
+// the last break within reach, else the first after it, else the end of the line.
+int FindBreak(std::string_view line, const std::vector<int>& breaks, int start, int maximum);
 // The next piece of a line being broken: skips a space at `start` (except at the line's
-// start), ends at FindBreak less a trailing space, and moves `start` past the break.
+// start), ends at FindBreak less a trailing blank, and moves `start` past the break.
 // False when nothing of the line is left.
-bool NextLinePiece(std::string_view line, int& start, int maximum, std::string_view& piece,
-                   bool japanese = false);
+bool NextLinePiece(std::string_view line, const std::vector<int>& breaks, int& start, int maximum,
+                   std::string_view& piece);
 // Indents block markup by nesting level (two blanks a level) unless output is minimised.
 TextString IndentMarkup(const FC& fc, int level, std::string_view text);
 

@@ -21,6 +21,11 @@ void OutputFile::Close() {
 }
 
 bool OutputFile::MakeOutputName(std::string_view name, FC& fc, TextString& path) const {
+    path = DocumentPath(name, fc, outputSpecification);
+    return !path.Empty();
+}
+
+TextString DocumentPath(std::string_view name, FC& fc, std::string_view outputSpecification) {
     if (fc.Text(P::OutputDirectory).Empty()) {
         TextString directory;
         DirectoryOf(name, directory);
@@ -42,7 +47,7 @@ bool OutputFile::MakeOutputName(std::string_view name, FC& fc, TextString& path)
         base.erase(0, static_cast<size_t>(nameDirectory.Length()));
 
     TextString specDirectory, specName, specExtension;
-    if (!outputSpecification.Empty()) {
+    if (!outputSpecification.empty()) {
         SplitPath(outputSpecification, specDirectory, specName, specExtension);
         if (specDirectory.Contains("[*]")) specDirectory.Clear();
         if (specName.View() == "*") specName.Clear();
@@ -53,8 +58,7 @@ bool OutputFile::MakeOutputName(std::string_view name, FC& fc, TextString& path)
     if (!result.empty() && !EndsWithSeparator(result)) result += '/';
     result += specName.Empty() ? std::string_view(base) : specName.View();
     result += specExtension.Empty() ? fc.OutputExtension().View() : specExtension.View();
-    path.Assign(result);
-    return !path.Empty();
+    return TextString(result);
 }
 
 bool OutputFile::OpenOutputStream(std::string_view name, FC& fc, bool console) {

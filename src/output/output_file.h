@@ -68,4 +68,8 @@ class OutputFile : public TextFile {
     TextString outputPath_;
 };
 
+// The output path of a document named `name`: directory, name and extension from the
+// policies and the OUTPUT qualifier's specification. Fills "Output directory" when it is empty.
+TextString DocumentPath(std::string_view name, FC& fc, std::string_view outputSpecification);
+
 }  // namespace tabulyst
