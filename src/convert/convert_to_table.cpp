@@ -6,6 +6,7 @@
 #include <string>
 
 #include "convert/file_list.h"
+#include "convert/spool.h"
 #include "core/byte_scan.h"
 #include "core/file_identity.h"
 #include "input/source_reader.h"
@@ -22,6 +23,8 @@ namespace {
 
 constexpr int kWindowSize = 40;
 constexpr int kMaxIgnoredAtEnd = 20;
+// An input whose first bytes are this much control characters is a program or an image.
+constexpr double kMostlyControlBytes = 0.1;
 const std::string kBannerRow(50, '%');
 
 // Tallies lines: false as soon as one is neither ASCII nor valid UTF-8.
@@ -252,12 +255,26 @@ bool ConvertToTable(FC& master, const FC* user, FC& working, ConversionContext& 
 
     working.IssueStatus(kBannerRow);
     working.IssueStatus("Processing \"" + inputSpecification.Str() + "\"");
-    SourceReader reader;
-    if (sourceLines) reader.SetMemoryRead(sourceLines);
-    if (!reader.OpenForReading(inputSpecification)) {
-        working.Issue("ERROR: Error opening " + inputSpecification.Str(), 10);
+    // A pipe is read once, into a spool, and converted from there.
+    Spool spool;
+    std::string spoolError;
+    if (!sourceLines && !spool.Take(inputSpecification.View(), spoolError)) {
+        working.Issue("ERROR: Error opening " + inputSpecification.Str() + " (" + spoolError + ")",
+                      10);
         return false;
     }
+    SourceReader reader;
+    if (sourceLines) reader.SetMemoryRead(sourceLines);
+    if (!reader.OpenForReading(spool.Path())) {
+        working.Issue(
+            "ERROR: Error opening " + inputSpecification.Str() + " (" + reader.OpenError() + ")",
+            10);
+        return false;
+    }
+    if (!sourceLines && ControlByteShare(spool.Path()) > kMostlyControlBytes)
+        working.Issue("WARNING: " + inputSpecification.Str() +
+                          " does not look like text: it is mostly control characters",
+                      10);
     reader.SetSkipCount(working.Value(P::LinesToIgnoreAtStartOfFile));
     reader.options = ReadingOptions(working, context.options.htmlSource);
 
@@ -277,7 +294,7 @@ bool ConvertToTable(FC& master, const FC* user, FC& working, ConversionContext& 
     // Whether the bytes of the input pass through as UTF-8.
     output->state.inputFileName = inputSpecification;
     if (!working.IsSet(P::CharacterEncoding) && working.Flag(P::LookForCharacterEncodings))
-        output->state.utf8 = InputIsUtf8(inputSpecification, sourceLines);
+        output->state.utf8 = InputIsUtf8(spool.Path(), sourceLines);
     // The conversion runs on when the document cannot be created (it has reported why),
     // but the file does not count as converted.
     if (!output->Open(names.outputBaseName, working, context.options.console))
@@ -285,11 +302,14 @@ bool ConvertToTable(FC& master, const FC* user, FC& working, ConversionContext& 
 
     TableBlock block(working, format);
     ReadIntoTable(reader, working, block, format, context.options.htmlSource);
+    reader.Close();  // its buffers are not needed while the table is written
     working.pastEndOfInput = true;
     block.Analyse(static_cast<int>(format));
-    ParseTable(block, *output->MakeTableWriter());
-    output->EndDocument();
-    reader.Close();
+    // A document that could not be created has said why; nothing more is written to it.
+    if (output->IsOpen()) {
+        ParseTable(block, *output->MakeTableWriter());
+        output->EndDocument();
+    }
     output->Close();
     return true;
 }

@@ -178,6 +178,12 @@ DerivedNames DeriveFileNames(std::string_view inputSpecification,
     const CommandOptions& o = context.options;
 
     names.outputDirectory = names.inputDirectory;
+    // A pipe or a device has no directory of its own to write to (/dev): its document goes
+    // to the current directory.
+    std::error_code kindError;
+    if (fs::exists(std::string(inputSpecification), kindError) &&
+        !fs::is_regular_file(std::string(inputSpecification), kindError))
+        names.outputDirectory.Clear();
     if (!o.outputDirectory.Empty()) names.outputDirectory = o.outputDirectory;
     if (context.useSecondOutputDirectory) names.outputDirectory = context.secondOutputDirectory;
 

@@ -2,8 +2,10 @@
 #include "convert/qualifiers.h"
 
 #include <array>
+#include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace tabulyst {
@@ -57,6 +59,13 @@ TextString RefuseExtension(ConversionContext& context, const TextString& value,
 void SetOutput(ConversionContext& context, const Found& found) {
     CommandOptions& o = context.options;
     o.outputSpec = found.value;
+    // A value that names an existing directory means that directory, with or without the
+    // separator at its end.
+    std::error_code error;
+    const std::string_view value = found.value.View();
+    if (!value.empty() && value.back() != '/' &&
+        std::filesystem::is_directory(std::string(value), error))
+        o.outputSpec.AppendChar('/');
     SplitPath(o.outputSpec, o.outputDirectory, o.outputName, o.outputExtension);
     if (EqualsNoCase(o.outputExtension, ".pol")) {
         o.outputSpec = RefuseExtension(context, found.value, {".pol"}, "an output file", ".html");

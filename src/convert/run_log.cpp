@@ -28,6 +28,24 @@ bool Attach(ConversionContext& context, FC& master, TextFile& log, std::string_v
     return true;
 }
 
+// "*** Failed to open log file : <path> ***", with the system's reason when there is one.
+void FailedLog(ConversionContext& context, std::string_view path, const TextFile& log) {
+    TextString text = FillPlaceholder("*** Failed to open log file : ffffff ***", "ffffff", path);
+    if (!log.OpenError().empty()) {
+        text.Append(" (");
+        text.Append(log.OpenError());
+        text.Append(")");
+    }
+    RunLine(context, text);
+}
+
+// The directory of a path, "." for a bare name.
+std::string DirectoryPart(std::string_view path) {
+    TextString directory;
+    DirectoryOf(path, directory);
+    return directory.Empty() ? std::string(".") : directory.Str();
+}
+
 }  // namespace
 
 TextString LogPath(std::string_view logName, std::string_view outputDirectory) {
@@ -45,12 +63,17 @@ bool OpenRunLog(ConversionContext& context, FC& master, std::string_view logName
     const TextString path =
         LogPath(logName.empty() ? std::string_view("Pagelyst.log") : logName, outputDirectory);
     if (Attach(context, master, log, path, protectedFiles)) return true;
-    RunLine(context, "*** Failed to open log file : ffffff ***", path);
+    FailedLog(context, path, log);
     TextString fallback(outputDirectory);
     fallback.Append("Pagelyst.log");
-    RunLine(context, "    Opening ffffff instead", fallback);
-    if (Attach(context, master, log, fallback, protectedFiles)) return true;
-    RunLine(context, "*** Failed to open log file : ffffff ***", fallback);
+    // The fall-back is worth a try only where the first attempt did not fail already.
+    if (!SamePlace(DirectoryPart(fallback), DirectoryPart(path)) &&
+        !SamePlace(fallback.View(), path.View())) {
+        RunLine(context, "    Opening ffffff instead", fallback);
+        if (Attach(context, master, log, fallback, protectedFiles)) return true;
+        FailedLog(context, fallback, log);
+    }
+    RunLine(context, "    Going on without a log file");
     return false;
 }
 

@@ -19,7 +19,11 @@ enum class LineKind : int8_t {
 
 struct SourceLine {
     TextString text;  // tabs expanded with "TAB size"
-    TextString raw;   // as read, tabs kept: what the delimited splitter cuts
+    TextString raw;   // as read, tabs kept, when that differs from the text
+
+    // The line as read: what the delimited splitter cuts.
+    std::string_view Raw() const { return rawDiffers ? raw.View() : text.View(); }
+    bool rawDiffers = false;
     LineKind kind = LineKind::Ordinary;
     DirectiveCode directive = DirectiveCode::None;
     int lineNumber = 0;

@@ -38,8 +38,12 @@ void SourceReader::ApplyHtmlSource(TextString& text) {
 }
 
 void SourceReader::FinishLine(SourceLine& line) {
-    line.raw = line.text;
-    if (options.expandTabs) line.text.ExpandTabs(options.tabSize);
+    // A second copy only when tabs make the line differ from what it was.
+    line.rawDiffers = options.expandTabs && line.text.Contains("\t");
+    if (line.rawDiffers) {
+        line.raw = line.text;
+        line.text.ExpandTabs(options.tabSize);
+    }
     line.lineNumber = LinesRead();
     line.kind = LineKind::Ordinary;
     line.directive = RecogniseDirective(options.directivePrefix, line.text);

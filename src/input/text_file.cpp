@@ -156,6 +156,8 @@ void TextFile::FinishWriting(OpenFile& file) {
 void TextFile::Close() {
     while (!files_.empty()) Pop();
     Reset();
+    // A long line gathered once need not hold its room for the rest of the run.
+    std::string().swap(scratch_);
 }
 
 bool TextFile::OpenForWriting(std::string_view name, bool console, bool binary) {
@@ -433,6 +435,7 @@ bool TextFile::ReadLine(TextString& line) {
     while (!files_.empty()) {
         if (ReadFrom(files_.back(), line)) {
             ++linesRead_;
+            ++files_.back().lines;
             return true;
         }
         // The end of an included file: go on in the file that included it.
@@ -460,6 +463,24 @@ bool TextFile::PutLine(std::string_view text) {
     if (!files_.empty()) files_.back().failed = true;
     writeOk_ = false;
     return false;
+}
+
+double ControlByteShare(std::string_view path) {
+    constexpr size_t kSample = 64 * 1024;
+    std::FILE* stream = std::fopen(std::string(path).c_str(), "rb");
+    if (!stream) return 0;
+    std::vector<unsigned char> bytes(kSample);
+    const size_t got = std::fread(bytes.data(), 1, bytes.size(), stream);
+    std::fclose(stream);
+    if (got >= 2 &&
+        ((bytes[0] == 0xFF && bytes[1] == 0xFE) || (bytes[0] == 0xFE && bytes[1] == 0xFF)))
+        return 0;
+    size_t control = 0;
+    for (size_t i = 0; i < got; ++i) {
+        const unsigned char b = bytes[i];
+        if ((b < 0x20 && b != '\t' && b != '\n' && b != '\r' && b != '\f') || b == 0x7f) ++control;
+    }
+    return got == 0 ? 0 : static_cast<double>(control) / static_cast<double>(got);
 }
 
 }  // namespace tabulyst

@@ -63,6 +63,8 @@ class TextFile : public LineSink {
     int DeepestDepth() const { return deepest_; }
     // Name of the file being read (innermost); empty when none.
     std::string_view CurrentName() const;
+    // Number of the line read last from the innermost file (1 for its first line).
+    int CurrentLine() const { return files_.empty() ? 0 : files_.back().lines; }
     bool IsConsole() const { return console_; }
     bool Utf16() const { return utf16le_ || utf16be_; }
     bool AllAscii() const { return allAscii_; }
@@ -84,6 +86,7 @@ class TextFile : public LineSink {
         bool firstLine = true;
         bool ended = false;
         bool afterCr = false;      // the last line ended with a CR: a LF next belongs to it
+        int lines = 0;             // lines read from this file
         std::string targetName;    // written files: what the temporary file will replace
         bool failed = false;       // written files: a line could not be written
         std::vector<char> buffer;  // read-ahead when reading, the stream buffer when writing
@@ -119,5 +122,10 @@ class TextFile : public LineSink {
     size_t lineLimit_ = 0;
     bool lastLineCut_ = false;
 };
+
+// The share (0 to 1) of control characters other than tab, line ends and form feed among
+// the first bytes of a file: high for a program or an image, near 0 for text. A UTF-16
+// file (its NULs are half of its text) gives 0.
+double ControlByteShare(std::string_view path);
 
 }  // namespace tabulyst

@@ -209,12 +209,16 @@ enum ByteClass : uint8_t {
     kHighByte = 4,        // 128 and above: DOS characters, punctuation, entities
     kHtmlMarkupByte = 8,  // "&", "<", ">"
     kRtfMarkupByte = 16,  // "\\", "{", "}"
+    kControlByte = 32,    // a control character that no document may hold: all but tab
 };
 constexpr uint8_t kSourceBytes = kEscapeByte | kEqualsByte | kHighByte;
 
 constexpr std::array<uint8_t, 256> kByteClasses = [] {
     std::array<uint8_t, 256> table{};
-    table[0x1b] = kEscapeByte;
+    for (int b = 1; b < 0x20; ++b)
+        if (b != '\t' && b != '\n' && b != '\r') table[b] = kControlByte;
+    table[0x7f] = kControlByte;
+    table[0x1b] = kEscapeByte | kControlByte;
     table['='] = kEqualsByte;
     for (int b = 128; b < 256; ++b) table[b] = kHighByte;
     for (unsigned char c : std::string_view("&<>")) table[c] = kHtmlMarkupByte;
@@ -238,6 +242,22 @@ bool AsciiWordAt(std::string_view text, size_t at) {
 }
 
 }  // namespace
+
+void EscapeAttributeValue(std::string_view text, std::string& out) {
+    for (char c : text) {
+        if (c == '"')
+            out.append("&quot;");
+        else
+            EscapeMarkupCharacters(std::string_view(&c, 1), out);
+    }
+}
+
+std::string CssName(std::string_view text) {
+    std::string name;
+    for (char c : text)
+        if (std::string_view("<>{};\"\\").find(c) == std::string_view::npos) name.push_back(c);
+    return name;
+}
 
 void EscapeMarkupCharacters(std::string_view text, std::string& out) {
     for (char c : text) {
@@ -356,6 +376,11 @@ void TidyLine(const FC& fc, const DocumentState& state, OutputFormat format, Tex
         ConvertSourceCharacters(fc, state, format, text);
         classes = ByteClassesIn(text.View());
     }
+    // Control characters (a PCL code's escape has been dealt with by now) become blanks,
+    // as NUL already does when the line is read.
+    if (classes & kControlByte)
+        for (int32_t i = 0; i < text.Length(); ++i)
+            if (kByteClasses[text.At(i)] & kControlByte) text.SetAt(i, ' ');
     switch (format) {
         case OutputFormat::Html:
             if (!state.passThrough && (classes & (kHtmlMarkupByte | kHighByte)))
@@ -369,7 +394,7 @@ void TidyLine(const FC& fc, const DocumentState& state, OutputFormat format, Tex
 
 bool TidyingLeavesAlone(std::string_view text, OutputFormat format) {
     const uint8_t markup = format == OutputFormat::Html ? kHtmlMarkupByte : kRtfMarkupByte;
-    return !(ByteClassesIn(text) & (kSourceBytes | markup));
+    return !(ByteClassesIn(text) & (kSourceBytes | kControlByte | markup));
 }
 
 void EntityText(int code, TextString& out) {

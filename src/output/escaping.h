@@ -32,6 +32,11 @@ void TidyLine(const FC& fc, const DocumentState& state, OutputFormat format, Tex
 bool TidyingLeavesAlone(std::string_view text, OutputFormat format);
 // Appends the text with "&", "<" and ">" as references (for names put into markup).
 void EscapeMarkupCharacters(std::string_view text, std::string& out);
+// Appends the text for a double-quoted attribute value: "&", "<", ">" and '"' as references.
+void EscapeAttributeValue(std::string_view text, std::string& out);
+// A font or class name as a style sheet may hold it: without the characters that would end
+// the rule, the declaration or the style element.
+std::string CssName(std::string_view text);
 
 // The entity of a character code ("&eacute;"), else "&#code;".
 void EntityText(int code, TextString& out);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "output/document_state.h"
+#include "output/escaping.h"
 #include "policy/fc.h"
 
 namespace tabulyst {
@@ -71,15 +72,22 @@ void GetStartFontMarkup(int kind, const FC& fc, const DocumentState& state, cons
     ReportInvalid(fc, font, "GetStartFontMarkup");
 
     std::string tag = "<FONT";
-    if (!font->face.Empty()) tag += " FACE=\"" + font->face.Str() + "\"";
+    if (!font->face.Empty()) {
+        tag += " FACE=\"";
+        EscapeAttributeValue(font->face.View(), tag);
+        tag += "\"";
+    }
     if (Html40(fc) && fc.Flag(P::LabelStyleClasses) && !font->classNumber.Empty()) {
         tag += " CLASS=\"CF" + font->classNumber.Str();
         if (font->bold) tag += "B";
         if (font->italic) tag += "I";
         tag += "\"";
     }
-    if (!fc.Flag(P::SuppressAllColourMarkup) && !font->colour.Empty())
-        tag += " COLOR=\"" + font->colour.Str() + "\"";
+    if (!fc.Flag(P::SuppressAllColourMarkup) && !font->colour.Empty()) {
+        tag += " COLOR=\"";
+        EscapeAttributeValue(font->colour.View(), tag);
+        tag += "\"";
+    }
     std::string style;
     if (fc.Flag(P::AddFontSizeMarkup)) {
         int delta = fc.Value(P::DeltaFontSizeInPts);

@@ -81,22 +81,40 @@ int FontSizeSum(const FC& fc) {
     return fc.Value(P::BaseFontSizeInPts) + fc.Value(P::DeltaFontSizeInPts);
 }
 
-// Fills the FILENAME in-line tag (the only in-line tag this product expands) with the
-// input file name, escaped so that a file name can never open markup of its own.
-std::string ExpandFileNameTag(const FC& fc, const DocumentState& state, std::string_view text) {
+// How a policy text is put into the head: as element content, or as a quoted attribute.
+enum class Placing { Content, Attribute };
+
+void Escape(Placing placing, std::string_view text, std::string& out) {
+    if (placing == Placing::Content)
+        EscapeMarkupCharacters(text, out);
+    else
+        EscapeAttributeValue(text, out);
+}
+
+// A policy text for the head, escaped for its place, with the FILENAME in-line tag (the only
+// one this product expands) filled with the input file name: neither a policy nor a file
+// name can open markup of its own.
+std::string HeadText(const FC& fc, const DocumentState& state, std::string_view text,
+                     Placing placing) {
     std::string tag(fc.Text(P::StartTagDelimiter).View());
     tag.append("FILENAME").append(fc.Text(P::EndTagDelimiter).View());
-    std::string name;
-    EscapeMarkupCharacters(state.inputFileName, name);
     std::string result;
     size_t from = 0;
     for (size_t at = FindNoCase(text, tag); at != std::string_view::npos;
          at = FindNoCase(text, tag, from)) {
-        result.append(text.substr(from, at - from)).append(name);
+        Escape(placing, text.substr(from, at - from), result);
+        Escape(placing, state.inputFileName, result);
         from = at + tag.size();
     }
-    result.append(text.substr(from));
+    Escape(placing, text.substr(from), result);
     return result;
+}
+
+// A policy text as a quoted attribute value.
+std::string Attribute(std::string_view text) {
+    std::string value;
+    EscapeAttributeValue(text, value);
+    return value;
 }
 
 const IndentationTags& IndentationFor(const FC& fc) {
@@ -154,7 +172,7 @@ std::string GeneratorComment(const FC& fc) {
 // The declaration line of one font rule.
 std::string FontDeclaration(const FontSpec& font, bool italic, bool bold, bool withSize) {
     std::string text("\t{\tfont-family: ");
-    text.append(font.face.View()).append(";");
+    text.append(CssName(font.face.View())).append(";");
     text.append(" font-style: ").append(italic ? "italic;" : "normal;");
     text.append(" font-weight: ").append(bold ? "bold;" : "normal;");
     if (withSize) text.append(" font-size: ").append(Number(font.size)).append("pt;");
@@ -192,7 +210,7 @@ void WriteFontRules(HTMLFile& file, const FC& fc) {
         if (rule.smaller && size - 2 > 8) size -= 2;
         std::string text("\t{");
         if (rule.wholeFont) {
-            text.append(" font-family: ").append(contentsFont.face.View()).append(";");
+            text.append(" font-family: ").append(CssName(contentsFont.face.View())).append(";");
             text.append(" font-style: ").append(contentsFont.italic ? "italic;" : "normal;");
             bool bold = contentsFont.bold || rule.alwaysBold;
             text.append(" font-weight: ").append(bold ? "bold;" : "normal;");
@@ -243,7 +261,7 @@ void WriteFontClassRules(HTMLFile& file, const FC& fc, std::string_view entry) {
     if (bold) suffix += 'B';
     if (italic) suffix += 'I';
     std::string familyLine("\t\t\tfont-family: ");
-    if (!face.empty()) familyLine.append("\"").append(face).append("\", ");
+    if (!face.empty()) familyLine.append("\"").append(CssName(face)).append("\", ");
     familyLine.append(family == 0 ? "TimesNewRoman, times, serif;" : "arial, geneva, sans-serif;");
 
     for (bool listItem : {false, true}) {
@@ -354,7 +372,9 @@ TextString TitleLine(const FC& fc, const DocumentState& state, std::string_view 
         EscapeMarkupCharacters(state.inputFileName, name);
         line.append("<TITLE>Converted from table \"").append(name).append("\"</TITLE>");
     } else {
-        line.append("  <TITLE>").append(ExpandFileNameTag(fc, state, title)).append("</TITLE>");
+        line.append("  <TITLE>")
+            .append(HeadText(fc, state, title, Placing::Content))
+            .append("</TITLE>");
     }
     return TextString(line);
 }
@@ -362,7 +382,7 @@ TextString TitleLine(const FC& fc, const DocumentState& state, std::string_view 
 TextString BodyLine(const FC& fc, const HeaderFrameOptions& options) {
     std::string line("<BODY");
     auto attribute = [&line](const char* name, std::string_view value) {
-        line.append(" ").append(name).append("=\"").append(value).append("\"");
+        line.append(" ").append(name).append("=\"").append(Attribute(value)).append("\"");
     };
     if (!fc.Flag(P::SuppressAllColourMarkup)) {
         if (!options.textColourOverride.Empty())
@@ -417,10 +437,11 @@ bool HTML_StartDocument(HTMLFile* file, const DocumentHeadTexts& head, std::stri
             file->WriteText("");
         }
         file->WriteText(TitleLine(fc, state, head.title, options.directoryTitle));
-        if (!head.baseUrl.Empty()) file->WriteText("  <BASE HREF=\"" + head.baseUrl.Str() + "\">");
+        if (!head.baseUrl.Empty())
+            file->WriteText("  <BASE HREF=\"" + Attribute(head.baseUrl) + "\">");
         if (!head.styleSheetUrl.Empty()) {
             std::string link("  <LINK REL=\"StyleSheet\" HREF=\"");
-            link.append(head.styleSheetUrl.View());
+            link.append(Attribute(head.styleSheetUrl));
             if (fc.Value(P::HtmlVersionToBeTargeted) >= 2) link.append("\" TYPE=\"text/css");
             link.append("\">");
             file->WriteText(link);
@@ -428,12 +449,12 @@ bool HTML_StartDocument(HTMLFile* file, const DocumentHeadTexts& head, std::stri
         if (fc.Flag(P::CreateEmbeddedStyleSheet)) WriteStyleBlock(*file, fc);
         if (!head.keywords.Empty()) {
             file->WriteText("  <META NAME=\"Keywords\"");
-            file->WriteText("        CONTENT=\"" + head.keywords.Str() + "\">");
+            file->WriteText("        CONTENT=\"" + Attribute(head.keywords) + "\">");
         }
         if (!head.description.Empty()) {
             file->WriteText("  <META NAME=\"Description\"");
-            file->WriteText("        CONTENT=\"" + ExpandFileNameTag(fc, state, head.description) +
-                            "\">");
+            file->WriteText("        CONTENT=\"" +
+                            HeadText(fc, state, head.description, Placing::Attribute) + "\">");
         }
         if (fc.Value(P::CommentGenerationCode) <= 1) {
             std::string meta("  <META NAME=\"Generator\" CONTENT=\"");
@@ -446,14 +467,14 @@ bool HTML_StartDocument(HTMLFile* file, const DocumentHeadTexts& head, std::stri
             state.utf8 ? std::string_view("UTF-8") : fc.Text(P::CharacterEncoding).View();
         if (!encoding.empty()) {
             std::string meta("  <META http-equiv=\"Content-Type\" content=\"text/html; charset=");
-            meta.append(encoding).append("\">");
+            meta.append(Attribute(encoding)).append("\">");
             file->WriteText(meta);
         }
         if (fc.Flag(P::PlaceDocumentInFrames) && fc.Flag(P::OnlyAllowPagesToBeViewedInFrames))
             WriteFrameRedirect(*file, fc);
         IncludeText(*file, fc, fc.Text(P::HtmlScriptFile));
         if (!options.baseTarget.Empty())
-            file->WriteText("  <BASE TARGET=\"" + options.baseTarget.Str() + "\">");
+            file->WriteText("  <BASE TARGET=\"" + Attribute(options.baseTarget) + "\">");
         file->WriteText("");
         file->WriteText("</HEAD>");
         file->WriteText("");

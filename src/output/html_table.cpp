@@ -45,24 +45,7 @@ const KindComments& CommentsFor(BlockKind kind) {
 // policies and directives, so a quote or bracket in one must not end the tag.
 void AppendQuoted(std::string& out, std::string_view name, std::string_view value) {
     out.append(" ").append(name).append("=\"");
-    for (char c : value) {
-        switch (c) {
-            case '"':
-                out.append("&quot;");
-                break;
-            case '&':
-                out.append("&amp;");
-                break;
-            case '<':
-                out.append("&lt;");
-                break;
-            case '>':
-                out.append("&gt;");
-                break;
-            default:
-                out.push_back(c);
-        }
-    }
+    EscapeAttributeValue(value, out);
     out.append("\"");
 }
 

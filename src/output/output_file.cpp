@@ -90,6 +90,7 @@ bool OutputFile::OpenOutputStream(std::string_view name, FC& fc, bool console) {
 
     if (!OpenForWriting(path, console, false)) {
         line.assign("ERROR: Can't open file \"").append(path.View()).append("\"");
+        if (!OpenError().empty()) line.append(" (").append(OpenError()).append(")");
         fc.Issue(line, 10);
         return false;
     }

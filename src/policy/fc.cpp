@@ -60,6 +60,16 @@ void FC::SetText(P id, std::string_view text, bool markSet) {
 }
 
 void FC::Issue(std::string_view text, int importance) const {
+    if (origin_.Empty()) {
+        Route(text, importance);
+        return;
+    }
+    std::string located(text);
+    located.append(origin_.View());
+    Route(located, importance);
+}
+
+void FC::Route(std::string_view text, int importance) const {
     if (!sink_) {
         if (Flag(P::DisplayMessages)) std::cerr << text << '\n';
         return;

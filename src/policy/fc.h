@@ -68,6 +68,9 @@ class FC {
     void Issue(std::string_view text, int importance) const;
     // Progress lines (banners, "Generating HTML file ...").
     void IssueStatus(std::string_view text) const;
+    // Where the messages now issued come from (" (in a.pol, line 3)"), appended to each;
+    // empty for none.
+    void SetMessageOrigin(std::string_view origin) { origin_.Assign(origin); }
     bool collecting = true;  // first quiet flag, raised when built
     bool quiet = false;      // second quiet flag
     bool reporting = true;   // allows the rule-set override messages
@@ -156,6 +159,8 @@ class FC {
 
   private:
     void BuildRecords();
+    // Routes a message with this set's message policies.
+    void Route(std::string_view text, int importance) const;
     void Link(const ProgramSettings* settings);
     // Consolidation steps, in their order.
     void ApplyRuleSet(bool force);
@@ -180,6 +185,7 @@ class FC {
     ProgramSettings* writableSettings_ = nullptr;  // the same settings when linked writable
     int indentationPattern_ = 0;
     TextString productText_{"Tabulyst 4.0"};
+    TextString origin_;
     TextString outputExtension_{".html"};
     int ruleSet_ = kNoRuleSet;
     bool ruleSetStated_ = false;

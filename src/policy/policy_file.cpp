@@ -20,6 +20,9 @@ constexpr int kMaxSwitches = 9;
 
 enum class Indirection { Switch, Include, LinkDictionary };
 
+// No policy line is this long; a longer one is reported and skipped, and costs no more.
+constexpr size_t kMaxLineLength = 4096;
+
 struct IncludeKey {
     std::string_view key;
     Indirection kind;
@@ -61,7 +64,7 @@ std::string Joined(std::string_view directory, std::string_view name) {
 // has occupied that level (a switch adds to the level it replaces).
 class Loader {
   public:
-    explicit Loader(FC& fc) : fc_(fc) {}
+    explicit Loader(FC& fc) : fc_(fc) { file_.SetLineLimit(kMaxLineLength); }
 
     bool Run(std::string_view path) {
         const std::string name(path);
@@ -90,7 +93,27 @@ class Loader {
 
     void Handle(const TextString& raw) {
         if (!raw.Empty() && raw[0] == '!') return;
-        if (NeedsColon(raw.View())) fc_.Issue(MissingColonMessage(raw.View()), 10);
+        // Every message about the line says where it stands.
+        fc_.SetMessageOrigin(" (in " + std::string(file_.CurrentName()) + ", line " +
+                             std::to_string(file_.CurrentLine()) + ")");
+        HandleLine(raw);
+        fc_.SetMessageOrigin("");
+    }
+
+    void HandleLine(const TextString& raw) {
+        if (file_.LastLineCut()) {
+            fc_.Issue("POLICY: Ignored - a line longer than " + std::to_string(kMaxLineLength) +
+                          " characters",
+                      10);
+            ok_ = false;
+            return;
+        }
+        // A line that needs a colon and has none is reported once, and for that alone.
+        if (NeedsColon(raw.View())) {
+            fc_.Issue(MissingColonMessage(raw.View()), 10);
+            ok_ = false;
+            return;
+        }
         int group = 0;
         if (fc_.ParsePolicyLine(raw.View(), group, true, false) == kParsed) return;
 

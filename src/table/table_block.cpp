@@ -67,7 +67,7 @@ TableBlock::TableBlock(FC& fc, TableFormat format) : fc(fc), format(format) {}
 TableBlock::~TableBlock() = default;
 
 void TableBlock::AddLine(const SourceLine& line) {
-    AddLine(line.raw, line.text, line.lineNumber);
+    AddLine(line.Raw(), line.text, line.lineNumber);
     if (line.mailHeader) {
         lines.back().mailHeader = true;
         ++mailHeaderLines;
