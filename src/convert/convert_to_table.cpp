@@ -23,8 +23,9 @@ namespace {
 
 constexpr int kWindowSize = 40;
 constexpr int kMaxIgnoredAtEnd = 20;
-// An input whose first bytes are this much control characters is a program or an image.
-constexpr double kMostlyControlBytes = 0.1;
+// An input whose first bytes are this much control characters is a program or an image;
+// text with a stray bell or escape is far below it.
+constexpr double kMostlyControlBytes = 0.3;
 const std::string kBannerRow(50, '%');
 
 // Tallies lines: false as soon as one is neither ASCII nor valid UTF-8.
