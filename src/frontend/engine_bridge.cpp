@@ -292,6 +292,8 @@ RunOutcome EngineSession::Run(const RunRequest& request) {
     s.master.IssueStatus("%%%%%%%%%%%%%%%%%%% Conversion complete %%%%%%%%%%%%%%%%%%");
     AttachLog(context.sink, nullptr);
     log.Close();
+    // Run lines wait for a log to open; without one they must not reach the next run's.
+    context.sink.runBuffer.Clear();
     return outcome;
 }
 

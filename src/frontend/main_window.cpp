@@ -219,12 +219,16 @@ void MainWindow::BuildControls() {
         setWindowTitle(WindowTitleFor(fileList_->currentText().trimmed()));
     });
     connect(inputType_, &QComboBox::currentIndexChanged, this, &MainWindow::InputTypeChanged);
-    connect(delimiter_, &QLineEdit::textEdited, this, [this] { delimiterEdited_ = true; });
     connect(conversionType_, &QComboBox::currentIndexChanged, this,
             &MainWindow::ConversionTypeChanged);
     connect(extensions_, &QButtonGroup::idClicked, this, &MainWindow::ExtensionChosen);
     connect(outputName_, &QLineEdit::textEdited, this, [this] { outputNameEdited_ = true; });
     connect(browseOutputDir_, &QPushButton::clicked, this, &MainWindow::BrowseOutputDirectory);
+    // A remembered entry is taken when chosen; a typed name when Enter is pressed.
+    connect(policyFile_->lineEdit(), &QLineEdit::returnPressed, this, [this] {
+        if (policyFile_->findText(policyFile_->currentText()) < 0)
+            LoadPolicyFile(policyFile_->currentText().trimmed());
+    });
     connect(policyFile_, &QComboBox::activated, this,
             [this] { LoadPolicyFile(policyFile_->currentText().trimmed()); });
     connect(browsePolicy_, &QPushButton::clicked, this, &MainWindow::ChoosePolicyFile);

@@ -182,7 +182,6 @@ class MainWindow : public QMainWindow {
     QAction* autoViewAction_ = nullptr;
     QAction* previewAction_ = nullptr;
 
-    bool delimiterEdited_ = false;
     bool outputNameEdited_ = false;
     bool policiesModified_ = false;
     bool echoToConsole_ = false;  // a run without a window writes its lines on standard error

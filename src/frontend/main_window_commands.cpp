@@ -125,7 +125,6 @@ bool MainWindow::ConvertWorkflow(bool dropped) {
         // The delimiter shown is the one used, edited or not, so that a tab or comma run
         // in between (which clears it) cannot leave the next run splitting at tabs.
         request.delimiter = delimiter_->text();
-        delimiterEdited_ = false;
     }
 
     if (!toClipboard) RememberIn(outputDir_, MruList::OutDir, outputDirectory);
@@ -370,7 +369,8 @@ StartupDecision MainWindow::StartWith(const QStringList& parameters) {
         request.specifications = start.files;
         request.inputType = start.inputType;
         request.conversionType = start.conversionType;
-        failed = !RunConversion(request, true);
+        // As on the command line, a file that was not found fails the run too.
+        failed = !RunConversion(request, true) || !start.unmatched.isEmpty();
         session_->ForgetStartOptions();
     } else {
         Warn(MessageId::ConvertError, CatalogueText(MessageId::ConversionFailed));
