@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <iostream>
 
 #include "frontend/main_window.h"
@@ -18,9 +17,11 @@ int main(int argc, char** argv) {
         std::cerr << "usage: tabulyst-screenshots EXAMPLE.csv OUTPUT_DIRECTORY\n";
         return 2;
     }
-    QTemporaryDir work;
+    // A fixed place, so that the pictures change only when the program does.
+    QDir work(QDir::temp().filePath(QStringLiteral("tabulyst-example")));
+    work.removeRecursively();
     const QString input = work.filePath(QStringLiteral("sales.csv"));
-    if (!work.isValid() || !QFile::copy(arguments[1], input)) {
+    if (!work.mkpath(QStringLiteral(".")) || !QFile::copy(arguments[1], input)) {
         std::cerr << "cannot copy " << arguments[1].toStdString() << '\n';
         return 1;
     }
@@ -42,5 +43,6 @@ int main(int argc, char** argv) {
     const bool saved =
         window.grab().save(out.filePath(QStringLiteral("main-window.png"))) &&
         window.Status().grab().save(out.filePath(QStringLiteral("status-window.png")));
+    work.removeRecursively();
     return saved ? 0 : 1;
 }
