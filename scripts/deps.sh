@@ -1,7 +1,20 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, only when one is missing.
+# Installs the Debian packages a task needs, only when one is missing.
+# Usage: deps.sh [engine|all]
+#   engine  the command-line program (the demo)
+#   all     also the unit tests, the desktop program and its tests (default)
 set -euo pipefail
-packages=(g++ cmake ninja-build libgtest-dev unrtf clang-format-14)
+group=${1:-all}
+engine=(g++ cmake ninja-build)
+tests=(libgtest-dev unrtf clang-format-14)
+# The desktop program: Qt 6 Widgets and Test, the MIME database it finds viewers with,
+# and a font for rendering without a display.
+desktop=(qt6-base-dev qt6-base-dev-tools shared-mime-info fonts-dejavu-core)
+case "$group" in
+  engine) packages=("${engine[@]}") ;;
+  all) packages=("${engine[@]}" "${tests[@]}" "${desktop[@]}") ;;
+  *) echo "usage: $0 [engine|all]" >&2; exit 2 ;;
+esac
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

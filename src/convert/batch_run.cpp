@@ -77,15 +77,16 @@ void WritePolicyRecord(const ConversionContext& context, const FC& working,
 // Every document of the run is known before the first is written: one that would replace
 // an input of the run, or the document of an earlier file, is refused before any harm.
 // Returns which files are refused.
-std::vector<bool> RefuseClashingDocuments(ConversionContext& context, FC& master) {
+std::vector<bool> RefuseClashingDocuments(ConversionContext& context, FC& master,
+                                          const FileLoopOptions& options) {
     const FileList& files = context.files;
     const int count = files.Count();
     std::vector<bool> refused(static_cast<size_t>(count), false);
-    if (context.options.console) return refused;
+    if (context.options.console || options.resultLines) return refused;
     std::vector<TextString> documents;
     for (int i = 0; i < count; ++i)
-        documents.push_back(
-            PlannedDocumentPath(master, nullptr, context, files.paths[i], files.outputSpecs[i]));
+        documents.push_back(PlannedDocumentPath(master, options.user, context, files.paths[i],
+                                                files.outputSpecs[i]));
     for (int i = 0; i < count; ++i) {
         const std::string document = documents[i].Str();
         const std::string input = files.paths[i].Str();
@@ -144,31 +145,9 @@ RunOutcome RunBatch(ConversionContext& context, FC& master,
         if (context.sink.logFile) context.sink.logFile->PutLine(text);
         outcome.noFiles = true;
     } else {
-        const std::vector<bool> refused = RefuseClashingDocuments(context, master);
-        FC working(&context.sink);
-        const TableFormat code = FormatFromOptions(context.options, format);
-        while (context.files.index < context.files.Count()) {
-            const size_t at = static_cast<size_t>(context.files.index++);
-            const TextString path = context.files.paths[at];
-            if (path.Empty()) break;
-            if (refused[at]) {
-                outcome.failed = true;
-                continue;
-            }
-            working.ResetToDefaults();
-            const int refusedBefore = context.refusedFiles;
-            if (!ConvertToTable(master, nullptr, working, context, path,
-                                context.files.outputSpecs[at], code)) {
-                outcome.failed = true;
-                break;
-            }
-            if (context.refusedFiles > refusedBefore) {
-                outcome.failed = true;
-            } else {
-                ++outcome.converted;
-                WritePolicyRecord(context, working, path.View());
-            }
-        }
+        FileLoopOptions loop;
+        loop.format = format;
+        ConvertFileList(context, master, loop, outcome);
     }
 
     // The closing line still reaches the log, which is closed after it.
@@ -176,6 +155,37 @@ RunOutcome RunBatch(ConversionContext& context, FC& master,
     AttachLog(context.sink, nullptr);
     log.Close();
     return outcome;
+}
+
+void ConvertFileList(ConversionContext& context, FC& master, const FileLoopOptions& options,
+                     RunOutcome& outcome) {
+    const std::vector<bool> refused = RefuseClashingDocuments(context, master, options);
+    FC working(&context.sink);
+    const TableFormat format = FormatFromOptions(context.options, options.format);
+    while (context.files.index < context.files.Count()) {
+        const size_t at = static_cast<size_t>(context.files.index++);
+        const TextString path = context.files.paths[at];
+        if (path.Empty()) break;
+        if (refused[at]) {
+            outcome.failed = true;
+            continue;
+        }
+        working.ResetToDefaults();
+        const int refusedBefore = context.refusedFiles;
+        if (options.resultLines) options.resultLines->clear();
+        if (!ConvertToTable(master, options.user, working, context, path,
+                            context.files.outputSpecs[at], format, nullptr, options.resultLines)) {
+            outcome.failed = true;
+            break;
+        }
+        if (context.refusedFiles > refusedBefore) {
+            outcome.failed = true;
+            continue;
+        }
+        ++outcome.converted;
+        outcome.lastDocument = context.lastDocument;
+        WritePolicyRecord(context, working, path.View());
+    }
 }
 
 }  // namespace tabulyst

@@ -73,6 +73,8 @@ struct ConversionContext {
 
     // The file being converted, as given, and its parts.
     TextString inputFile, inputDirectory, inputName, inputExtension;
+    // The path of the document the conversion last wrote to a file.
+    TextString lastDocument;
     // In-document policy changes of the current file; reset for every file.
     std::unique_ptr<FC> inDocument;
     FileList files;

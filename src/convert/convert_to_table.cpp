@@ -300,6 +300,7 @@ bool ConvertToTable(FC& master, const FC* user, FC& working, ConversionContext& 
     // but the file does not count as converted.
     if (!output->Open(names.outputBaseName, working, context.options.console))
         ++context.refusedFiles;
+    if (toFile) context.lastDocument = output->OutputPath();
 
     TableBlock block(working, format);
     ReadIntoTable(reader, working, block, format, context.options.htmlSource);

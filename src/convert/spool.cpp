@@ -40,8 +40,10 @@ bool Spool::Take(std::string_view input, std::string& error) {
     std::FILE* in = std::fopen(path_.c_str(), "rb");
     if (!out || !in) {
         error = std::strerror(errno);
-        if (out) std::fclose(out);
-        else ::close(fd);
+        if (out)
+            std::fclose(out);
+        else
+            ::close(fd);
         if (in) std::fclose(in);
         return false;
     }

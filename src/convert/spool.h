@@ -12,7 +12,7 @@ bool IsRegularFile(std::string_view path);
 
 // A copy of an input that is not a regular file, removed when the spool goes.
 class Spool {
-public:
+  public:
     Spool() = default;
     Spool(const Spool&) = delete;
     Spool& operator=(const Spool&) = delete;
@@ -24,7 +24,7 @@ public:
     // What to read: the copy when one was made, else the input itself.
     const std::string& Path() const { return path_; }
 
-private:
+  private:
     std::string path_;
     std::string copy_;
 };
