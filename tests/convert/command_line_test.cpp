@@ -25,8 +25,8 @@ struct Program {
 
 Program RunProgram(const ScratchDir& dir, const std::string& arguments) {
     const std::string out = dir.Dir() + ".stdout", err = dir.Dir() + ".stderr";
-    const std::string command = "cd '" + dir.Dir() + "' && '" + TABULYST_BINARY + "' " +
-                                arguments + " >'" + out + "' 2>'" + err + "'";
+    const std::string command = "cd '" + dir.Dir() + "' && '" + TABULYST_BINARY + "' " + arguments +
+                                " >'" + out + "' 2>'" + err + "'";
     const int raw = std::system(command.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ScratchDir::ReadFile(out),
             ScratchDir::ReadFile(err)};
@@ -74,12 +74,18 @@ TEST(CommandLineTest, ParameterClasses) {
     ScratchDir dir;
     using C = ParameterClass;
     const std::pair<std::string, ParameterClass> cases[] = {
-        {"-log", C::Qualifier}, {"--help", C::Qualifier}, {"/rtf", C::Qualifier},
-        {"/log=/tmp/run.log", C::Qualifier}, {"-output=/tmp/out/*.html", C::Qualifier},
+        {"-log", C::Qualifier},
+        {"--help", C::Qualifier},
+        {"/rtf", C::Qualifier},
+        {"/log=/tmp/run.log", C::Qualifier},
+        {"-output=/tmp/out/*.html", C::Qualifier},
         {"/" + dir.Path().filename().string(), C::Qualifier},
-        {"/tmp/data.txt", C::FileSpecification}, {dir.Path().string(), C::FileSpecification},
-        {"data.csv", C::FileSpecification}, {"settings.POL", C::PolicyFile},
-        {"/etc/x.pol", C::PolicyFile}, {"list@host", C::Steering},
+        {"/tmp/data.txt", C::FileSpecification},
+        {dir.Path().string(), C::FileSpecification},
+        {"data.csv", C::FileSpecification},
+        {"settings.POL", C::PolicyFile},
+        {"/etc/x.pol", C::PolicyFile},
+        {"list@host", C::Steering},
     };
     for (const auto& [parameter, kind] : cases)
         EXPECT_EQ(ClassifyParameter(parameter), kind) << parameter;
@@ -94,7 +100,7 @@ TEST(CommandLineTest, ParametersFillTheOptions) {
         {"-log", "--rtf", data, "one.pol", "two.pol", "-output=" + dir.Dir() + "out dir/x.htm"},
         q.context);
     EXPECT_TRUE(q.context.options.createLog);
-    EXPECT_EQ(q.context.targetFormat, 1);
+    EXPECT_EQ(q.context.settings.target, OutputFormat::Rtf);
     EXPECT_EQ(q.context.options.policyFile.Str(), "two.pol");
     EXPECT_EQ(q.context.options.outputDirectory.Str(), dir.Dir() + "out dir/");
     ASSERT_EQ(line.files.size(), 1u);
@@ -151,8 +157,8 @@ TEST(CommandLineTest, ARunOverSeveralFilesWritesItsLogInOrder) {
     const std::string row(50, '%');
     auto file = [&](const std::string& name) {
         return row + "\nProcessing : \"" + name + ".csv\"\n" + row + "\nProcessing \"" + name +
-               ".csv\"\nGenerating HTML file " + name + ".html\n\n>>> Start of HTML file " +
-               name + ".html <<<\n\n";
+               ".csv\"\nGenerating HTML file " + name + ".html\n\n>>> Start of HTML file " + name +
+               ".html <<<\n\n";
     };
     EXPECT_EQ(dir.Read("run.log"),
               "SESSION: Can't use \".txt\" for a log file.  Changing to \".log\"\n"

@@ -145,13 +145,10 @@ TEST(FontMarkup, ColourAndClassAttributes) {
         << "no class in HTML 3.2";
 }
 
-TEST(FontMarkup, NothingWhenSuppressedInRtfOrWhenTheStyleSheetCarriesTheFonts) {
+TEST(FontMarkup, NothingWhenSuppressedOrWhenTheStyleSheetCarriesTheFonts) {
     Markup suppressed(1);
     suppressed.fc.SetValue(P::SuppressAllFontMarkup, 1);
     EXPECT_TRUE(suppressed.Silent(Font("Arial", 10, true, true)));
-    Markup rtf(1);
-    rtf.state.outputFormat = kOutputRtf;
-    EXPECT_TRUE(rtf.Silent(Font("Arial", 10, true)));
 
     Markup m(2);
     const FontSpec arial = Font("Arial", 10);

@@ -62,7 +62,7 @@ void Check(const FrameCase& c, HtmlHarness& h) {
     }
     ASSERT_TRUE(h.Open());
     if (!c.markup.empty()) h.file.WriteText(IndentMarkup(*h.fc, 2, c.markup));
-    ASSERT_TRUE(h.file.EndDocument(h.fc->Text(P::HtmlFooterFile)));
+    ASSERT_TRUE(h.file.EndDocument());
     const Lines lines = h.Lines();
     if (c.at == kWhole) {
         EXPECT_EQ(lines, c.expected);

@@ -35,7 +35,6 @@ struct DocumentHarness {
         sink.reportingLevel = 10;
         fc = std::make_unique<FC>(&sink);
         fc->SetValue(P::ErrorReportingLevel, 10);
-        fc->passHtml = true;  // the driver raises the HTML target flag before the open
         file.SetMemoryWrite(&lines);
         file.state.inputFileName = "data.csv";
     }

@@ -1,4 +1,4 @@
-#include "table/rtf_table.h"
+#include "output/rtf_table.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "output/rtf_test_support.h"
-#include "table/table_writers.h"
 
 using namespace tabulyst;
 using tabulyst::testing::InOrder;
@@ -15,21 +14,20 @@ using Texts = std::vector<std::string>;
 
 namespace {
 
-// A comma-delimited block written into an RTF document that is not opened: its styles
-// are the defaults, so the table font is Times New Roman 10 (width factor 1.0), and an
-// average character is 10 x 10 x 1.0 = 100 twips wide.
+// A comma-delimited block built line by line, written into an RTF document that is not
+// opened: its styles are the defaults, so the table font is Times New Roman 10 (width
+// factor 1.0), and an average character is 10 x 10 x 1.0 = 100 twips wide.
 struct RtfBlock {
     MessageSink sink;
     Texts messages;
     FC fc{&sink};
     std::vector<TextString> written;
     RTFFile rtf;
-    TableBlock block{fc, nullptr, &rtf, kFormatComma};
+    TableBlock block{fc, TableFormat::Comma};
 
     explicit RtfBlock(const Texts& rows, size_t columns = 2) {
         sink.messageCallback = [this](std::string_view text) { messages.emplace_back(text); };
         fc.SetValue(P::ErrorReportingLevel, 10);
-        fc.passRtf = true;
         rtf.SetMemoryWrite(&written);
         block.config = &fc.BaseConfig();
         block.kind = BlockKind::Delimited;
@@ -44,7 +42,7 @@ struct RtfBlock {
     }
 
     Texts Write() {
-        WriteRtfTable(block);
+        RtfTableWriter(rtf).WriteTable(block);
         Texts out;
         for (const TextString& line : written) out.push_back(line.Str());
         return out;
@@ -77,12 +75,31 @@ TEST(RtfTable, ThreeLineTableKeepsTheFirstTwoRowsWithTheNext) {
     // Column 1: "abc" 300 + 108 = 408, edge 408 + 216 = 624; column 2: "de" 200 + 108 = 308,
     // edge 624 + 308 + 216 = 1148; both less the left offset 108.
     const std::string row = "\\trowd \\trgaph108\\trleft-108", edges = "\\cellx516\\cellx1040";
-    EXPECT_EQ(t.Write(), (Texts{"{", row, edges, kKeep, kFont, "{", "\\keepn\\intbl abc\\cell",
-                                "de\\cell", kRowEnd, row, edges, kKeep, kFont, "{",
-                                "\\keepn\\intbl f\\cell", "g\\cell", kRowEnd, row, edges, kNoKeep,
-                                "{", "\\intbl h\\cell", "i\\cell", kRowEnd, "}"}));
-    EXPECT_EQ(t.block.columns[0].rtfWidth, 408);
-    EXPECT_EQ(t.block.columns[1].rtfWidth, 308);
+    EXPECT_EQ(t.Write(), (Texts{"{",
+                                row,
+                                edges,
+                                kKeep,
+                                kFont,
+                                "{",
+                                "\\keepn\\intbl abc\\cell",
+                                "de\\cell",
+                                kRowEnd,
+                                row,
+                                edges,
+                                kKeep,
+                                kFont,
+                                "{",
+                                "\\keepn\\intbl f\\cell",
+                                "g\\cell",
+                                kRowEnd,
+                                row,
+                                edges,
+                                kNoKeep,
+                                "{",
+                                "\\intbl h\\cell",
+                                "i\\cell",
+                                kRowEnd,
+                                "}"}));
 }
 
 TEST(RtfTable, FortyLinesNeverKeepRowsTogether) {
@@ -131,8 +148,9 @@ TEST(RtfTable, RuleLinesBecomeBordersOfTheirNeighboursExceptInHelpFiles) {
     // "a", "b", "c", "d": 100 + 108 = 208 each; edges 424 and 848, less 108.
     EXPECT_EQ(CountContaining(lines, "\\trowd"), 2u) << "rule lines give no row of their own";
     EXPECT_TRUE(Has(lines, "\\clbrdrb\\brdrs\\cellx316\\clbrdrb\\brdrs\\cellx740"));
-    EXPECT_TRUE(Has(lines, "\\clbrdrb\\brdrs\\clbrdrt\\brdrs\\cellx316"
-                           "\\clbrdrb\\brdrs\\clbrdrt\\brdrs\\cellx740"));
+    EXPECT_TRUE(Has(lines,
+                    "\\clbrdrb\\brdrs\\clbrdrt\\brdrs\\cellx316"
+                    "\\clbrdrb\\brdrs\\clbrdrt\\brdrs\\cellx740"));
 
     help.fc.SetValue(P::MakeWindowsHelpSourceFile, 1);
     const Texts plain = help.Write();
@@ -170,8 +188,8 @@ TEST(RtfTable, CellsJoinTheirLinesSpanColumnsAndMeasureOnlyTheirOwnColumn) {
         << "the spanning cell has one edge";
 }
 
-TEST(RtfTable, IndentsHiddenColumnsAndAMissingDocument) {
-    RtfBlock t({"a,b"}), unmatched({"a,b"}), hidden({"a,bbbb,c"}, 3), missing({"a,b"});
+TEST(RtfTable, IndentsAndHiddenColumns) {
+    RtfBlock t({"a,b"}), unmatched({"a,b"}), hidden({"a,bbbb,c"}, 3);
     t.fc.GetExtras().indentPositions = {0, 4};
     t.block.commonIndent = 4;
     const Texts lines = t.Write();
@@ -190,11 +208,6 @@ TEST(RtfTable, IndentsHiddenColumnsAndAMissingDocument) {
     EXPECT_EQ(shown[2], "\\cellx316\\cellx740");
     EXPECT_EQ(shown[6], "\\intbl a\\cell");
     EXPECT_EQ(shown[7], "c\\cell");
-
-    missing.block.rtfFile = nullptr;
-    WriteRtfTable(missing.block);
-    EXPECT_EQ(missing.messages, (Texts{"PROGRAM ERROR : No RTFFile inside ParseTable"}));
-    EXPECT_TRUE(missing.written.empty());
 }
 
 TEST(RtfTextWidth, CountsCharactersNotBytes) {
@@ -211,15 +224,15 @@ TEST(RtfTextWidth, CountsCharactersNotBytes) {
 TEST(RtfTable, TableInADocumentReadsBack) {
     tabulyst::testing::RtfHarness h;
     ASSERT_TRUE(h.Open("prices"));
-    TableBlock block(*h.fc, nullptr, &h.file, kFormatComma);
+    TableBlock block(*h.fc, TableFormat::Comma);
     block.config = &h.fc->BaseConfig();
     block.kind = BlockKind::Delimited;
     block.delimiter = ',';
     for (std::string_view row : {"Item,Price", "Apples,1.20", "Pears {ripe},0.50"})
         block.AddLine(row, row);
     block.columns.assign(2, TableColumn{});
-    WriteRtfTable(block);
-    ASSERT_TRUE(h.file.EndDocument(""));
+    RtfTableWriter(h.file).WriteTable(block);
+    ASSERT_TRUE(h.file.EndDocument());
     const Texts lines = h.Lines();
     EXPECT_EQ(tabulyst::testing::RtfSyntaxProblem(lines), "");
     EXPECT_TRUE(h.messages.empty());

@@ -17,13 +17,12 @@
 
 namespace tabulyst::testing {
 
-// An RTF run: RTF fonts, justified text, ".rtf"; the driver raises both target flags.
+// An RTF run: RTF fonts, justified text, ".rtf".
 struct RtfHarness : DocumentHarness<RTFFile> {
     ProgramSettings settings;
     RtfHarness() {
-        settings.targetFormat = 1;
+        settings.target = OutputFormat::Rtf;
         fc->LinkSettings(&settings);
-        fc->passRtf = true;
     }
 };
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "plain_block.h"
 #include "table/analysis.h"
 #include "table/column_analysis.h"
+#include "table/table_fixture.h"
 
 namespace tabulyst {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "plain_block.h"
 #include "table/analysis.h"
 #include "table/column_analysis.h"
+#include "table/table_fixture.h"
 
 namespace tabulyst {
 namespace {
@@ -56,8 +56,9 @@ TEST(BuildColumnStatisticsTest, EmptyColumnsAndSpans) {
 
 TEST(BuildColumnStatisticsTest, TextNumericAndSymbolColumns) {
     PlainFixture t;
-    Columns(t, {"Apple  12    ->", "Pear   3.5   <-", "------------", "", "Fig    1,200 ==",
-                "Plum         ->"},
+    Columns(t,
+            {"Apple  12    ->", "Pear   3.5   <-", "------------", "",
+             "Fig    1,200 ==", "Plum         ->"},
             {6, 12});
     const auto& c = t.block.columns;
     EXPECT_TRUE(c[0].textColumn);

@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "input/source_line.h"
-#include "table/table_capture.h"
+#include "table/table_fixture.h"
 
 namespace tabulyst {
 namespace {
@@ -12,10 +11,9 @@ using test::Texts;
 
 struct DirectiveFixture {
     DirectiveFixture() : fc(&recorder.sink) { fc.SetValue(P::ErrorReportingLevel, 10); }
-    // Recognises and executes one line as the reader does; returns the line kind.
-    int Run(std::string_view line) {
-        const int code = RecogniseDirective(fc, line);
-        return code ? ExecuteDirective(fc, code, line) : kLineOrdinary;
+    // Recognises and executes one line as the reader and the driver do.
+    void Run(std::string_view line) {
+        ExecuteDirective(fc, RecogniseDirective(fc.Text(P::DirectiveDelimiter), line), line);
     }
     const TabConfig& Base() const { return fc.BaseConfig(); }
     const Texts& Messages() const { return recorder.messages; }
@@ -23,29 +21,6 @@ struct DirectiveFixture {
     test::RecordingSink recorder;
     FC fc;
 };
-
-TEST(RecogniseDirectiveTest, OnlyAKeywordAtTheVeryStartOfTheLine) {
-    DirectiveFixture t;
-    const std::pair<const char*, int> cases[] = {
-        {"$_$_TABLE_BORDER 2", kDirTableBorder}, {" $_$_TABLE_BORDER 2", kDirNone},
-        {"see $_$_TABLE_BORDER 2", kDirNone},    {"$_$_table_border 2", kDirNone},
-        {"$_$_TABLE_BORDERS 2", kDirNone},       {"$_$_END_TABLE", kDirEndTable},
-        {"$_$_TABLE_BORDERCOLOR red", kDirTableBorderColour}};
-    for (auto [line, code] : cases) EXPECT_EQ(RecogniseDirective(t.fc, line), code) << line;
-    t.fc.SetText(P::DirectiveDelimiter, "@@");
-    EXPECT_EQ(RecogniseDirective(t.fc, "@@TABLE_ALIGN right"), kDirTableAlign);
-    EXPECT_EQ(RecogniseDirective(t.fc, "$_$_TABLE_ALIGN right"), kDirNone);
-}
-
-TEST(ExecuteDirectiveTest, LineKindsDecideWhatReachesTheTable) {
-    DirectiveFixture t;
-    const std::pair<const char*, int> cases[] = {
-        {"$_$_TABLE_BORDER 1", kLineDirective},   {"$_$_END_TABLE", kLineDirective},
-        {"$_$_BEGIN_USER_TABLE", kLineSwallowed}, {"$_$_END_IGNORE", kLineSwallowed},
-        {"$_$_END_COMMA_DELIMITED_TABLE", kLineSwallowed}, {"$_$_PARA", kLineDirective},
-        {"$_$_CHANGE_POLICY Default TABLE cell spacing: 6", kLinePolicy}};
-    for (auto [line, kind] : cases) EXPECT_EQ(t.Run(line), kind) << line;
-}
 
 TEST(ExecuteDirectiveTest, ValuesSetTheirPolicies) {
     DirectiveFixture t;
@@ -94,9 +69,10 @@ TEST(ExecuteDirectiveTest, ValuesSetTheirPolicies) {
     EXPECT_EQ(t.Base().Value(P::DefaultTableCellSpacing), 6);
     t.Run("$_$_TABLE_ALIGN x");
     EXPECT_EQ(t.Base().Value(P::DefaultTableAlignment), kAlignNone);
-    EXPECT_EQ(t.Messages(), (Texts{"WARNING: \"bluish\" is not a standard HTML colour",
-                                   "POLICY: Changed - Default TABLE cell spacing: 6",
-                                   "TAG ERROR: Bad alignment code 'x' using default value instead"}));
+    EXPECT_EQ(t.Messages(),
+              (Texts{"WARNING: \"bluish\" is not a standard HTML colour",
+                     "POLICY: Changed - Default TABLE cell spacing: 6",
+                     "TAG ERROR: Bad alignment code 'x' using default value instead"}));
 }
 
 TEST(ParseVerticalAlignmentWordTest, TopBottomCentreAndTheBadCode) {
@@ -122,26 +98,8 @@ TEST(ExecuteDirectiveTest, TableLayoutAndHiddenColumns) {
     t.Run("$_$_TABLE_HIDE_COLUMN 4");
     for (const ColumnSpec& spec : specs) EXPECT_FALSE(spec.hidden);
     t.Run("$_$_TABLE_HIDE_COLUMN 2");
-    // The whole input is a table: the base configuration is hidden from.
-    EXPECT_EQ(&t.fc.NewestConfig(), &t.Base());
     EXPECT_TRUE(specs[1].hidden);
     EXPECT_FALSE(specs[0].hidden);
-    EXPECT_TRUE(t.Messages().empty());
-}
-
-TEST(ExecuteDirectiveTest, ABeginDirectiveCreatesAConfigurationThatLaterDirectivesChange) {
-    DirectiveFixture t;
-    t.fc.passPreRead = true;
-    t.Run("$_$_BEGIN_TABLE");
-    ASSERT_EQ(t.fc.NumTabConfigs(), 1);
-    t.Run("$_$_TABLE_BORDER 5");
-    EXPECT_EQ(t.fc.NewestConfig().Value(P::DefaultTableBorderSize), 5);
-    EXPECT_FALSE(t.Base().IsSet(P::DefaultTableBorderSize));
-    t.Run("$_$_END_TABLE");
-    t.Run("$_$_BEGIN_TAGGED_TABLE");
-    EXPECT_EQ(t.fc.NumTabConfigs(), 1);  // tagged tables take no configuration of their own
-    t.Run("$_$_BEGIN_COMMA_DELIMITED_TABLE");
-    EXPECT_EQ(t.fc.NumTabConfigs(), 2);
     EXPECT_TRUE(t.Messages().empty());
 }
 
@@ -150,14 +108,10 @@ TEST(ExecuteDirectiveTest, RegionMessages) {
     for (const char* line : {"$_$_BEGIN_USER_TABLE", "$_$_BEGIN_USER_TABLE", "$_$_BEGIN_HTML",
                              "$_$_BEGIN_TABLE", "$_$_BEGIN_TABLE"})
         t.Run(line);
-    // The configuration requests outside any pass are the queue's own complaint.
-    Texts seen;
-    for (const std::string& m : t.Messages())
-        if (m.rfind("PROGRAM ERROR", 0) != 0) seen.push_back(m);
-    EXPECT_EQ(seen, (Texts{"TAG ERROR: Ignoring BEGIN_USER_TABLE inside table.\n"
-                           "           - could be a duplicate\n"
-                           "           - could be a missing END tag",
-                           "TAG ERROR: END_HTML not seen before BEGIN_TABLE"}));
+    EXPECT_EQ(t.Messages(), (Texts{"TAG ERROR: Ignoring BEGIN_USER_TABLE inside table.\n"
+                                   "           - could be a duplicate\n"
+                                   "           - could be a missing END tag",
+                                   "TAG ERROR: END_HTML not seen before BEGIN_TABLE"}));
 }
 
 }  // namespace
