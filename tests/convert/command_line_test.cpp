@@ -5,9 +5,11 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 #include <string>
 
 #include "convert/convert_test_support.h"
+#include "convert/qualifiers.h"
 
 namespace tabulyst {
 namespace {
@@ -32,37 +34,15 @@ Program RunProgram(const ScratchDir& dir, const std::string& arguments) {
             ScratchDir::ReadFile(err)};
 }
 
-const char* const kUsage =
-    "Command is:  Pagelyst filespec1 filespec2 [policy_file.pol] [/qualifiers]\n"
-    "\n"
-    "Recognised qualifiers include\n"
-    "   /COMMA               Input file is a comma-delimited table\n"
-    "   /CONSOLE             Write HTML output to console\n"
-    "   /CONTENTS            Generate contents list (if possible)\n"
-    "   /DOS                 Generate DOS compatible 8.3 names\n"
-    "   /FRAMES              Generate HTML output in FRAMES\n"
-    "   /HELP                Display this useful list of commands (\"/?\" also works)\n"
-    "   /HTML                Source file is HTML (as opposed to text)\n"
-    "   /INDEX[=filename]    Generate a directory index of all files converted\n"
-    "   /LOG[=filename]      Generate a .log file\n"
-    "   /LIST[=filename]     Generate .lis and .lis1 diagnostic files\n"
-    "   /OUTPUT[=filespec]   Filespec for output file(s)\n"
-    "   /POLICY[=filename]   Document policies used in a .pol file\n"
-    "   /RTF                 Generate RTF (instead of HTML)\n"
-    "   /SILENT              Suppress all output messages (except these :-)\n"
-    "   /SIMPLE              Treat file as structure-free \"simple\" file\n"
-    "   /TABLE              Input file is plain text table\n"
-    "   /TABBED              Input file is tab-delimited table\n"
-    "Qualifiers are case insensitive and may be reduced to shortest unique\n"
-    "name (e.g \"/lo\" for \"/log\")\n";
-
 TEST(CommandLineTest, HelpVersionAndNoInput) {
     ScratchDir dir;
+    std::ostringstream usage;
+    PrintUsage(usage);
     const struct {
         const char* arguments;
         int status;
-        const char* out;
-    } cases[] = {{"--help", 0, kUsage}, {"", 2, kUsage}, {"--version", 0, "Tabulyst 4.0\n"}};
+        std::string out;
+    } cases[] = {{"--help", 0, usage.str()}, {"", 2, usage.str()}, {"--version", 0, "Tabulyst 4.0\n"}};
     for (const auto& test : cases) {
         Program run = RunProgram(dir, test.arguments);
         EXPECT_EQ(run.out, test.out) << test.arguments;

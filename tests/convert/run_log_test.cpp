@@ -43,18 +43,7 @@ TEST(RunLogTest, RunLinesKeptSoFarComeFirstThenTheGeneratingLine) {
     EXPECT_EQ(r.context.sink.logPath.Str(), log);
 }
 
-TEST(RunLogTest, AnUnwritableLogFallsBackToTheFixedName) {
-    LogRun r;
-    const std::string d = r.dir.Dir(), bad = d + "missing/run.log";
-    ASSERT_TRUE(r.Open(bad, d));
-    r.Close();
-    EXPECT_EQ(r.dir.Read("Pagelyst.log"),
-              "SESSION: *** Failed to open log file : " + bad + " ***\n"
-              "SESSION:     Opening " + d + "Pagelyst.log instead\n"
-              "Generating log file " + d + "Pagelyst.log\n");
-}
-
-TEST(RunLogTest, WhenTheFallBackFailsTooTheRunGoesOnWithoutALog) {
+TEST(RunLogTest, WhenTheFixedNameFailsTooTheRunGoesOnWithoutALog) {
     LogRun r;
     const std::string missing = r.dir.Dir() + "missing/";
     EXPECT_FALSE(r.Open(missing + "run.log", missing));

@@ -4,21 +4,6 @@
 
 using namespace tabulyst;
 
-TEST(TextStringBuffer, GrowsInWholeBlocks) {
-    TextString s;
-    EXPECT_EQ(s.Limit(), 255);
-    s.Assign(std::string(254, 'x'));
-    EXPECT_EQ(s.Limit(), 255);
-    s.AppendChar('y');
-    EXPECT_EQ(s.Length(), 255);
-    EXPECT_EQ(s.Limit(), 511);
-    s.Assign("short");
-    EXPECT_EQ(s.Limit(), 511) << "buffers never shrink";
-    TextString copy(s);
-    EXPECT_EQ(copy.Limit(), 255) << "a copy is sized for its own text";
-    EXPECT_EQ(copy.View(), "short");
-}
-
 TEST(TextStringEdit, InsertMidAndReplace) {
     TextString s("abc");
     EXPECT_TRUE(s.Insert(1, "x"));

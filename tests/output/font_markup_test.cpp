@@ -92,16 +92,6 @@ TEST(FontMarkup, AddFontMarkupOffLeavesBothTextsEmptyUnlessForced) {
     EXPECT_EQ(m.Both(kFontMarkupForced, nullptr), "|") << "a missing font never crashes";
 }
 
-TEST(FontMarkup, InvalidFontIsReportedAndUsedAllTheSame) {
-    Markup m(1);
-    FontSpec font = Font("Arial", 10);
-    font.valid = false;
-    EXPECT_EQ(m.Both(kFontMarkupForced, &font), "<FONT FACE=\"Arial\" SIZE=2>|</FONT>");
-    EXPECT_EQ(m.messages,
-              (std::vector<std::string>{"PROGRAM ERROR: Invalid font passed to GetStartFontMarkup",
-                                        "PROGRAM ERROR: Invalid font passed to GetEndFontMarkup"}));
-}
-
 TEST(FontMarkup, Html40SizeGoesIntoTheStyleAttribute) {
     Markup m(2);
     m.fc.SetValue(P::DeltaFontSizeInPts, 2);

@@ -26,64 +26,6 @@ const std::string kPlainTag = "<TABLE BORDER=0 CELLSPACING=0 CELLPADDING=4>";
 const std::string kOpen = "<!-- User-specified DELIMITED TABLE structure -->";
 const std::string kClose = "<!-- end of DELIMITED TABLE structure -->";
 
-TEST(HtmlTableTest, DelimitedTablesWithTheirPolicies) {
-    WriterBlock plain;
-    EXPECT_EQ(
-        WriteLines(plain, {"Name,Qty", "apple,12", "pear,3"}),
-        (Texts{kOpen, kPlainTag, "  <TR>", "    <TD>Name<BR></TD>", "    <TD>Qty<BR></TD>",
-               "  </TR>", "  <TR>", "    <TD>apple<BR></TD>", "    <TD ALIGN=\"RIGHT\">12<BR></TD>",
-               "  </TR>", "  <TR>", "    <TD>pear<BR></TD>", "    <TD ALIGN=\"RIGHT\">3<BR></TD>",
-               "  </TR>", "</TABLE>", kClose}));
-    EXPECT_TRUE(plain.messages.empty());
-
-    WriterBlock header;  // a header row from the policy: header cells and a border
-    header.Config().SetValue(P::DefaultTableHeaderRows, 1);
-    EXPECT_EQ(WriteLines(header, {"Item,Price", "tea,1.50", "milk,0.99", "bread,2.10"}),
-              (Texts{kOpen,
-                     "<TABLE BORDER=2 CELLSPACING=0 CELLPADDING=2>",
-                     "  <TR>",
-                     "    <TH ALIGN=\"LEFT\">Item<BR></TH>",
-                     "    <TH ALIGN=\"LEFT\">Price<BR></TH>",
-                     "  </TR>",
-                     "  <TR>",
-                     "    <TD>tea<BR></TD>",
-                     "    <TD ALIGN=\"RIGHT\">1.50<BR></TD>",
-                     "  </TR>",
-                     "  <TR>",
-                     "    <TD>milk<BR></TD>",
-                     "    <TD ALIGN=\"RIGHT\">0.99<BR></TD>",
-                     "  </TR>",
-                     "  <TR>",
-                     "    <TD>bread<BR></TD>",
-                     "    <TD ALIGN=\"RIGHT\">2.10<BR></TD>",
-                     "  </TR>",
-                     "</TABLE>",
-                     kClose}));
-
-    WriterBlock every;
-    for (auto [policy, value] : {std::pair{P::DefaultTableBorderSize, 3},
-                                 {P::DefaultTableCellSpacing, 5},
-                                 {P::DefaultTableCellPadding, 6},
-                                 {P::DefaultTableAlignment, kAlignRight},
-                                 {P::DefaultTableCellAlignment, kAlignCentre},
-                                 {P::DefaultTableHeaderCols, 1}})
-        every.Config().SetValue(policy, value);
-    for (auto [policy, text] : {std::pair{P::DefaultTableWidth, "75%"},
-                                {P::DefaultTableCaption, "Prices"},
-                                {P::DefaultTableColour, "FFFFCC"},
-                                {P::DefaultTableBorderColour, "000080"}})
-        every.Config().SetText(policy, text);
-    EXPECT_EQ(WriteLines(every, {"a,1", "b,2"}),
-              (Texts{kOpen,
-                     "<DIV ALIGN=\"RIGHT\"><TABLE BORDER=3 WIDTH=\"75%\" CELLSPACING=5 "
-                     "CELLPADDING=6 BGCOLOR=\"FFFFCC\" BORDERCOLOR=\"000080\">",
-                     "<CAPTION>Prices</CAPTION>", "  <TR>",
-                     "    <TD ALIGN=\"CENTER\"><STRONG>a</STRONG><BR></TD>",
-                     "    <TD ALIGN=\"CENTER\">1<BR></TD>", "  </TR>", "  <TR>",
-                     "    <TD ALIGN=\"CENTER\"><STRONG>b</STRONG><BR></TD>",
-                     "    <TD ALIGN=\"CENTER\">2<BR></TD>", "  </TR>", "</TABLE></DIV>", kClose}));
-}
-
 TEST(HtmlTableTest, TheBorderStatedAsZeroOrFollowingTheShapeOfTheTable) {
     WriterBlock zero;
     TabConfig& config = zero.Config();
@@ -127,22 +69,6 @@ TEST(HtmlTableTest, MultiLineCellsAndMinimisedTables) {
               (Texts{kOpen, kPlainTag, "<TR VALIGN=\"TOP\">", "<TH ALIGN=\"LEFT\">one<BR>",
                      "two<BR></TH>", "<TH ALIGN=\"LEFT\">x<BR></TH>", "</TR>", "<TR>",
                      "<TD>a<BR></TD>", "<TD>&nbsp;<BR></TD>", "</TR>", "</TABLE>", kClose}));
-}
-
-TEST(HtmlTableTest, ColouredDataRowsAlternateAfterTheHeader) {
-    WriterBlock t, suppressed;
-    suppressed.fc.SetValue(P::SuppressAllColourMarkup, 1);
-    for (WriterBlock* f : {&t, &suppressed}) {
-        f->Config().SetValue(P::ColourDataRows, 1);
-        f->Config().SetValue(P::DefaultTableHeaderRows, 1);
-        Texts tags;
-        for (const std::string& s : WriteLines(*f, {"h", "1", "2", "3"}))
-            if (s.find("<TR") != std::string::npos) tags.push_back(s);
-        EXPECT_EQ(tags, (f == &suppressed
-                             ? Texts(4, "  <TR>")
-                             : Texts{"  <TR>", "  <TR BGCOLOR=\"F0F0F0\">",
-                                     "  <TR BGCOLOR=\"E0F0E0\">", "  <TR BGCOLOR=\"F0F0F0\">"}));
-    }
 }
 
 TEST(HtmlTableTest, CellsOfRulesDashesAlignmentsAndNoText) {
@@ -197,27 +123,6 @@ TEST(HtmlTableTest, DeeplyIndentedTableIsCentredUnlessItMatchesAnIndentPosition)
     // The next table of the same configuration is judged on its own indent.
     t.block.commonIndent = 0;
     EXPECT_EQ(Write(t.block)[1], kPlainTag);
-}
-
-TEST(HtmlTableTest, CommentsFollowTheKindOfBlock) {
-    const struct {
-        BlockKind kind;
-        const char *open, *close;
-    } cases[] = {
-        {BlockKind::PlainText, "<!-- Automatically detected TABLE structure -->",
-         "<!-- end of automatically detected TABLE structure -->"},
-        {BlockKind::UserTable, "<!-- User-specified TABLE structure -->",
-         "<!-- end of user-specified TABLE structure -->"},
-        {BlockKind::TextBlock, "<!-- Automatically detected Text Block structure -->",
-         "<!-- end of automatically detected Text Block structure -->"},
-    };
-    for (const auto& c : cases) {
-        WriterBlock t;
-        t.Analysed({"x"}).kind = c.kind;
-        const Texts out = Write(t.block);
-        EXPECT_EQ(out.front(), c.open);
-        EXPECT_EQ(out.back(), c.close);
-    }
 }
 
 TEST(HtmlTableTest, TaggedTableRowsAndBorders) {

@@ -107,12 +107,6 @@ TEST(RtfHeader, CharacterEncodingChoosesTheCharsetOfEveryStyleFont) {
     for (size_t i = 5; i < 5 + 23; ++i)
         EXPECT_NE(table[i].find("\\fcharset204 "), std::string::npos) << table[i];
     EXPECT_EQ(table[5 + kStylePreformatted], "{\\f28\\fmodern\\fprq1\\fcharset204 Courier New;}");
-
-    Frame chinese;
-    chinese.fc->SetText(P::CharacterEncoding, "GB2312");
-    const Lines gb = chinese.FontTable();
-    ASSERT_EQ(gb.size(), 29u);
-    EXPECT_EQ(gb[5], "{\\f20\\fmodern\\fprq1\\fcharset134 MS Hei{\\*\\falt SimSun};}");
 }
 
 TEST(RtfHeader, JapaneseInputUsesTheBareHeaderAndMsGothic) {
@@ -230,21 +224,8 @@ TEST(RtfHeader, InformationGroup) {
     EXPECT_FALSE(Has(lines, {"{\\subject Prices}"}));
 }
 
-TEST(RtfHeader, StatedBaseSizeBecomesTheCurrentSize) {
+TEST(RtfStyles, FaceNamesCannotBreakTheHeader) {
     Frame f;
-    f.fc->SetValue(P::BaseFontSizeInPts, 14);
-    f.fc->SetValue(P::DeltaFontSizeInPts, 2);
-    f.Header();
-    EXPECT_EQ(f.state.currentSize, 16);
-}
-
-TEST(RtfStyles, BadIndexAndFaceNamesCannotBreakTheHeader) {
-    Frame f;
-    RtfStyle style;
-    style.number = 99;
-    SetUpRtfStyle(f.fc.get(), kRtfStyleCount, style);
-    EXPECT_TRUE(f.HasMessage("UNSUPPORTED CASE: Style 23in RTFFile constructor"));
-    EXPECT_EQ(style.number, 99) << "an index outside the table changes nothing";
     FontSpec odd;
     odd.face = "Odd}{Face;\\";
     EXPECT_EQ(RtfFontEntry(f.fc.get(), odd, 7), "{\\f7\\froman\\fprq2\\fcharset0 OddFace;}");

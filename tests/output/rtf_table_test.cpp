@@ -70,38 +70,6 @@ std::string Joined(const Texts& lines) {
 
 }  // namespace
 
-TEST(RtfTable, ThreeLineTableKeepsTheFirstTwoRowsWithTheNext) {
-    RtfBlock t({"abc,de", "f,g", "h,i"});
-    // Column 1: "abc" 300 + 108 = 408, edge 408 + 216 = 624; column 2: "de" 200 + 108 = 308,
-    // edge 624 + 308 + 216 = 1148; both less the left offset 108.
-    const std::string row = "\\trowd \\trgaph108\\trleft-108", edges = "\\cellx516\\cellx1040";
-    EXPECT_EQ(t.Write(), (Texts{"{",
-                                row,
-                                edges,
-                                kKeep,
-                                kFont,
-                                "{",
-                                "\\keepn\\intbl abc\\cell",
-                                "de\\cell",
-                                kRowEnd,
-                                row,
-                                edges,
-                                kKeep,
-                                kFont,
-                                "{",
-                                "\\keepn\\intbl f\\cell",
-                                "g\\cell",
-                                kRowEnd,
-                                row,
-                                edges,
-                                kNoKeep,
-                                "{",
-                                "\\intbl h\\cell",
-                                "i\\cell",
-                                kRowEnd,
-                                "}"}));
-}
-
 TEST(RtfTable, FortyLinesNeverKeepRowsTogether) {
     const auto numbered = [](int count) {
         Texts rows;
@@ -142,16 +110,8 @@ TEST(RtfTable, HeaderCellsAreBoldAndAlignmentPrefixesFollow) {
     EXPECT_TRUE(Has(row, "{\\qc b\\cell}"));
 }
 
-TEST(RtfTable, RuleLinesBecomeBordersOfTheirNeighboursExceptInHelpFiles) {
-    RtfBlock t({"a,b", "-----", "c,d", "====="}), help({"a,b", "-----", "c,d", "====="});
-    const Texts lines = t.Write();
-    // "a", "b", "c", "d": 100 + 108 = 208 each; edges 424 and 848, less 108.
-    EXPECT_EQ(CountContaining(lines, "\\trowd"), 2u) << "rule lines give no row of their own";
-    EXPECT_TRUE(Has(lines, "\\clbrdrb\\brdrs\\cellx316\\clbrdrb\\brdrs\\cellx740"));
-    EXPECT_TRUE(Has(lines,
-                    "\\clbrdrb\\brdrs\\clbrdrt\\brdrs\\cellx316"
-                    "\\clbrdrb\\brdrs\\clbrdrt\\brdrs\\cellx740"));
-
+TEST(RtfTable, WindowsHelpFilesHaveNoBordersAndKeepNoRowsTogether) {
+    RtfBlock help({"a,b", "-----", "c,d", "====="});
     help.fc.SetValue(P::MakeWindowsHelpSourceFile, 1);
     const Texts plain = help.Write();
     EXPECT_EQ(CountContaining(plain, "\\clbrdr"), 0u);

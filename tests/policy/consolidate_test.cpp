@@ -99,8 +99,6 @@ TEST(Consolidate, RtfTargetFontsAndFixedPitchKey) {
     fc.LinkSettings(&settings);
     EXPECT_EQ(fc.Text(P::TableFont).View(), "Arial, Bold, 9") << "a stated font stays";
     ExpectTexts(fc, {{P::DefaultFont, "Times New Roman, Regular, 10"},
-                     {P::HeadingFont, "Arial, Regular, 10"},
-                     {P::TableOfContentsFont, "Arial, Regular, 10"},
                      {P::FixedFont, "Courier New, Regular, 8"}});
     EXPECT_EQ(fc.Record(P::FixedFont).Key().View(), "Fixed-pitch font");
     EXPECT_FALSE(fc.IsSet(P::FixedFont));

@@ -157,44 +157,11 @@ TEST(PolicyWrite, KeyPaddedToColumn34AndValueTextsByKind) {
     }
 }
 
-TEST(PolicyRuleSetValue, ExplicitValuesStayAndEitherOverrideSaysSo) {
+TEST(PolicyRuleSetValue, APolicyLineReplacesARuleSetValueAndSaysSo) {
     CapturedFC c;
-    Apply(c.fc, {"Create hyperlinks : Yes", "Page Width : 72", "Start tag delimiter : <<",
-                 "HTML version to be targeted : HTML 3.2", "Text justification : right"});
-    ValueRecord(c.fc, P::CreateHyperlinks).ApplyRuleSetValue(c.fc, 0, false);
     ValueRecord(c.fc, P::PageWidth).ApplyRuleSetValue(c.fc, 80, false);
-    auto& tag = static_cast<TextPolicy&>(c.fc.Record(P::StartTagDelimiter));
-    tag.ApplyRuleSetValue(c.fc, "[_[", false);
-    auto& version = static_cast<ChoicePolicy&>(c.fc.Record(P::HtmlVersionToBeTargeted));
-    version.ApplyRuleSetValue(c.fc, 2, false);
-    ValueRecord(c.fc, P::TextJustification).ApplyRuleSetValue(c.fc, 4, false);
-    EXPECT_EQ(c.messages, (Messages{"INFO: Ruleset overrided - Create hyperlinks : Yes",
-                                    "INFO: Ruleset overrided - Page Width : 72",
-                                    "INFO: Ruleset overrided - Start tag delimiter : \"<<\"",
-                                    "INFO: Ruleset overrided - HTML version to be targeted : \"1\"",
-                                    "INFO: Ruleset overrided - Text justification : \"3\""}));
-    EXPECT_EQ(c.fc.Value(P::CreateHyperlinks), 1);
-    EXPECT_TRUE(c.fc.Record(P::CreateHyperlinks).IsSetByRuleSet());
-
-    c.messages.clear();
-    ValueRecord(c.fc, P::CreateHyperlinks).ApplyRuleSetValue(c.fc, 0, false);
-    EXPECT_TRUE(c.messages.empty()) << "a rule set speaks once per policy";
-    ValueRecord(c.fc, P::CreateHyperlinks).ApplyRuleSetValue(c.fc, 0, true);
-    EXPECT_EQ(c.fc.Value(P::CreateHyperlinks), 0) << "force replaces an explicit value";
-
-    CapturedFC quiet;  // no messages without reporting; an unset value is taken
-    quiet.fc.reporting = false;
-    Apply(quiet.fc, {"Page Width : 72"});
-    ValueRecord(quiet.fc, P::PageWidth).ApplyRuleSetValue(quiet.fc, 80, false);
-    ValuePolicy& spacing = ValueRecord(quiet.fc, P::DefaultTableCellSpacing);
-    spacing.ApplyRuleSetValue(quiet.fc, 0, false);
-    EXPECT_TRUE(quiet.messages.empty());
-    ExpectValues(quiet.fc, {{P::PageWidth, 72}, {P::DefaultTableCellSpacing, 0}});
-    EXPECT_TRUE(spacing.IsSet() && spacing.IsSetByRuleSet());
-
-    CapturedFC file;  // a policy line replaces a rule set's value and says so
-    ValueRecord(file.fc, P::PageWidth).ApplyRuleSetValue(file.fc, 80, false);
-    EXPECT_EQ(file.Line("Page  Width : 72"), kParsed);
-    EXPECT_TRUE(file.Said("INFO: Ruleset overrided : Page Width : 72"));
-    EXPECT_EQ(file.fc.Value(P::PageWidth), 72);
+    EXPECT_TRUE(c.fc.Record(P::PageWidth).IsSetByRuleSet());
+    EXPECT_EQ(c.Line("Page  Width : 72"), kParsed);
+    EXPECT_TRUE(c.Said("INFO: Ruleset overrided : Page Width : 72"));
+    EXPECT_EQ(c.fc.Value(P::PageWidth), 72);
 }
