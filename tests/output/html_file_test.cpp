@@ -111,21 +111,6 @@ TEST(HtmlPendingBuffer, PreformattedLinesStayWholeWhenFlushedAfterThePreEnds) {
     EXPECT_EQ(h.Lines(), expected);
 }
 
-TEST(HtmlPendingBuffer, FlushesPastTheThresholdAndKeepsAShortTail) {
-    HtmlHarness h;
-    h.OpenPastStart();
-    // Lines of 79 characters take 80 in the buffer with their line feed.
-    Lines expected;
-    for (int i = 0; i < 14; ++i) expected.push_back(std::string(79, static_cast<char>('a' + i)));
-    for (int i = 0; i < 13; ++i) ASSERT_TRUE(h.file.WriteLine(expected[i]));
-    EXPECT_TRUE(h.lines.empty());  // 1040 characters pending, not yet flushed
-    ASSERT_TRUE(h.file.WriteLine(expected[13]));
-    // 1040 > 1024: nine lines go out, the last four (320 characters) stay behind.
-    ASSERT_EQ(h.lines.size(), 9u);
-    ASSERT_TRUE(h.file.FlushPending(true));
-    EXPECT_EQ(h.Lines(), expected);
-}
-
 TEST(HtmlPendingBuffer, LinesAreTidiedAndBrokenAlikeInMemoryAndInAFile) {
     // Empty cells are tidied, a trailing blank goes, a long line is broken: 2 + 30 words
     // are 151 characters, 17 words (86 with the blanks) on the first line.

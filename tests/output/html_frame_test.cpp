@@ -43,32 +43,6 @@ TEST(HtmlFrame, TitleAndCharacterSetFromTheDocumentState) {
     EXPECT_TRUE(named.messages.empty() && untitled.messages.empty() && utf8.messages.empty());
 }
 
-TEST(HtmlFrame, BodyColoursInOrderWithTheBackgroundLast) {
-    HtmlHarness h;
-    h.fc->SetText(P::TextColour, "navy");
-    h.fc->SetText(P::UnvisitedLinkColour, "blue");
-    h.fc->SetText(P::VisitedLinkColour, "purple");
-    h.fc->SetText(P::ActiveLinkColour, "red");
-    h.fc->SetText(P::BackgroundColour, "silver");
-    HeaderFrameOptions options;
-    EXPECT_EQ(
-        BodyLine(*h.fc, options).Str(),
-        "<BODY TEXT=\"navy\" LINK=\"blue\" VLINK=\"purple\" ALINK=\"red\" BGCOLOR=\"silver\">");
-    options.backgroundColourOverride = "yellow";
-    options.textColourOverride = "black";
-    EXPECT_EQ(
-        BodyLine(*h.fc, options).Str(),
-        "<BODY TEXT=\"black\" LINK=\"blue\" VLINK=\"purple\" ALINK=\"red\" BGCOLOR=\"yellow\">");
-}
-
-TEST(HtmlFrame, StatedBaseFontSizeBecomesTheCurrentSize) {
-    HtmlHarness h;
-    h.fc->SetValue(P::BaseFontSizeInPts, 10);
-    h.fc->SetValue(P::DeltaFontSizeInPts, 4);
-    ASSERT_TRUE(h.Open());
-    EXPECT_EQ(h.file.state.currentSize, 14);
-}
-
 TEST(HtmlFrame, StyleBlockFontRulesAndFontClasses) {
     HtmlHarness h;
     h.fc->SetValue(P::CreateEmbeddedStyleSheet, 1);

@@ -65,21 +65,7 @@ TEST(RtfFile, MissingCloseBracesAreAddedAtTheEnd) {
     EXPECT_EQ(RtfSyntaxProblem(lines), "");
 }
 
-TEST(RtfFile, OneCloseBraceTooManyIsPrecededByTwoOpeningBraces) {
-    RtfHarness h;
-    ASSERT_TRUE(h.Open());
-    ASSERT_TRUE(h.file.EndDocument());
-    h.lines.clear();
-    h.file.WriteText("}");
-    h.file.FlushPending(true);
-    EXPECT_EQ(h.Lines(), (Lines{"{{", "}"}));
-    EXPECT_TRUE(h.HasMessage("ERROR: Too many close braces.  Level = -1"));
-    EXPECT_TRUE(
-        h.HasMessage("WARNING: Inserting extra braces \"{{\".  Results may not be as expected"));
-    EXPECT_EQ(h.file.BraceLevel(), 1);
-}
-
-TEST(RtfFile, BraceLevelIgnoresEscapedBracesAndReportsReachingZero) {
+TEST(RtfFile, BraceLevelIgnoresEscapedBracesAndRepairsTooManyCloseBraces) {
     RtfHarness h;
     h.OpenPastStart();
     h.file.WriteText("text \\{ and \\} stay text");
@@ -87,11 +73,15 @@ TEST(RtfFile, BraceLevelIgnoresEscapedBracesAndReportsReachingZero) {
     h.file.FlushPending(true);
     EXPECT_EQ(h.file.BraceLevel(), 3);
     EXPECT_TRUE(h.messages.empty());
+    h.lines.clear();
     h.file.WriteText("}}}{");
+    h.file.WriteText("}}");  // one too many: two opening braces go in front of it
     h.file.FlushPending(true);
+    EXPECT_EQ(h.Lines(), (Lines{"}}}{", "{{", "}}"}));
     EXPECT_EQ(h.file.BraceLevel(), 1);
     EXPECT_TRUE(h.HasMessage(
         "PROGRAM ERROR: Brace level reached zero.  Document will terminate prematurely"));
+    EXPECT_TRUE(h.HasMessage("ERROR: Too many close braces.  Level = -1"));
 }
 
 TEST(RtfFile, LinesWaitInThePendingBuffer) {

@@ -9,14 +9,25 @@
 using namespace tabulyst;
 
 TEST(CheckColour, AcceptsNamesAndHexValues) {
-    const std::tuple<const char*, bool, const char*> kCases[] = {
-        {"", true, ""},                {"ff0000", true, "Red"},       {"#FF0000", true, "Red"},
-        {"red", true, "red"},          {"NAVY", true, "NAVY"},        {"000080", true, "Navy"},
-        {"#000080", true, "Navy"},     {"F0F0F0", true, "#F0F0F0"},   {"E0F0E0", true, "#E0F0E0"},
-        {"#c0c0c0", true, "Silver"},   {"00ffff", true, "Aqua"},      {"Magenta", true, "Magenta"},
-        {"#ff00ff", true, "Fuchsia"},  {"Cyan", false, "Cyan"},       {"#12345", false, "#12345"},
-        {"#12345g", false, "#12345G"}, {"orange", false, "ORANGE"},   {"abcdefa", false, "abcdefa"},
-        {"12 45", false, "12 45"}};
+    const std::tuple<const char*, bool, const char*> kCases[] = {{"", true, ""},
+                                                                 {"ff0000", true, "Red"},
+                                                                 {"#FF0000", true, "Red"},
+                                                                 {"red", true, "red"},
+                                                                 {"NAVY", true, "NAVY"},
+                                                                 {"000080", true, "Navy"},
+                                                                 {"#000080", true, "Navy"},
+                                                                 {"F0F0F0", true, "#F0F0F0"},
+                                                                 {"E0F0E0", true, "#E0F0E0"},
+                                                                 {"#c0c0c0", true, "Silver"},
+                                                                 {"00ffff", true, "Aqua"},
+                                                                 {"Magenta", true, "Magenta"},
+                                                                 {"#ff00ff", true, "Fuchsia"},
+                                                                 {"Cyan", false, "Cyan"},
+                                                                 {"#12345", false, "#12345"},
+                                                                 {"#12345g", false, "#12345G"},
+                                                                 {"orange", false, "ORANGE"},
+                                                                 {"abcdefa", false, "abcdefa"},
+                                                                 {"12 45", false, "12 45"}};
     for (auto [text, valid, normalised] : kCases) {
         TextString out("stale");
         EXPECT_EQ(CheckColour(text, out), valid) << text;
@@ -34,9 +45,11 @@ TEST(ColourPicker, FractionsValuesAndNamesWithCyanFirst) {
     EXPECT_EQ(PickerValueToColour(0x80, 0, 0x80).View(), "Purple");
     EXPECT_EQ(PickerValueToColour(0x12, 0xab, 0x0c).View(), "12ab0c");
 
-    const std::pair<const char*, std::array<int, 3>> kValues[] = {
-        {"Magenta", {255, 0, 255}}, {"#F0E0D0", {0xF0, 0xE0, 0xD0}}, {"", {0xC0, 0xC0, 0xC0}},
-        {"Cyan", {0, 255, 255}},    {"808000", {0x80, 0x80, 0}}};
+    const std::pair<const char*, std::array<int, 3>> kValues[] = {{"Magenta", {255, 0, 255}},
+                                                                  {"#F0E0D0", {0xF0, 0xE0, 0xD0}},
+                                                                  {"", {0xC0, 0xC0, 0xC0}},
+                                                                  {"Cyan", {0, 255, 255}},
+                                                                  {"808000", {0x80, 0x80, 0}}};
     for (const auto& [colour, expected] : kValues) {
         std::array<int, 3> rgb{};
         ColourToPickerValue(colour, rgb[0], rgb[1], rgb[2]);

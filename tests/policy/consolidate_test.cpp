@@ -114,50 +114,27 @@ TEST(Consolidate, RtfTargetFontsAndFixedPitchKey) {
     EXPECT_EQ(fc.Value(P::BaseFontSizeInPts), 12);
 }
 
-TEST(Consolidate, SecRuleSetKeepsExplicitValues) {
+TEST(Consolidate, RuleSetsKeepExplicitValuesAndApplyOnce) {
     CapturedFC c;
     Consolidated(c.fc, {"Rule set to be used : SEC", "Create hyperlinks : Yes",
                         "Default TABLE cell padding : 4"});
     EXPECT_TRUE(c.Said("INFO: Ruleset overrided - Create hyperlinks : Yes"));
-    EXPECT_TRUE(c.Said("INFO: Ruleset overrided - Default TABLE cell padding : 4"));
     ExpectValues(c.fc, {{P::CreateHyperlinks, 1},
                         {P::DefaultTableCellPadding, 4},
-                        {P::DefaultTableCellSpacing, 0},
-                        {P::CreateMailtoLinks, 0},
-                        {P::HtmlVersionToBeTargeted, 1},
-                        {P::AttemptTableGeneration, 0},
-                        {P::UseOfHtml40EntitiesCode, 0},
-                        {P::BaseFontSizeInPts, 10}});
+                        {P::DefaultTableCellSpacing, 0}});
     EXPECT_TRUE(c.fc.Record(P::DefaultTableCellSpacing).IsSetByRuleSet());
-    ExpectTexts(c.fc, {{P::StartTagDelimiter, "[_["},
-                       {P::DocumentTitle, "Converted from \"[_[FILENAME]_]\""}});
-    EXPECT_EQ(c.fc.GetExtras().indentPositions, std::vector<int>{0});
+    // Values that follow from others are derived again from the rule set's.
+    EXPECT_EQ(c.fc.Text(P::DocumentTitle).View(), "Converted from \"[_[FILENAME]_]\"");
     const size_t said = c.messages.size();
     c.fc.Consolidate(false);
     EXPECT_EQ(c.messages.size(), said) << "a rule set applies once";
-}
 
-TEST(Consolidate, MerrillRuleSetAndRuleSetFromSettings) {
-    FC merrill;
-    Consolidated(merrill, {"Rule set to be used : merrill"});
-    ExpectValues(merrill, {{P::HtmlVersionToBeTargeted, 2},
-                           {P::IndentationMarkupCode, 2},
-                           {P::UseIncrementalIndentationMarkup, 1},
-                           {P::CreateEmbeddedStyleSheet, 1},
-                           {P::UseOfMicrosoftEntitiesCode, -1},
-                           {P::CreateHyperlinks, 1}});
-    ProgramSettings settings;
-    settings.ruleSet = 2;
+    ProgramSettings settings;  // the front end's rule set
+    settings.ruleSet = kSec;
     FC fromSettings;
     fromSettings.LinkSettings(&settings);
-    EXPECT_EQ(fromSettings.RuleSet(), 2);
+    EXPECT_EQ(fromSettings.RuleSet(), kSec);
     EXPECT_EQ(fromSettings.Value(P::CreateHyperlinks), 0);
-
-    CapturedFC unknown;
-    unknown.fc.SetRuleSet(5, true);
-    unknown.fc.Consolidate(false);
-    EXPECT_TRUE(unknown.Said("UNSUPPORTED CASE: Unexpected Rule Set"));
-    EXPECT_EQ(unknown.fc.Value(P::PageWidth), 80);
 }
 
 TEST(Consolidate, NavigationHeadingsAndHtml32) {

@@ -34,16 +34,19 @@ TEST(PolicyLine, CommentsHeadersGroupsAndLongerKeys) {
 
 TEST(PolicyLine, AliasesAndTheirOrder) {
     CapturedFC c;
-    c.Offer({{"Default TABLE color : ff0000", kParsed},
-             {"Header frame text color : Navy", kParsed}});
+    c.Offer(
+        {{"Default TABLE color : ff0000", kParsed}, {"Header frame text color : Navy", kParsed}});
     EXPECT_FALSE(c.fc.IsSet(P::TextColour)) << "the frame colour is tried before \"Text color\"";
     EXPECT_EQ(c.Line("Footer frame background color : Teal"), kParsed);
     EXPECT_FALSE(c.fc.IsSet(P::BackgroundColour));
     c.Offer({{"Body Background color : white", kParsed},  // an alias matches anywhere
              {"Allow email begining with numbers : yes", kParsed},
-             {"Scope COLOR tags globally : no", kParsed}, {"HTML Header : top.html", kParsed}});
-    ExpectTexts(c.fc, {{P::DefaultTableColour, "Red"}, {P::HeaderFrameTextColour, "Navy"},
-                       {P::BackgroundColour, "white"}, {P::HtmlHeaderFile, "top.html"}});
+             {"Scope COLOR tags globally : no", kParsed},
+             {"HTML Header : top.html", kParsed}});
+    ExpectTexts(c.fc, {{P::DefaultTableColour, "Red"},
+                       {P::HeaderFrameTextColour, "Navy"},
+                       {P::BackgroundColour, "white"},
+                       {P::HtmlHeaderFile, "top.html"}});
     ExpectValues(c.fc, {{P::AllowEmailBeginningWithNumbers, 1}, {P::ScopeColourTagsGlobally, 0}});
 }
 

@@ -15,7 +15,7 @@ using namespace tabulyst::testing;
 namespace {
 
 Messages Save(const FC& fc, bool writeAll) {
-    Lines out;
+    KeptLines out;
     fc.SavePolicyFile(out, writeAll);
     return out.lines;
 }
