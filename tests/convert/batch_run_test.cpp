@@ -76,15 +76,6 @@ TEST(BatchRunTest, AMissingPolicyFileIsReportedAndTheRunGoesOn) {
     EXPECT_TRUE(Contains(b.err.str(), "ERROR: Can't find master policy file " + pol + "\n"));
 }
 
-TEST(BatchRunTest, RtfRunsGetTheRtfExtension) {
-    Batch b;
-    b.dir.Write("d.csv", "x,1\n");
-    b.context.settings.target = OutputFormat::Rtf;
-    b.Run({"d.csv"});
-    EXPECT_EQ(b.outcome.converted, 1);
-    EXPECT_EQ(b.dir.Read("d.rtf").substr(0, 6), "{\\rtf1");
-}
-
 TEST(BatchRunTest, ThePolicyQualifierSavesTheStatedPolicies) {
     Batch b;
     b.dir.Write("d.csv", "x,1\n");

@@ -107,27 +107,5 @@ TEST(FileListTest, DerivedNames) {
     EXPECT_EQ(names.outputBaseName.Str(), "table");
 }
 
-TEST(FileListTest, DiagnosticsNamesFollowTheQualifiers) {
-    Listing l;
-    CommandOptions& options = l.context.options;
-    options.debug = true;
-    options.outputDirectory.Assign("out/");
-    DerivedNames names = DeriveFileNames("in/r.txt", "", l.fc, l.context);
-    EXPECT_EQ(names.listing.Str(), "out/r.lis");
-    EXPECT_EQ(names.listing2.Str(), "out/r.lis1");
-    EXPECT_EQ(names.statistics.Str(), "out/r.stats");
-
-    options.dosNames = true;
-    names = DeriveFileNames("in/r.txt", "", l.fc, l.context);
-    EXPECT_EQ(names.listing2.Str(), "out/r.ls1");
-    EXPECT_EQ(names.statistics.Str(), "out/r.sts");
-
-    options.debug = false;
-    options.listFiles = true;
-    names = DeriveFileNames("in/r.txt", "", l.fc, l.context);
-    EXPECT_EQ(names.listing.Str(), "out/r.lis");
-    EXPECT_TRUE(names.statistics.Empty());
-}
-
 }  // namespace
 }  // namespace tabulyst

@@ -108,20 +108,6 @@ TEST(TextStringNumbers, StylesAndRecognition) {
     EXPECT_EQ(n, 14);
 }
 
-TEST(TextStringPaths, SplitPathAndDirectoryOf) {
-    TextString d, n, e;
-    SplitPath("/tmp/out/report.final.txt", d, n, e);
-    EXPECT_EQ(d.View(), "/tmp/out/");
-    EXPECT_EQ(n.View(), "report.final");
-    EXPECT_EQ(e.View(), ".txt");
-    SplitPath("C:\\data\\in", d, n, e);
-    EXPECT_EQ(d.View(), "C:\\data\\");
-    EXPECT_EQ(n.View(), "in");
-    EXPECT_EQ(e.View(), "");
-    DirectoryOf("DISK:[DIR]file.txt", d);
-    EXPECT_EQ(d.View(), "DISK:[DIR]");
-}
-
 TEST(TextStringCompare, EqualsFindAndCompareN) {
     TextString s("Hello World");
     EXPECT_TRUE(s.Equals("hello world", false));

@@ -92,41 +92,6 @@ TEST_F(TextFileTest, Utf16ReadsAsUtf8WithoutTheMark) {
     EXPECT_EQ(ReadFile(std::string("\xFF\xFE" "\x00\xDC", 4)), (Lines{"\xEF\xBF\xBD"}));
 }
 
-TEST_F(TextFileTest, AnIncludedFileIsReadThenTheIncludingOneContinuesButNeverTwice) {
-    std::string outer = dir_.Write("outer.txt", "1\n2\n3\n");
-    std::string inner = dir_.Write("inner.txt", "i1\ni2");
-    TextFile file;
-    ASSERT_TRUE(file.OpenForReading(outer));
-    TextString line;
-    ASSERT_TRUE(file.ReadLine(line));
-    EXPECT_FALSE(file.OpenForReading(outer));
-    EXPECT_FALSE(file.OpenForReading(dir_.Dir() + "./outer.txt"));
-    ASSERT_TRUE(file.OpenForReading(inner));
-    EXPECT_EQ(file.Depth(), 2);
-    EXPECT_TRUE(file.FindName(outer));
-    EXPECT_EQ(ReadAll(file), (Lines{"i1", "i2", "2", "3"}));
-    EXPECT_EQ(file.LinesRead(), 5);
-}
-
-TEST_F(TextFileTest, MissingFilesAndDirectoriesFailToOpen) {
-    TextFile file;
-    EXPECT_FALSE(file.OpenForReading(dir_.Dir() + "none.txt"));
-    EXPECT_FALSE(file.OpenForReading(dir_.Dir()));
-    EXPECT_EQ(file.Depth(), 0);
-    TextString line;
-    EXPECT_FALSE(file.ReadLine(line));
-}
-
-TEST_F(TextFileTest, AtMostNineSwitchesSucceed) {
-    std::string a = dir_.Write("a.txt", "a\n"), b = dir_.Write("b.txt", "b\n");
-    TextFile file;
-    ASSERT_TRUE(file.OpenForReading(a));
-    for (int i = 1; i <= 9; ++i) EXPECT_TRUE(file.SwitchTo(i % 2 ? b : a)) << i;
-    EXPECT_EQ(file.CurrentName(), b);
-    EXPECT_FALSE(file.SwitchTo(a));
-    EXPECT_EQ(file.Depth(), 0);
-}
-
 TEST_F(TextFileTest, PutLineReplacesTheFileAndEndsEachLineInALineFeed) {
     std::string path = dir_.Write("out.txt", "old contents\n");
     {

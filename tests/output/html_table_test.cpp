@@ -10,7 +10,7 @@ namespace tabulyst {
 namespace {
 
 using testing::Texts;
-using testing::WriterBlock;
+using WriterBlock = test::BlockFixture;
 
 // Writes the block as an HTML table; returns the statements.
 Texts Write(TableBlock& block) {
@@ -164,7 +164,7 @@ TEST(HtmlTableTest, TaggedTableWidthFromTheLayoutIsCappedByTheStatedWidth) {
         const std::string width = *stated ? stated : "24";
         EXPECT_EQ(WriteLines(t, {"[[DATA_CELL]]x [[DATA_CELL]]y"})[1],
                   "<TABLE BORDER=0 WIDTH=\"" + width + "\" CELLSPACING=0 CELLPADDING=0>");
-        EXPECT_EQ(t.messages,
+        EXPECT_EQ(t.Messages(),
                   *stated ? Texts{"WARNING: Specified Table width 20 is less than the sum of "
                                   "column widths 24"}
                           : Texts{});

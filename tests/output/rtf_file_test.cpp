@@ -84,17 +84,6 @@ TEST(RtfFile, BraceLevelIgnoresEscapedBracesAndRepairsTooManyCloseBraces) {
     EXPECT_TRUE(h.HasMessage("ERROR: Too many close braces.  Level = -1"));
 }
 
-TEST(RtfFile, LinesWaitInThePendingBuffer) {
-    RtfHarness h;
-    h.OpenPastStart();
-    for (int i = 0; i < 11; ++i) h.file.WriteText(std::string(100, 'x'));
-    EXPECT_TRUE(h.lines.empty()) << "1111 characters pending: not yet past the threshold";
-    h.file.WriteText("last");
-    EXPECT_EQ(h.lines.size(), 11u) << "the pending buffer passed 1024 characters";
-    h.file.FlushPending(true);
-    EXPECT_EQ(h.Lines(11), Lines{"last"});
-}
-
 TEST(RtfFile, CharacterEncodingDecidesHowHighBytesAreWritten) {
     struct Case {
         const char* encoding = nullptr;  // null: not stated

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "output/rtf_test_support.h"
+#include "output/table_writer_support.h"
 
 using namespace tabulyst;
 using tabulyst::testing::InOrder;
@@ -17,18 +18,10 @@ namespace {
 // A comma-delimited block built line by line, written into an RTF document that is not
 // opened: its styles are the defaults, so the table font is Times New Roman 10 (width
 // factor 1.0), and an average character is 10 x 10 x 1.0 = 100 twips wide.
-struct RtfBlock {
-    MessageSink sink;
-    Texts messages;
-    FC fc{&sink};
-    std::vector<TextString> written;
-    RTFFile rtf;
-    TableBlock block{fc, TableFormat::Comma};
+struct RtfBlock : test::BlockFixture {
+    tabulyst::testing::MemoryRtf rtf;
 
     explicit RtfBlock(const Texts& rows, size_t columns = 2) {
-        sink.messageCallback = [this](std::string_view text) { messages.emplace_back(text); };
-        fc.SetValue(P::ErrorReportingLevel, 10);
-        rtf.SetMemoryWrite(&written);
         block.config = &fc.BaseConfig();
         block.kind = BlockKind::Delimited;
         block.delimiter = ',';
@@ -40,12 +33,9 @@ struct RtfBlock {
         }
         block.columns.assign(columns, TableColumn{});
     }
-
     Texts Write() {
-        RtfTableWriter(rtf).WriteTable(block);
-        Texts out;
-        for (const TextString& line : written) out.push_back(line.Str());
-        return out;
+        RtfTableWriter(rtf.file).WriteTable(block);
+        return rtf.Lines();
     }
 };
 

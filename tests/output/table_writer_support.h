@@ -1,15 +1,13 @@
-// Table blocks for the writer tests, and documents that keep what a writer hands them.
+// Documents for the writer tests that keep what a writer hands them.
 #pragma once
 
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "core/messages.h"
 #include "output/html_file.h"
 #include "output/rtf_file.h"
-#include "policy/fc.h"
-#include "table/table_model.h"
+#include "table/table_fixture.h"
 
 namespace tabulyst::testing {
 
@@ -38,26 +36,6 @@ struct MemoryRtf {
     }
     std::vector<TextString> lines;
     RTFFile file;
-};
-
-// A block of one format with its own policy set, whose messages are kept.
-struct WriterBlock {
-    explicit WriterBlock(TableFormat format = TableFormat::Comma) : fc(&sink), block(fc, format) {
-        sink.messageCallback = [this](std::string_view text) { messages.emplace_back(text); };
-        fc.SetValue(P::ErrorReportingLevel, 10);
-    }
-    // Adds the lines as read and analyses the block.
-    TableBlock& Analysed(const Texts& lines) {
-        for (const std::string& line : lines) block.AddLine(line, line);
-        block.Analyse(static_cast<int>(block.format));
-        return block;
-    }
-    TabConfig& Config() { return fc.BaseConfig(); }
-
-    MessageSink sink;
-    Texts messages;
-    FC fc;
-    TableBlock block;
 };
 
 }  // namespace tabulyst::testing

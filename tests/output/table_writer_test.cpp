@@ -12,7 +12,7 @@ namespace tabulyst {
 namespace {
 
 using testing::Texts;
-using testing::WriterBlock;
+using WriterBlock = test::BlockFixture;
 
 // A header row, a rule under it, and cells with the characters each format escapes.
 const Texts kCanonical = {"Item,Qty,Price", "-----", "Pears {ripe},3,0.50",
@@ -48,7 +48,7 @@ TEST(CanonicalTable, Html) {
                                       "  </TR>",
                                       "</TABLE>",
                                       "<!-- end of DELIMITED TABLE structure -->"}));
-    EXPECT_TRUE(t.messages.empty());
+    EXPECT_TRUE(t.Messages().empty());
 }
 
 TEST(CanonicalTable, Rtf) {
@@ -93,7 +93,7 @@ TEST(CanonicalTable, Rtf) {
                "<1.20>\\cell",
                end,
                "}"}));
-    EXPECT_TRUE(t.messages.empty());
+    EXPECT_TRUE(t.Messages().empty());
 }
 
 TEST(ParseTableTest, ABlockThatIsNoTableIsWrittenAsItStands) {

@@ -73,20 +73,5 @@ TEST(BuildColumnStatisticsTest, TextNumericAndSymbolColumns) {
     EXPECT_EQ(t.block.lines[3].firstNonEmptyCell, -1);
 }
 
-TEST(MergeColumnsTest, TheLeftColumnTakesTheGapOfTheRightAndTheirWidths) {
-    PlainFixture t;
-    Columns(t, {"aa bb cc dd"}, {2, 5, 8});
-    SetColumnWidths(t.block);
-    auto& c = t.block.columns;
-    EXPECT_EQ((Ints{c[0].width, c[1].width, c[3].width}), (Ints{2, 2, 2}));  // to the widest line
-    c[0].span = 3;
-    c[2].gapStart = 7;
-    MergeColumns(t.block, 0, 2);
-    ASSERT_EQ(c.size(), 2u);
-    EXPECT_EQ((Ints{c[0].gapStart, c[0].boundary, c[0].width, c[0].span}), (Ints{7, 8, 6, 1}));
-    MergeColumns(t.block, 1, 1);  // no such merge
-    EXPECT_EQ(c.size(), 2u);
-}
-
 }  // namespace
 }  // namespace tabulyst

@@ -43,6 +43,12 @@ struct BlockFixture {
     }
     // Analyses the block as its format says.
     void Analyse() { block.Analyse(static_cast<int>(block.format)); }
+    // Adds the lines and analyses the block.
+    TableBlock& Analysed(const Texts& lines) {
+        Lines(lines);
+        Analyse();
+        return block;
+    }
     TabConfig& Config() { return fc.BaseConfig(); }
     const Texts& Messages() const { return recorder.messages; }
     int Count(std::string_view text) const {
