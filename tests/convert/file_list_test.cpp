@@ -62,23 +62,6 @@ TEST(FileListTest, AFirstMatchThatCannotBeOpenedAddsNothing) {
     EXPECT_EQ(l.context.sink.runBuffer.Str(), "SESSION: ERROR: Can't find or open " + locked);
 }
 
-TEST(FileListTest, FileListForms) {
-    testing_support::ScratchDir dir;
-    const std::string d = dir.Dir();
-    dir.Write("one.txt", "1\n");
-    dir.Write("two.txt", "2\n");
-    Listing quoted, several, single, none;
-    EXPECT_TRUE(ExpandFileList(d + "\"two.txt\" \"one.txt\" \"none.txt\"", d, quoted.context,
-                               quoted.fc, false));
-    EXPECT_EQ(quoted.Files(), (Paths{d + "two.txt", d + "one.txt"}));
-
-    const std::string both = d + "one.txt " + d + "two.txt";
-    EXPECT_TRUE(ExpandFileList(both, "", several.context, several.fc, true));
-    EXPECT_EQ(several.context.files.Count(), 2);
-    EXPECT_FALSE(ExpandFileList(both, "", single.context, single.fc, false));
-    EXPECT_FALSE(ExpandFileList(d + "*.none", "", none.context, none.fc, false));
-}
-
 TEST(FileListTest, DerivedNames) {
     Listing l;
     DerivedNames names = DeriveFileNames("data/report.txt", "", l.fc, l.context);

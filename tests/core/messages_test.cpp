@@ -85,26 +85,3 @@ TEST(RouteMessage, CallbacksReplaceTheConsole) {
     EXPECT_EQ(r.log.lines, (std::vector<std::string>{"ERROR: x", "%%%"}));
 }
 
-TEST(RunLines, KeptUntilTheLogOpensThenWrittenAsOneEntry) {
-    MessageSink sink;
-    std::ostringstream err;
-    sink.err = &err;
-    IssueRunLine(sink, "first");
-    IssueRunLine(sink, "second");
-    EXPECT_EQ(err.str(), "first\nsecond\n");
-    LogLines log;
-    AttachLog(sink, &log);
-    ASSERT_EQ(log.lines.size(), 1u);
-    EXPECT_EQ(log.lines[0], "SESSION: first\nSESSION: second");
-    IssueRunLine(sink, "third");
-    EXPECT_EQ(log.lines.back(), "SESSION: third") << "once open, each run line goes straight in";
-    EXPECT_TRUE(sink.runBuffer.Empty());
-}
-
-TEST(Placeholders, OnlyTheFirstExactTokenIsFilled) {
-    EXPECT_EQ(FillPlaceholder("Unable to locate file \"ffffff\"", "ffffff", "/a/b").View(),
-              "Unable to locate file \"/a/b\"");
-    EXPECT_EQ(FillPlaceholder("ffffff and ffffff", "ffffff", "x").View(), "x and ffffff");
-    EXPECT_EQ(FillPlaceholder("FFFFFF", "ffffff", "x").View(), "FFFFFF");
-    EXPECT_EQ(FillPlaceholder("no token", "xxxxxx", "x").View(), "no token");
-}

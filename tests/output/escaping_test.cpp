@@ -133,32 +133,6 @@ TEST(TidyLine, PclCodesAndPassThrough) {
     EXPECT_EQ(e.Tidy("<B>"), "<B>");
 }
 
-TEST(Entities, TextOfACodeAndAcceptabilityByClassAndPolicy) {
-    for (auto [code, text] : {std::pair{233, "&eacute;"}, {8364, "&euro;"}, {300, "&#300;"}}) {
-        TextString out;
-        EntityText(code, out);
-        EXPECT_EQ(out.Str(), text);
-    }
-    FC fc;
-    auto acceptable = [&fc](std::initializer_list<int> codes) {
-        std::string yes;
-        for (int code : codes) yes += EntityAcceptable(fc, code) ? 'y' : 'n';
-        return yes;
-    };
-    // One letter a code: "y" for acceptable.
-    EXPECT_EQ(acceptable({65, 233, 160, 150, 8364}), "yynnn");
-    fc.SetValue(P::UseOfMicrosoftEntitiesCode, 1);
-    EXPECT_EQ(acceptable({150, 128}), "yn");
-    fc.SetValue(P::UseOfMicrosoftEntitiesCode, -1);
-    EXPECT_EQ(acceptable({128}), "y");
-    fc.SetValue(P::UseOfHtml40EntitiesCode, 2);
-    EXPECT_EQ(acceptable({8364, 913}), "yn");
-    fc.SetValue(P::UseOfHtml40EntitiesCode, -1);
-    EXPECT_EQ(acceptable({913, 977}), "yn");
-    fc.SetRuleSet(kSec, true);
-    EXPECT_EQ(acceptable({913, 128, 150}), "nny");
-}
-
 TEST(Utf8Detection, ValidMultiByteTextOnly) {
     const std::pair<std::string_view, bool> cases[] = {
         {"caf\xC3\xA9", true},

@@ -111,33 +111,6 @@ TEST(HtmlPendingBuffer, PreformattedLinesStayWholeWhenFlushedAfterThePreEnds) {
     EXPECT_EQ(h.Lines(), expected);
 }
 
-TEST(HtmlPendingBuffer, LinesAreTidiedAndBrokenAlikeInMemoryAndInAFile) {
-    // Empty cells are tidied, a trailing blank goes, a long line is broken: 2 + 30 words
-    // are 151 characters, 17 words (86 with the blanks) on the first line.
-    const Lines written = {"    <TD>&nbsp;<BR></TD>", "    <TD>a<BR>", "      b<BR></TD>", "short ",
-                           "  " + Words(30),          "last"};
-    const Lines expected = {"    <TD>&nbsp;</TD>", "    <TD>a<BR>",  "      b</TD>", "short",
-                            "  " + Words(17),      "  " + Words(13), "last"};
-    HtmlHarness memory;
-    memory.OpenPastStart();
-    EXPECT_EQ(Flushed(memory, written), expected);
-
-    HtmlHarness h;
-    h.file.SetMemoryWrite(nullptr);
-    h.fc->SetText(P::OutputDirectory, ::testing::TempDir());
-    ASSERT_TRUE(h.file.OpenDocument("pipeline", *h.fc, false));
-    ASSERT_TRUE(h.file.FlushPending(true));
-    for (const std::string& line : written) h.file.WriteText(line);
-    h.file.Close();
-    const std::string path = h.file.OutputPath().Str();
-    const std::string text = testing::ReadFile(path);
-    std::remove(path.c_str());
-    std::string tail;
-    for (const std::string& line : expected) tail += line + "\n";
-    ASSERT_GE(text.size(), tail.size());
-    EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
-}
-
 TEST(HtmlOpen, UnwritablePathIsReportedAndNothingIsWritten) {
     HtmlHarness h;
     h.file.SetMemoryWrite(nullptr);
@@ -145,17 +118,6 @@ TEST(HtmlOpen, UnwritablePathIsReportedAndNothingIsWritten) {
     EXPECT_TRUE(h.HasMessage("ERROR: Can't open file \"/nonexistent-dir/sub/data.html\""));
     EXPECT_FALSE(h.file.IsOpen());
     EXPECT_FALSE(h.file.WriteLineBroken("x", false));
-}
-
-TEST(HtmlIndentMarkup, TwoBlanksPerLevelUnlessMinimised) {
-    FC fc;
-    EXPECT_EQ(IndentMarkup(fc, 2, "  <UL> ").Str(), "    <UL>");
-    EXPECT_EQ(IndentMarkup(fc, 0, " </P>").Str(), "</P>");
-    fc.SetValue(P::MinimiseHtmlFileSize, 1);
-    EXPECT_EQ(IndentMarkup(fc, 3, "  <LI>").Str(), "<LI>");
-    fc.SetValue(P::MinimiseHtmlFileSize, 0);
-    fc.SetRuleSet(kMerrill, true);  // under a rule set the text is not trimmed
-    EXPECT_EQ(IndentMarkup(fc, 1, " <LI>").Str(), "   <LI>");
 }
 
 }  // namespace

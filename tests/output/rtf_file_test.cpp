@@ -27,29 +27,6 @@ Lines SplitLines(const std::string& text) {
     return lines;
 }
 
-TEST(RtfFile, OpenWritesTheHeaderAndEndClosesEveryGroup) {
-    RtfHarness h;
-    testing::LogLines log;
-    h.sink.logFile = &log;
-    ASSERT_TRUE(h.Open());
-    EXPECT_EQ(h.file.OutputPath().Str(), "data.rtf");
-    EXPECT_EQ(h.status, Lines{"Generating RTF file data.rtf"});
-    EXPECT_EQ(log.lines, (Lines{"Generating RTF file data.rtf", "",
-                                ">>> Start of RTF file data.rtf <<<", ""}));
-    ASSERT_TRUE(h.file.FlushPending(true));
-    EXPECT_EQ(h.file.BraceLevel(), 3) << "the document and its two content groups are open";
-
-    ASSERT_TRUE(h.file.EndDocument());
-    const Lines lines = h.Lines();
-    ASSERT_GE(lines.size(), 3u);
-    EXPECT_EQ(lines.front(), "{\\rtf1\\ansi\\ansicpg1252\\uc1");
-    EXPECT_EQ(Lines(lines.end() - 2, lines.end()), (Lines{"\\par}", "}}"}));
-    EXPECT_EQ(h.file.BraceLevel(), 0);
-    EXPECT_TRUE(h.messages.empty());
-    EXPECT_EQ(RtfSyntaxProblem(lines), "");
-    EXPECT_TRUE(InOrder(ReadBackWithUnrtf(lines), {"TITLE: Converted from \"data.csv\""}));
-}
-
 TEST(RtfFile, MissingCloseBracesAreAddedAtTheEnd) {
     RtfHarness h;
     ASSERT_TRUE(h.Open());

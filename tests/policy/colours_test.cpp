@@ -34,25 +34,3 @@ TEST(CheckColour, AcceptsNamesAndHexValues) {
         EXPECT_EQ(out.View(), normalised) << text;
     }
 }
-
-TEST(ColourPicker, FractionsValuesAndNamesWithCyanFirst) {
-    EXPECT_EQ(ColourFromFractions(1.0, 0.5, 0.0).View(), "FF8000");
-    EXPECT_EQ(ColourFromFractions(0.999, 0.1, -2.0).View(), "FF1900") << "truncated and clamped";
-    EXPECT_EQ(ColourFromFractions(7.0, 0.0625, 0.00390625).View(), "FF1001");
-
-    EXPECT_EQ(PickerValueToColour(0, 255, 255).View(), "Cyan");
-    EXPECT_EQ(PickerValueToColour(255, 255, 255).View(), "White");
-    EXPECT_EQ(PickerValueToColour(0x80, 0, 0x80).View(), "Purple");
-    EXPECT_EQ(PickerValueToColour(0x12, 0xab, 0x0c).View(), "12ab0c");
-
-    const std::pair<const char*, std::array<int, 3>> kValues[] = {{"Magenta", {255, 0, 255}},
-                                                                  {"#F0E0D0", {0xF0, 0xE0, 0xD0}},
-                                                                  {"", {0xC0, 0xC0, 0xC0}},
-                                                                  {"Cyan", {0, 255, 255}},
-                                                                  {"808000", {0x80, 0x80, 0}}};
-    for (const auto& [colour, expected] : kValues) {
-        std::array<int, 3> rgb{};
-        ColourToPickerValue(colour, rgb[0], rgb[1], rgb[2]);
-        EXPECT_EQ(rgb, expected) << colour;
-    }
-}

@@ -31,20 +31,6 @@ TEST(FCCopy, SetValuesRuleSetAndIndentation) {
     EXPECT_TRUE(to.IsSet(P::TabSize));
 }
 
-TEST(FCTableSetters, MarkSetAndCheckColours) {
-    CapturedFC c;
-    c.fc.SetTableValue(P::DefaultTableBorderSize, 3);
-    EXPECT_EQ(c.fc.Value(P::DefaultTableBorderSize), 3);
-    EXPECT_TRUE(c.fc.IsSet(P::DefaultTableBorderSize));
-    c.fc.SetTableColour(P::DefaultTableOddRowColour, "ffff00");
-    EXPECT_EQ(c.fc.Text(P::DefaultTableOddRowColour).View(), "Yellow");
-    EXPECT_TRUE(c.messages.empty());
-    c.fc.SetTableColour(P::DefaultTableColour, "orange");
-    EXPECT_TRUE(c.Said("WARNING: \"orange\" is not a standard HTML colour"));
-    EXPECT_EQ(c.fc.Text(P::DefaultTableColour).View(), "ORANGE");
-    EXPECT_TRUE(c.fc.IsSet(P::DefaultTableColour)) << "taken even when not standard";
-}
-
 TEST(FCReset, BackToDefaultsAndKeys) {
     ProgramSettings rtf;
     rtf.target = OutputFormat::Rtf;

@@ -48,7 +48,7 @@ TEST(FontSpecParse, FieldsStylesSizesAndInvalidSpecifications) {
     EXPECT_FALSE(IsFontSpec("Arial, Bold Bold"));
 }
 
-TEST(FontSpec, WidthFactorsFromTheTableAndBlackAsTheDefaultColour) {
+TEST(FontSpec, WidthFactorsFromTheTable) {
     FontSpec font;
     const std::pair<const char*, double> kFactors[] = {
         {"Courier New", 1.45},
@@ -59,13 +59,6 @@ TEST(FontSpec, WidthFactorsFromTheTableAndBlackAsTheDefaultColour) {
         EXPECT_DOUBLE_EQ(font.widthFactor, factor) << face;
         EXPECT_EQ(font.face.View(), face);
     }
-    for (const char* black : {"BLACK", "black", "#000000", "000000"}) {
-        font.colour = "Red";
-        font.SetFontColour(black);
-        EXPECT_TRUE(font.colour.Empty()) << black;
-    }
-    font.SetFontColour("#000080");
-    EXPECT_EQ(font.colour.View(), "#000080");
 }
 
 TEST(FontSpec, OnlyAValidPolicyTextChangesTheFont) {
@@ -80,11 +73,6 @@ TEST(FontSpec, OnlyAValidPolicyTextChangesTheFont) {
     EXPECT_TRUE(font.bold && font.italic);
     ApplyFontSpec("Verdana, Wide", font);
     EXPECT_EQ(font.size, 30) << "an invalid text leaves the font as it was";
-}
-
-TEST(FontSpec, PickerChoiceAsText) {
-    EXPECT_EQ(FormatFontSpec("Arial", 700, true, 105).View(), "Arial, Bold Italic, 10");
-    EXPECT_EQ(FormatFontSpec("Arial", 600, false, 99).View(), "Arial, Regular, 9");
 }
 
 TEST(StyleFile, DefineFontLinesBecomeNamedStyles) {

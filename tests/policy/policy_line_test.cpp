@@ -77,46 +77,6 @@ TEST(PolicyLine, RuleSetKey) {
     EXPECT_TRUE(command.Said("CTX.Command ERROR: Unrecognised RuleSet \"fancy\""));
 }
 
-TEST(PolicyLine, ListKeysAreRecorded) {
-    CapturedFC c;
-    c.Offer({{"Indent position(s) : 0 4 8", kParsed},
-             {"Indent position(s) : 1 2 3 4 5 6", kRejected},  // at most five
-             {"Hanging paragraph position(s) : 5 x", kRejected},
-             {"Hanging paragraph position(s) : none", kParsed},
-             {"Recognised USENET groups : comp.lang.c, alt.test", kParsed},
-             {"Include document section(s) : Intro Summary", kParsed},
-             {"Link definition: \"IBM\" = \"http://www.ibm.com\" + \"\"", kParsed},
-             {"Text command: \"DELETE 3\"", kParsed},
-             {"Heading level 1 = CHAPTER", kParsed}});
-    EXPECT_TRUE(c.messages.empty()) << "heading definitions need no colon";
-    const FC::Extras& extras = c.fc.GetExtras();
-    EXPECT_EQ(extras.indentPositions, (std::vector<int>{0, 4, 8}));
-    EXPECT_TRUE(extras.hangingStated && extras.headingStated);
-    ASSERT_EQ(extras.newsGroups.size(), 2u);
-    EXPECT_EQ(extras.newsGroups[1].View(), "alt.test");
-    EXPECT_EQ(extras.documentSections.size(), 2u);
-    EXPECT_EQ(extras.linkDefinitions.at(0).View(), "\"IBM\" = \"http://www.ibm.com\" + \"\"");
-    EXPECT_EQ(extras.textCommands.at(0).View(), "DELETE 3");
-}
-
-TEST(PolicyLine, DefinitionAndBulletChars) {
-    CapturedFC c;
-    EXPECT_EQ(c.Line("Definition Char : ':' (strong) '-' (weak)"), kParsed);
-    EXPECT_EQ(c.fc.GetExtras().definitionChars, 1 | 4 | 2);
-    c.Offer({{"Definition Char : (none)", kParsed}, {"Definition Char : '='", kRejected}});
-    EXPECT_EQ(c.fc.GetExtras().definitionChars, 0);
-
-    EXPECT_EQ(c.Line("Bullet Char : 'o'"), kParsed);
-    EXPECT_TRUE(c.fc.IsSet(P::RecogniseOAsABullet));
-    EXPECT_TRUE(c.fc.GetExtras().bulletChars.empty());
-    for (char bullet : std::string("*+#@%&~"))
-        EXPECT_EQ(c.Line(std::string("Bullet Char : '") + bullet + "'"), kParsed);
-    EXPECT_EQ(c.Line("Bullet Char : '='"), kRejected) << "an eighth character is refused";
-    EXPECT_EQ(c.fc.GetExtras().bulletChars.size(), 7u);
-    EXPECT_EQ(c.Line("Bullet Char : none"), kParsed);
-    EXPECT_TRUE(c.fc.GetExtras().bulletChars.empty());
-}
-
 TEST(PolicyLine, SpecialKeyInAValueDoesNotStealTheLine) {
     CapturedFC c;
     c.Offer({{"Document Title : Text command reference", kParsed},

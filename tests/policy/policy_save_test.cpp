@@ -51,21 +51,6 @@ TEST(PolicySave, ChangedOnlyWritesSetPoliciesInTheirSectionsRuleSetFirst) {
     EXPECT_TRUE(merrill.Said("UNSUPPORTED CASE: Unexpected Rule Set"));
 }
 
-TEST(PolicySave, WriteAllWritesTheFixedLinesAndLeavesOutTheUnwritten) {
-    FC fc;
-    const Messages lines = Save(fc, true);
-    ExpectLines(
-        lines,
-        {"Rule set to be used              : (none)", "Bullet Char                      : (none)",
-         "Hanging paragraph position(s)    : (none)", "Definition Char                  : (none)",
-         "Recognised USENET groups         : (none)", "Include document section(s)      : (none)",
-         "Default TABLE odd row colour      : F0F0F0",
-         "Link Dictionary file              : (none)"});
-    for (const std::string& line : lines)
-        for (const char* never : {"Input directory", "Default TABLE caption", "Display messages"})
-            EXPECT_EQ(line.find(never), std::string::npos) << line;
-}
-
 TEST(PolicySave, FixedLinesWithValues) {
     FC fc, weak;
     Apply(fc, {"Definition Char : '-' strong", "Bullet Char : '*'", "Bullet Char : '+'",

@@ -52,19 +52,6 @@ TEST(ClassifyTest, LinePredicates) {
         EXPECT_EQ(LooksLikeMailHeader(text), mail) << text;
 }
 
-TEST(IsPlainNumberTest, CurrencyAndBracketsOnlyUnderARuleSet) {
-    const struct {
-        const char* text;
-        int ruleSet;
-        bool number;
-    } cases[] = {{" 1,234.50 ", kNoRuleSet, true}, {"-12", kNoRuleSet, true},
-                 {"45%", kNoRuleSet, true},        {"$1,234", kNoRuleSet, false},
-                 {"(1,234)", kNoRuleSet, false},   {"$1,234", kSec, true},
-                 {"($1,234)", kMerrill, true},     {"12a", kSec, false},
-                 {".", kNoRuleSet, false},         {"", kNoRuleSet, false}};
-    for (const auto& c : cases) EXPECT_EQ(IsPlainNumber(c.text, c.ruleSet), c.number) << c.text;
-}
-
 TEST(ClassifyLinesTest, CountsFromTheFirstAnalysedLineButRecordsEveryRuleIndex) {
     PlainFixture t;
     t.Lines({"a b", "", "---", "x y", "===", "  "});

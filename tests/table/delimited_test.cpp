@@ -120,22 +120,5 @@ TEST(AnalyseDelimitedTest, TheDelimiterComesFromThePolicyOrTheFormat) {
     EXPECT_EQ(CellTexts(comma, {"a,b\tc"}, 0), (Texts{"a", "b\tc"}));
 }
 
-TEST(SplitDelimitedLineTest, CellsCarryTheirAlignmentGuessAndOneLineOfText) {
-    BlockFixture t;
-    t.Lines({"apple,12.50,,  x"});
-    t.Analyse();
-    std::vector<TableCell> cells;
-    SplitDelimitedLine(t.block, 0, cells);
-    ASSERT_EQ(cells.size(), 4u);
-    // Blanks only in front of "x": right.
-    const int align[] = {kAlignLeft, kAlignRight, kAlignLeft, kAlignRight}, lines[] = {1, 1, 0, 1};
-    for (size_t c = 0; c < cells.size(); ++c) {
-        EXPECT_EQ(cells[c].align, align[c]);
-        EXPECT_EQ(cells[c].lines, lines[c]);
-        EXPECT_EQ(cells[c].colSpan, 1);
-        EXPECT_EQ(cells[c].crossings, 0);
-    }
-}
-
 }  // namespace
 }  // namespace tabulyst
