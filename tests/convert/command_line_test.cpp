@@ -42,7 +42,8 @@ TEST(CommandLineTest, HelpVersionAndNoInput) {
         const char* arguments;
         int status;
         std::string out;
-    } cases[] = {{"--help", 0, usage.str()}, {"", 2, usage.str()}, {"--version", 0, "Tabulyst 4.0\n"}};
+    } cases[] = {
+        {"--help", 0, usage.str()}, {"", 2, usage.str()}, {"--version", 0, "Tabulyst 4.0\n"}};
     for (const auto& test : cases) {
         Program run = RunProgram(dir, test.arguments);
         EXPECT_EQ(run.out, test.out) << test.arguments;

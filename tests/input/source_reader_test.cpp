@@ -33,12 +33,6 @@ class SourceReaderTest : public ::testing::Test {
     int files_ = 0;
 };
 
-TEST_F(SourceReaderTest, AFormFeedAtTheEndIsSplitOff) {
-    SourceReader reader;
-    Open(reader, "abc\f\n\f\nx\fy\f\nlast\n");
-    EXPECT_EQ(Texts(reader), (Lines{"\f", "abc ", "\f", "\f", "x y ", "last"}));
-}
-
 TEST_F(SourceReaderTest, LinesToSkipAtTheStartKeepTheirNumbers) {
     SourceReader two, four;
     Open(two, "1\n2\n");
@@ -68,14 +62,11 @@ TEST_F(SourceReaderTest, TabsAreExpandedButTheRawCopyKeepsThem) {
     EXPECT_EQ(Texts(kept), (Lines{"ab\tc"}));
 }
 
-TEST_F(SourceReaderTest, InjectedLinesComeFirst) {
+TEST_F(SourceReaderTest, InjectedLinesComeFirstAndAFormFeedAtTheEndIsSplitOff) {
     SourceReader reader;
-    Open(reader, "one\ntwo\n");
+    Open(reader, "abc\f\n\f\nx\fy\f\nlast\n");
     reader.Inject("first");
-    reader.Inject("second");
-    EXPECT_EQ(Texts(reader), (Lines{"first", "second", "one", "two"}));
-    SourceLine line;
-    EXPECT_FALSE(ReadSourceLine(reader, line));
+    EXPECT_EQ(Texts(reader), (Lines{"first", "\f", "abc ", "\f", "\f", "x y ", "last"}));
 }
 
 TEST_F(SourceReaderTest, HtmlSourcePreSectionsBecomeTablesUnderTheChosenPrefix) {

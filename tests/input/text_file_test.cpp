@@ -13,7 +13,7 @@ namespace {
 using Lines = std::vector<std::string>;
 
 class TextFileTest : public ::testing::Test {
-protected:
+  protected:
     static Lines ReadAll(TextFile& file) {
         Lines lines;
         TextString line;
@@ -38,7 +38,8 @@ TEST_F(TextFileTest, LineEndsGoALastLineWithoutLineFeedStaysAndNulBytesBecomeBla
         {"x\ry\n", {"x\ry"}},  // only a CR before the LF goes
         {"", {}},
         {std::string("a\0b\n", 4), {"a b"}},
-        {"\xEF\xBB\xBFname,qty\n\xEF\xBB\xBFx\n", {"name,qty", "\xEF\xBB\xBFx"}},  // only a leading UTF-8 mark goes
+        {"\xEF\xBB\xBFname,qty\n\xEF\xBB\xBFx\n",
+         {"name,qty", "\xEF\xBB\xBFx"}},  // only a leading UTF-8 mark goes
     };
     for (const auto& test : cases) EXPECT_EQ(ReadFile(test.bytes), test.lines) << test.bytes;
 }
@@ -73,7 +74,7 @@ TEST_F(TextFileTest, LinesCutByTheReadAheadBufferArriveWhole) {
 
 TEST_F(TextFileTest, Utf16ReadsAsUtf8WithoutTheMark) {
     // "a\u00e9\r\n\u20ac" then a surrogate pair for U+1F600.
-    static const char kLe[] = "\xFF\xFE" "a\0" "\xE9\0" "\r\0\n\0" "\xAC\x20" "\x3D\xD8\x00\xDE";
+    static const char kLe[] = "\xFF\xFE\x61\0\xE9\0\r\0\n\0\xAC\x20\x3D\xD8\x00\xDE";
     TextFile file;
     ASSERT_TRUE(file.OpenForReading(dir_.Write("le.txt", std::string(kLe, sizeof kLe - 1))));
     EXPECT_EQ(ReadAll(file), (Lines{"a\xC3\xA9", "\xE2\x82\xAC\xF0\x9F\x98\x80"}));
@@ -86,10 +87,10 @@ TEST_F(TextFileTest, Utf16ReadsAsUtf8WithoutTheMark) {
     EXPECT_TRUE(ascii.AllAscii());
 
     // Big-endian: "A", a lone high surrogate, "B", LF, then "C" and a stray byte.
-    std::string big("\xFE\xFF" "\0A" "\xD8\x01" "\0B" "\0\n" "\0C" "\x41", 13);
-    EXPECT_EQ(ReadFile(big), (Lines{"A\xEF\xBF\xBD" "B", "C"}));
+    const std::string big("\xFE\xFF\0A\xD8\x01\0B\0\n\0C\x41", 13);
+    EXPECT_EQ(ReadFile(big), (Lines{"A\uFFFDB", "C"}));
     // A lone low surrogate at the very end is replaced too.
-    EXPECT_EQ(ReadFile(std::string("\xFF\xFE" "\x00\xDC", 4)), (Lines{"\xEF\xBF\xBD"}));
+    EXPECT_EQ(ReadFile(std::string("\xFF\xFE\x00\xDC", 4)), (Lines{"\uFFFD"}));
 }
 
 TEST_F(TextFileTest, PutLineReplacesTheFileAndEndsEachLineInALineFeed) {

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -39,8 +38,6 @@ TEST(HtmlLineBreaking, PiecesOfAtMostNinetyCharacters) {
         // 4 blanks and 39 words: 198 characters; every piece keeps the indentation.
         {"    " + Words(39), {"    " + Words(17), "    " + Words(17), "    " + Words(5)}},
         {std::string(89, 'x') + " ", {std::string(89, 'x')}},  // whole, less a trailing blank
-        {std::string(90, 'y'), {std::string(90, 'y')}},
-        {"", {""}},
         // The blank lies 30 characters before the end, so a comma would win if it could.
         {a + " " + number + " x", {a, number + " x"}},
         // A closing bracket ends its piece unless a period follows it, which stays with it;

@@ -28,7 +28,7 @@ bool Has(const Lines& lines, const std::string& line) {
 
 // The frames under the policies are whole documents (tests/data/documents); what the
 // document state adds to them is tested here.
-TEST(HtmlFrame, TitleAndCharacterSetFromTheDocumentState) {
+TEST(HtmlFrame, TheTitleFromTheDocumentState) {
     HtmlHarness named;  // the file name in the title cannot open markup
     named.file.state.inputFileName = "<b>&.csv";
     EXPECT_TRUE(
@@ -36,11 +36,7 @@ TEST(HtmlFrame, TitleAndCharacterSetFromTheDocumentState) {
     HtmlHarness untitled;
     untitled.fc->SetText(P::DocumentTitle, "");
     EXPECT_TRUE(Has(EmptyDocument(untitled), "<TITLE>Converted from table \"data.csv\"</TITLE>"));
-    HtmlHarness utf8;
-    utf8.file.state.utf8 = true;
-    EXPECT_TRUE(Has(EmptyDocument(utf8),
-                    "  <META http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\">"));
-    EXPECT_TRUE(named.messages.empty() && untitled.messages.empty() && utf8.messages.empty());
+    EXPECT_TRUE(named.messages.empty() && untitled.messages.empty());
 }
 
 TEST(HtmlFrame, FontClassesOfTheDocumentStateJoinTheStyleBlock) {

@@ -2,9 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "output/table_writer_support.h"
+#include "policy/policy_test_support.h"
 
 namespace tabulyst {
 namespace {
@@ -26,21 +25,7 @@ const std::string kPlainTag = "<TABLE BORDER=0 CELLSPACING=0 CELLPADDING=4>";
 const std::string kOpen = "<!-- User-specified DELIMITED TABLE structure -->";
 const std::string kClose = "<!-- end of DELIMITED TABLE structure -->";
 
-TEST(HtmlTableTest, TheBorderStatedAsZeroOrFollowingTheShapeOfTheTable) {
-    WriterBlock zero;
-    TabConfig& config = zero.Config();
-    config.SetValue(P::DefaultTableBorderSize, 0);
-    config.SetValue(P::DefaultTableCellPadding, 0);
-    config.SetValue(P::DefaultTableCellSpacing, 0);
-    config.SetValue(P::DefaultTableHeaderCols, 1);
-    config.SetText(P::DefaultTableColour, "FFFFCC");
-    zero.fc.SetValue(P::UseEmAndStrongMarkup, 0);
-    zero.fc.SetValue(P::SuppressAllColourMarkup, 1);
-    const Texts out = WriteLines(zero, {"a,1"});
-    ASSERT_GE(out.size(), 4u);
-    EXPECT_EQ(out[1], "<TABLE BORDER=0 CELLSPACING=0 CELLPADDING=0>");
-    EXPECT_EQ(out[3], "    <TD><B>a</B><BR></TD>");
-
+TEST(HtmlTableTest, TheBorderFollowsTheShapeOfTheTable) {
     // Four data lines and no rule line: a border, and the padding that goes with it; two
     // rule lines: no border even with enough data lines.
     WriterBlock four, ruled, indented;
@@ -52,44 +37,17 @@ TEST(HtmlTableTest, TheBorderStatedAsZeroOrFollowingTheShapeOfTheTable) {
     EXPECT_EQ(Write(indented.block)[1], "<TABLE CELLSPACING=0 CELLPADDING=4>");
 }
 
-TEST(HtmlTableTest, MultiLineCellsAndMinimisedTables) {
+TEST(HtmlTableTest, MultiLineCells) {
     WriterBlock t;
     t.Analysed({"1", "2", "3"}).blankLineSeparated = true;
     EXPECT_EQ(Write(t.block),
               (Texts{kOpen, kPlainTag, "  <TR VALIGN=\"TOP\">", "    <TD ALIGN=\"RIGHT\">1<BR>",
                      "      2<BR>", "      3<BR></TD>", "  </TR>", "</TABLE>", kClose}));
-
-    // No indentation at all; empty cells do not make a one-line row ragged.
-    WriterBlock minimised;
-    minimised.fc.SetValue(P::MinimiseHtmlFileSize, 1);
-    minimised.Config().SetValue(P::DefaultTableBorderSize, 0);
-    minimised.Config().SetValue(P::DefaultTableHeaderRows, 1);
-    minimised.Analysed({"one,x", "two,", "", "a,"}).blankLineSeparated = true;
-    EXPECT_EQ(Write(minimised.block),
-              (Texts{kOpen, kPlainTag, "<TR VALIGN=\"TOP\">", "<TH ALIGN=\"LEFT\">one<BR>",
-                     "two<BR></TH>", "<TH ALIGN=\"LEFT\">x<BR></TH>", "</TR>", "<TR>",
-                     "<TD>a<BR></TD>", "<TD>&nbsp;<BR></TD>", "</TR>", "</TABLE>", kClose}));
 }
 
-TEST(HtmlTableTest, CellsOfRulesDashesAlignmentsAndNoText) {
-    WriterBlock t;
-    const Texts out = WriteLines(t, {"a,b", "====", "====", "c,d"});
-    EXPECT_EQ(out[7], "    <TD><HR SIZE=5 NOSHADE></TD>");
-    EXPECT_EQ(out[8], "    <TD><HR SIZE=5 NOSHADE></TD>");
-    EXPECT_EQ(out.size(), 16u);
-
-    // A cell of four dashes or more is a rule; a row without text is left out; header cells
-    // say LEFT, data cells do not.
-    WriterBlock cells;
-    cells.Config().SetValue(P::DefaultTableBorderSize, 0);
-    cells.Config().SetValue(P::DefaultTableHeaderRows, 1);
-    EXPECT_EQ(WriteLines(cells, {"h,2", "-----,---", ",", "d,3"}),
-              (Texts{kOpen, kPlainTag, "  <TR>", "    <TH ALIGN=\"LEFT\">h<BR></TH>",
-                     "    <TH ALIGN=\"RIGHT\">2<BR></TH>", "  </TR>", "  <TR>", "    <TD><HR></TD>",
-                     "    <TD>---<BR></TD>", "  </TR>", "  <TR>", "    <TD>d<BR></TD>",
-                     "    <TD ALIGN=\"RIGHT\">3<BR></TD>", "  </TR>", "</TABLE>", kClose}));
-
-    WriterBlock empty, blanks;  // tables without rows write nothing
+TEST(HtmlTableTest, RowsAndTablesWithoutTextLeaveNoMarkup) {
+    WriterBlock t, empty, blanks;
+    EXPECT_EQ(WriteLines(t, {"a,b", ",", "c,d"}).size(), 12u) << "two rows";
     EXPECT_TRUE(WriteLines(empty, {}).empty());
     EXPECT_TRUE(WriteLines(blanks, {"", "", ""}).empty());
 }
@@ -198,32 +156,19 @@ TEST(HtmlTableTest, CellTextIsEscapedOnceAndEveryByteOrTenThousandFieldsAreSafe)
     EXPECT_EQ(cells[10002], "    <TD>v9999<BR></TD>");
 }
 
-TEST(HtmlTableTest, TheTableFontAsFontTagsOnlyWhereNeeded) {
-    const struct {
-        int htmlVersion;  // 1 is 3.2, where no style sheet can carry the fonts
-        bool addFontMarkup, emptyCells;
-        const char *cell, *empty;
-    } cases[] = {
-        {1, false, false, "<TD>a<BR></TD>", "<TD>&nbsp;<BR></TD>"},
-        {1, true, false, "<TD><FONT FACE=\"Arial\" SIZE=2><B>a</B></FONT><BR></TD>",
-         "<TD>&nbsp;<BR></TD>"},
-        {1, true, true, "<TD><FONT FACE=\"Arial\" SIZE=2><B>a</B></FONT><BR></TD>",
-         "<TD><FONT FACE=\"Arial\" SIZE=2><B>&nbsp;</B></FONT><BR></TD>"},
-        {2, true, true, "<TD>a<BR></TD>", "<TD>&nbsp;<BR></TD>"},
-    };
-    for (const auto& c : cases) {
+TEST(HtmlTableTest, TheTableFontGoesAroundEveryCellAndEmptyCellsWhenAsked) {
+    for (bool emptyCells : {false, true}) {  // HTML 3.2: no style sheet can carry the fonts
         WriterBlock t;
-        t.fc.SetValue(P::HtmlVersionToBeTargeted, c.htmlVersion);
-        t.fc.SetValue(P::AddFontMarkup, c.addFontMarkup);
-        t.fc.SetValue(P::AddFontSizeMarkup, 1);
-        t.fc.SetValue(P::AddEmphasisAndBoldMarkup, 1);
-        t.fc.SetValue(P::UseEmAndStrongMarkup, 0);
-        t.fc.SetValue(P::ApplyFontToEmptyTableCells, c.emptyCells);
-        t.fc.SetText(P::TableFont, "Arial, Bold, 10");
+        testing::ApplyText(t.fc,
+                           "HTML version to be targeted : HTML 3.2\nAdd FONT markup : Yes\n"
+                           "Use <EM> and <STRONG> markup : No\nTable font : Arial, Bold, 10");
+        t.fc.SetValue(P::ApplyFontToEmptyTableCells, emptyCells);
         const Texts out = WriteLines(t, {"a,", "b,c"});
+        const std::string font = "<FONT FACE=\"Arial\" SIZE=2><B>";
         EXPECT_EQ(Texts(out.begin() + 3, out.begin() + 5),
-                  (Texts{std::string("    ") + c.cell, std::string("    ") + c.empty}))
-            << c.htmlVersion << c.addFontMarkup << c.emptyCells;
+                  (Texts{"    <TD>" + font + "a</B></FONT><BR></TD>",
+                         emptyCells ? "    <TD>" + font + "&nbsp;</B></FONT><BR></TD>"
+                                    : "    <TD>&nbsp;<BR></TD>"}));
     }
 }
 

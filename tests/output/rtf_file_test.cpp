@@ -18,7 +18,6 @@ using testing::InOrder;
 using testing::Lines;
 using testing::ReadBackWithUnrtf;
 using testing::RtfHarness;
-using testing::RtfSyntaxProblem;
 
 Lines SplitLines(const std::string& text) {
     Lines lines;
@@ -39,7 +38,7 @@ TEST(RtfFile, MissingCloseBracesAreAddedAtTheEnd) {
     ASSERT_GE(lines.size(), 4u);
     EXPECT_EQ(Lines(lines.end() - 4, lines.end()), (Lines{"\\par}", "}}", "}", "}"}));
     EXPECT_EQ(h.file.BraceLevel(), 0);
-    EXPECT_EQ(RtfSyntaxProblem(lines), "");
+    EXPECT_EQ(tabulyst::testing::OpenGroups(lines), 0);
 }
 
 TEST(RtfFile, BraceLevelIgnoresEscapedBracesAndRepairsTooManyCloseBraces) {
@@ -134,7 +133,7 @@ TEST(RtfProgram, CommaFileOnTheConsoleIsAnRtfTableThatReadsBack) {
     EXPECT_EQ(out.substr(0, 27), "{\\rtf1\\ansi\\ansicpg1252\\uc1")
         << "nothing but the document on standard output";
     const Lines lines = SplitLines(out);
-    EXPECT_EQ(RtfSyntaxProblem(lines), "");
+    EXPECT_EQ(tabulyst::testing::OpenGroups(lines), 0);
     const std::string text = ReadBackWithUnrtf(lines);
     EXPECT_TRUE(InOrder(text, {"Item", "Qty", "Price", "Apples, red", "3", "1.20", "Pears", "10",
                                "0.50", "Brace {x}", "C:\\temp"}))
@@ -148,7 +147,7 @@ TEST(RtfProgram, Utf8CommaFileReadsBackWithItsCharacters) {
     for (unsigned char c : document) ASSERT_LT(c, 128) << "every non-ASCII character is escaped";
     EXPECT_EQ(document.find("\\'c3"), std::string::npos) << "no UTF-8 byte as a one-byte escape";
     const Lines lines = SplitLines(document);
-    EXPECT_EQ(RtfSyntaxProblem(lines), "");
+    EXPECT_EQ(tabulyst::testing::OpenGroups(lines), 0);
     // The HTML reading of unrtf names each character: e-diaeresis, u-umlaut, o-umlaut, and
     // the two characters of Tokyo, U+6771 and U+4EAC.
     const std::string html = ReadBackWithUnrtf(lines, "--html");

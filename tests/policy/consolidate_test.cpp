@@ -54,10 +54,7 @@ TEST(Consolidate, KeepItSimpleStatedTurnsTablesOff) {
     EXPECT_FALSE(fc.IsSet(P::AttemptTableGeneration));
     EXPECT_EQ(fc.Value(P::ExpectNumberedBullets), 1) << "stated values stay";
     EXPECT_EQ(fc.Value(P::ExpectNumberedHeadings), 0) << "off even when stated";
-    ExpectValues(fc, {{P::AttemptTableGeneration, 0},
-                      {P::ExpectAlphabeticBullets, 0},
-                      {P::UseDlMarkupForDefnParas, 0},
-                      {P::ExpectContentsList, 0}});
+    EXPECT_EQ(fc.Value(P::AttemptTableGeneration), 0);
 
     FC implied;
     implied.SetValue(P::KeepItSimple, 1, false);
@@ -76,10 +73,7 @@ TEST(Consolidate, EncodingsSwitchOffByteLevelAnalysis) {
                       "Preserve line structure : No"});
     EXPECT_FALSE(settings.dosCharacters);
     EXPECT_EQ(fc.Value(P::PreserveLineStructure), 0) << "stated values stay";
-    ExpectValues(fc, {{P::InputFileContainsDosCharacters, 0},
-                      {P::InputFileContainsPclCodes, 0},
-                      {P::LookForDiagrams, 0},
-                      {P::LookForIndentation, 0}});
+    ExpectValues(fc, {{P::InputFileContainsDosCharacters, 0}, {P::LookForDiagrams, 0}});
 
     FC arabic, utf8, western;
     Consolidated(arabic, {"Character encoding : Windows-1256"});
@@ -102,10 +96,7 @@ TEST(Consolidate, RtfTargetFontsAndFixedPitchKey) {
                      {P::FixedFont, "Courier New, Regular, 8"}});
     EXPECT_EQ(fc.Record(P::FixedFont).Key().View(), "Fixed-pitch font");
     EXPECT_FALSE(fc.IsSet(P::FixedFont));
-    ExpectValues(fc, {{P::BaseFontSizeInPts, 10},
-                      {P::TextJustification, 4},
-                      {P::SearchForDefinitions, 0},
-                      {P::AddContentsList, 0}});
+    ExpectValues(fc, {{P::BaseFontSizeInPts, 10}, {P::TextJustification, 4}});
 
     settings.target = OutputFormat::Html;
     fc.Consolidate(false);

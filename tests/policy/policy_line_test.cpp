@@ -17,14 +17,6 @@ TEST(PolicyLine, CommentsHeadersGroupsAndLongerKeys) {
     EXPECT_EQ(c.Line("[Nonsense]"), kUnclaimed);
     EXPECT_TRUE(c.Said("POLICY: Ignored - Missing colon in \"[Nonsense]\""));
 
-    int group = -1;  // the group of the claiming record
-    for (auto [line, result, expected] : {std::tuple{"Default TABLE border size : 2", kParsed, 4},
-                                          {"Character encoding : big5", kParsed, 1},
-                                          {"Unknown key : 1", kUnclaimed, 0}}) {
-        EXPECT_EQ(c.fc.ParsePolicyLine(line, group, true), result);
-        EXPECT_EQ(group, expected) << line;
-    }
-
     EXPECT_EQ(c.Line("Output policy filename : out.pol"), kParsed);
     EXPECT_EQ(c.fc.Text(P::OutputPolicyFilename).View(), "out.pol");
     EXPECT_FALSE(c.fc.IsSet(P::OutputPolicyFile)) << "the longer key is tried first";
@@ -59,14 +51,6 @@ TEST(PolicyLine, RuleSetKey) {
     EXPECT_TRUE(c.Said("WARNING: Changing rule set - Rule set to be used : sec"));
     EXPECT_EQ(c.fc.RuleSet(), kSec);
     EXPECT_FALSE(c.fc.RuleSetStated());
-
-    ProgramSettings settings;
-    CapturedFC linked;
-    linked.fc.LinkSettings(&settings);
-    EXPECT_EQ(linked.Line("Rule set to be used : (none)"), kParsed);
-    EXPECT_TRUE(linked.messages.empty());
-    EXPECT_EQ(linked.Line("Rule set to be used : SEC"), kParsed);
-    EXPECT_EQ(settings.ruleSet, kSec) << "the front end's settings learn the rule set";
 
     CapturedFC command;
     command.fc.ApplyCommandLineRuleSet("sec");

@@ -23,7 +23,7 @@ TEST(PolicyMatch, KeyAtLineStartAnyCaseAndCollapsedBlanks) {
     ExpectValues(c.fc, {{P::TabSize, 6}, {P::ExpectSparseTables, 1}});
 }
 
-TEST(PolicyRepeat, FirstValueWinsWithReportingOnAndTwoKeysRepeatSilently) {
+TEST(PolicyRepeat, FirstValueWinsWithReportingOn) {
     CapturedFC c;
     c.Offer({{"TAB size : 4", kParsed}, {"TAB size : 6", kRejected}});
     EXPECT_TRUE(c.Said("POLICY: Ignoring repeated policy \\TAB size\\"));
@@ -32,14 +32,6 @@ TEST(PolicyRepeat, FirstValueWinsWithReportingOnAndTwoKeysRepeatSilently) {
     EXPECT_EQ(c.fc.ParsePolicyLine("TAB size : 6", group, false), kParsed);
     EXPECT_EQ(c.fc.Value(P::TabSize), 6) << "with reporting off a repeat replaces the value";
     EXPECT_EQ(group, 2);
-
-    c.messages.clear();
-    c.Offer({{"Use .HTM extension : Yes", kParsed},
-             {"Use .HTM extension : No", kParsed},
-             {"Make Directory : Yes", kParsed},
-             {"Make Directory : No", kParsed}});
-    EXPECT_TRUE(c.messages.empty());
-    ExpectValues(c.fc, {{P::UseHtmExtension, 1}, {P::MakeDirectory, 1}});
 }
 
 TEST(PolicyValue, BooleanIntegerAndAlignment) {
@@ -119,32 +111,6 @@ TEST(PolicyValue, ChoiceFindAndTextOfEntries) {
     EXPECT_TRUE(static_cast<ChoicePolicy&>(d.fc.Record(P::HtmlVersionToBeTargeted))
                     .FindChoice("  html   4.0  STRICT ", strict));
     EXPECT_EQ(strict, 3);
-}
-
-TEST(PolicyWrite, KeyPaddedToColumn34AndValueTextsByKind) {
-    CapturedFC c;
-    KeptLines out;
-    c.fc.Record(P::TabSize).Write(out, false);
-    EXPECT_TRUE(out.lines.empty()) << "an unset record writes nothing unless all are written";
-    for (P id : {P::TabSize, P::DefaultTableDelimiterCharacter, P::UseIncrementalIndentationMarkup,
-                 P::InputFileContainsJapaneseCharacters})
-        c.fc.Record(id).Write(out, true);
-    EXPECT_EQ(out.lines, (Messages{"TAB size" + std::string(26, ' ') + ": 8",
-                                   "Default TABLE delimiter character : (none)",
-                                   "Use incremental indentation markup  : No",
-                                   "Input file contains Japanese characters  : No"}));
-
-    Apply(c.fc, {"Default TABLE border size : 0", "Use of Microsoft entities code : -1",
-                 "Default TABLE alignment : right"});
-    const std::pair<P, const char*> kTexts[] = {
-        {P::DefaultTableBorderSize, "(none)"},  // optional integers below 1
-        {P::UseOfMicrosoftEntitiesCode, "-1"},
-        {P::DefaultTableAlignment, "right"},
-        {P::DefaultTableCellAlignment, "(none)"}};
-    for (auto [id, text] : kTexts)
-        EXPECT_EQ(c.fc.Record(id).ValueText().Str(), text) << Def(id).key;
-    ValueRecord(c.fc, P::TextJustification).SetValue(9);
-    EXPECT_EQ(c.fc.Record(P::TextJustification).ValueText().Str(), "(none)");
 }
 
 TEST(PolicyRuleSetValue, APolicyLineReplacesARuleSetValueAndSaysSo) {

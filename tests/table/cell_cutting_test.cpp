@@ -77,13 +77,5 @@ TEST(CutPlainLineTest, AnEndDelimiterWithoutAStartIsReportedWhileWriting) {
     EXPECT_EQ(t.Messages(), (Texts{"INFO: Unbalanced tag delimiter inside table cell :\"]]\""}));
 }
 
-TEST(CutPlainLineTest, CellsHoldTheSourceText) {
-    PlainFixture t;
-    t.Lines({"a<b   c&d", "x{y   z\\w"});
-    Columns(t, {{3, 5, 5}});
-    EXPECT_EQ(t.Cells(0), (Texts{"a<b", "c&d"}));
-    EXPECT_EQ(t.Cells(1), (Texts{"x{y", "z\\w"}));
-}
-
 }  // namespace
 }  // namespace tabulyst

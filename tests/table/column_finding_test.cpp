@@ -18,16 +18,6 @@ std::vector<PositionStats> Prepare(PlainFixture& t) {
     return GatherPositionStats(t.block);
 }
 
-TEST(StartingSeparationTest, FewerThanSixLinesStartAtTwo) {
-    const int cases[][3] = {{5, 1, 2}, {6, 1, 1}, {5, 3, 3}};  // lines, policy, separation
-    for (auto [lines, policy, separation] : cases) {
-        PlainFixture t;
-        t.Config().SetValue(P::MinimumTableColumnSeparation, policy);
-        t.Repeat("a b", lines);
-        EXPECT_EQ(StartingSeparation(t.block), separation) << lines << " lines";
-    }
-}
-
 TEST(GatherPositionStatsTest, AGapNeedsMoreThanHalfTheLinesBlankOrFourFifthsWhenSparse) {
     // Lines blank and not blank at position 2: 3 of 5 is a gap, 2 of 4 is not; 7 of 10 is
     // a majority, but not above 0.8 for sparse tables.

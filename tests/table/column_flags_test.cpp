@@ -54,24 +54,5 @@ TEST(BuildColumnStatisticsTest, EmptyColumnsAndSpans) {
     EXPECT_EQ(Crossings(w), (Ints{3, 2, 2}));
 }
 
-TEST(BuildColumnStatisticsTest, TextNumericAndSymbolColumns) {
-    PlainFixture t;
-    Columns(t,
-            {"Apple  12    ->", "Pear   3.5   <-", "------------", "",
-             "Fig    1,200 ==", "Plum         ->"},
-            {6, 12});
-    const auto& c = t.block.columns;
-    EXPECT_TRUE(c[0].textColumn);
-    EXPECT_FALSE(c[0].numericColumn);
-    EXPECT_TRUE(c[1].numericColumn);  // the empty cell counts as a number
-    EXPECT_FALSE(c[1].textColumn);    // only 3 of 4 cells are text
-    EXPECT_TRUE(c[2].symbolColumn);
-    EXPECT_FALSE(c[2].textColumn);
-    // The rule line and the blank line are not sampled, but their cells are recorded.
-    EXPECT_EQ(t.block.lines[5].nonEmptyCells, 2);
-    EXPECT_EQ(t.block.lines[5].firstNonEmptyCell, 0);
-    EXPECT_EQ(t.block.lines[3].firstNonEmptyCell, -1);
-}
-
 }  // namespace
 }  // namespace tabulyst

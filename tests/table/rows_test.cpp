@@ -78,14 +78,6 @@ TEST(ForEachRowTest, BlankLineSeparatedRowsJoinTheirLines) {
     EXPECT_EQ(rows[2].texts, (Texts{"e", "5"}));
 }
 
-TEST(ForEachRowTest, EveryLineIsARowAndRowsWithoutTextAreDropped) {
-    BlockFixture t;
-    Prepare(t, {"a,b", "", ",", "c,d"});
-    const auto rows = Rows(t.block);
-    EXPECT_EQ(Where(rows), (Texts{"0-0", "3-3"}));
-    EXPECT_EQ(rows[1].texts, (Texts{"c", "d"}));
-}
-
 TEST(ForEachRowTest, ChangedColumnSpanInABlankLineSeparatedRowStartsANewRow) {
     BlockFixture t(TableFormat::User);
     t.Lines({"ab    cd", "abcdefgh"});

@@ -37,12 +37,6 @@ TEST(TableBlockTest, AddedLinesSetTheMeasuresAndTheCommonIndent) {
     none.Lines({"   ----", ""});
     EXPECT_EQ(none.block.commonIndent, 80);
 
-    // A directive takes no line position; a tagged-table directive marks the region.
-    none.block.NoteDirective(DirectiveCode::TableBorder);
-    EXPECT_EQ(std::tuple(none.block.lines.size(), none.block.taggedRegion), std::tuple(2u, false));
-    none.block.NoteDirective(DirectiveCode::BeginTaggedTable);
-    EXPECT_TRUE(none.block.taggedRegion);
-
     // Delimited lines keep only the raw text.
     BlockFixture tab(TableFormat::Tab);
     tab.block.AddLine("a\tb", "a       b");
