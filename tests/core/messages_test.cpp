@@ -65,10 +65,4 @@ TEST(RouteMessage, ClassFiltersAreTextual) {
               (std::vector<std::string>{
                   "TAG_ERROR: Ambiguous TOCLINK tags in row ",
                   "PROGRAM ERROR : Underwriter sections not supported in this variant"}));
-
-    Routed silent;
-    silent.sink.display = false;
-    RouteMessage(silent.sink, "ERROR: logged only", 10);
-    EXPECT_EQ(silent.err.str(), "");
-    EXPECT_EQ(silent.log.lines.size(), 1u);
 }

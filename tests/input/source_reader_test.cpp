@@ -34,11 +34,7 @@ class SourceReaderTest : public ::testing::Test {
 };
 
 TEST_F(SourceReaderTest, LinesToSkipAtTheStartKeepTheirNumbers) {
-    SourceReader two, four;
-    Open(two, "1\n2\n");
-    two.SetSkipCount(3);
-    EXPECT_TRUE(ReadAll(two).empty());
-
+    SourceReader four;
     Open(four, "1\n2\n3\n4\n");
     four.SetSkipCount(2);
     std::vector<SourceLine> lines = ReadAll(four);

@@ -70,16 +70,12 @@ TEST(FontMarkup, StartAndEndTextsByPolicy) {
          "<FONT FACE=\"Arial\" SIZE=2><B>|</B></FONT>"},
         {1, "", kFontMarkupForced, nullptr, "|"},  // a missing font never crashes
         {1, "Suppress all font markup : Yes", kFontMarkupForced, &times, "|"},
-        // HTML 4.0: the size also as a style, headings and list items only there.
+        // HTML 4.0: the size also as a style.
         {2, "Delta FONT size in pts : 2", kFontMarkupTableCell, &arial,
          "<FONT FACE=\"Arial\" SIZE=3 STYLE=\"font-size:12pt;\">|</FONT>"},
-        {2, "Delta FONT size in pts : 2", kFontMarkupHeading, &arial,
-         "<FONT FACE=\"Arial\" STYLE=\"font-size:12pt;\">|</FONT>"},
         {2, "Delta FONT size in pts : 2\nRule set to be used : Merrill", kFontMarkupTableCell,
          &leading,
          "<FONT FACE=\"Arial\" SIZE=3 STYLE=\"font-size:12pt; line-height:18pt;\">|</FONT>"},
-        {2, "Add FONT style markup : No", kFontMarkupHeading, &arial,
-         "<FONT FACE=\"Arial\" SIZE=2>|</FONT>"},
         {2, "Add FONT size markup : No\nLabel style classes : Yes", kFontMarkupText, &styled,
          "<FONT FACE=\"Arial\" CLASS=\"CF3BI\" COLOR=\"Red\"><B><I>|</I></B></FONT>"},
         // No class in HTML 3.2; no colour when colours are suppressed.

@@ -114,8 +114,6 @@ TEST(RtfHeader, LinesThePoliciesGive) {
           "{\\s3\\keepn\\widctlpar \\f28\\fs16\\kerning28 \\sbasedon0 Preformatted;}"}},
         {"Text justification : centre",
          {"{\\s1\\sb60\\sa60\\widctlpar \\f21\\fs20\\kerning28\\qc \\sbasedon0 Body;}"}},
-        {"Text justification : left",
-         {"{\\s1\\sb60\\sa60\\widctlpar \\f21\\fs20\\kerning28 \\sbasedon0 Body;}"}},
         {"Character encoding : windows-1256",
          {"{\\s0\\sb60\\sa60\\widctlpar \\ltrch \\af20 \\rltch \\f20\\fs20\\kerning28\\qr "
           "\\sbasedon0 Normal;}",
@@ -128,8 +126,6 @@ TEST(RtfHeader, LinesThePoliciesGive) {
          {"\\paperw15840\\paperh12240\\margl1134\\margr1800\\margt567\\margb1440\\gutter0",
           "\\widowctrl\\ftnbj\\aenddoc\\margmirror\\formshade",
           "\\lndscpsxn\\psz9\\linex0\\headery709\\footery709\\colsx709\\endnhere"}},
-        {"Use Landscape mode : Yes",
-         {"\\paperw16838\\paperh11906\\margl1800\\margr1800\\margt1440\\margb1440\\gutter0"}},
         // Texts are escaped; a stated subject wins over the description.
         {"Document Author : Ann {B} C:\\x\nDocument Subject : Stock\nDocument Description : "
          "Prices\nDocument Company name : Quillon",

@@ -97,12 +97,6 @@ TEST(Consolidate, RtfTargetFontsAndFixedPitchKey) {
     EXPECT_EQ(fc.Record(P::FixedFont).Key().View(), "Fixed-pitch font");
     EXPECT_FALSE(fc.IsSet(P::FixedFont));
     ExpectValues(fc, {{P::BaseFontSizeInPts, 10}, {P::TextJustification, 4}});
-
-    settings.target = OutputFormat::Html;
-    fc.Consolidate(false);
-    EXPECT_EQ(fc.Record(P::FixedFont).Key().View(), "Fixed font");
-    EXPECT_EQ(fc.Text(P::FixedFont).View(), "Courier New, Regular, 10");
-    EXPECT_EQ(fc.Value(P::BaseFontSizeInPts), 12);
 }
 
 TEST(Consolidate, RuleSetsKeepExplicitValuesAndApplyOnce) {
