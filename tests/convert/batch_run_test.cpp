@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "convert/convert_test_support.h"
-#include "table/table_model.h"
 
 namespace tabulyst {
 namespace {
@@ -23,7 +22,7 @@ struct Batch : testing_support::QuietContext {
     void Run(const std::vector<std::string>& names) {
         std::vector<TextString> specs;
         for (const std::string& name : names) specs.emplace_back(dir.Dir() + name);
-        outcome = RunBatch(context, master, specs, kFormatComma);
+        outcome = RunBatch(context, master, specs, TableFormat::Comma);
     }
 };
 
@@ -77,15 +76,6 @@ TEST(BatchRunTest, AMissingPolicyFileIsReportedAndTheRunGoesOn) {
     EXPECT_TRUE(Contains(b.err.str(), "ERROR: Can't find master policy file " + pol + "\n"));
 }
 
-TEST(BatchRunTest, RtfRunsGetTheRtfExtension) {
-    Batch b;
-    b.dir.Write("d.csv", "x,1\n");
-    b.context.targetFormat = 1;
-    b.Run({"d.csv"});
-    EXPECT_EQ(b.outcome.converted, 1);
-    EXPECT_EQ(b.dir.Read("d.rtf").substr(0, 6), "{\\rtf1");
-}
-
 TEST(BatchRunTest, ThePolicyQualifierSavesTheStatedPolicies) {
     Batch b;
     b.dir.Write("d.csv", "x,1\n");
@@ -100,8 +90,8 @@ TEST(BatchRunTest, ThePolicyQualifierSavesTheStatedPolicies) {
     // A record that would replace the policy file the run reads is refused.
     b.context.options.outputPolicyName.Assign("p");
     b.Run({"d.csv"});
-    EXPECT_TRUE(Contains(b.err.str(), "ERROR: Policy file would overwrite input file " +
-                                          b.dir.Dir() + "p.pol\n"));
+    EXPECT_TRUE(Contains(
+        b.err.str(), "ERROR: Policy file would overwrite input file " + b.dir.Dir() + "p.pol\n"));
     EXPECT_EQ(b.dir.Read("p.pol"), "Default TABLE header rows : 1\nTAB size : 4\n");
 }
 

@@ -5,9 +5,11 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 #include <string>
 
 #include "convert/convert_test_support.h"
+#include "convert/qualifiers.h"
 
 namespace tabulyst {
 namespace {
@@ -25,44 +27,23 @@ struct Program {
 
 Program RunProgram(const ScratchDir& dir, const std::string& arguments) {
     const std::string out = dir.Dir() + ".stdout", err = dir.Dir() + ".stderr";
-    const std::string command = "cd '" + dir.Dir() + "' && '" + TABULYST_BINARY + "' " +
-                                arguments + " >'" + out + "' 2>'" + err + "'";
+    const std::string command = "cd '" + dir.Dir() + "' && '" + TABULYST_BINARY + "' " + arguments +
+                                " >'" + out + "' 2>'" + err + "'";
     const int raw = std::system(command.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ScratchDir::ReadFile(out),
             ScratchDir::ReadFile(err)};
 }
 
-const char* const kUsage =
-    "Command is:  Pagelyst filespec1 filespec2 [policy_file.pol] [/qualifiers]\n"
-    "\n"
-    "Recognised qualifiers include\n"
-    "   /COMMA               Input file is a comma-delimited table\n"
-    "   /CONSOLE             Write HTML output to console\n"
-    "   /CONTENTS            Generate contents list (if possible)\n"
-    "   /DOS                 Generate DOS compatible 8.3 names\n"
-    "   /FRAMES              Generate HTML output in FRAMES\n"
-    "   /HELP                Display this useful list of commands (\"/?\" also works)\n"
-    "   /HTML                Source file is HTML (as opposed to text)\n"
-    "   /INDEX[=filename]    Generate a directory index of all files converted\n"
-    "   /LOG[=filename]      Generate a .log file\n"
-    "   /LIST[=filename]     Generate .lis and .lis1 diagnostic files\n"
-    "   /OUTPUT[=filespec]   Filespec for output file(s)\n"
-    "   /POLICY[=filename]   Document policies used in a .pol file\n"
-    "   /RTF                 Generate RTF (instead of HTML)\n"
-    "   /SILENT              Suppress all output messages (except these :-)\n"
-    "   /SIMPLE              Treat file as structure-free \"simple\" file\n"
-    "   /TABLE              Input file is plain text table\n"
-    "   /TABBED              Input file is tab-delimited table\n"
-    "Qualifiers are case insensitive and may be reduced to shortest unique\n"
-    "name (e.g \"/lo\" for \"/log\")\n";
-
 TEST(CommandLineTest, HelpVersionAndNoInput) {
     ScratchDir dir;
+    std::ostringstream usage;
+    PrintUsage(usage);
     const struct {
         const char* arguments;
         int status;
-        const char* out;
-    } cases[] = {{"--help", 0, kUsage}, {"", 2, kUsage}, {"--version", 0, "Tabulyst 4.0\n"}};
+        std::string out;
+    } cases[] = {
+        {"--help", 0, usage.str()}, {"", 2, usage.str()}, {"--version", 0, "Tabulyst 4.0\n"}};
     for (const auto& test : cases) {
         Program run = RunProgram(dir, test.arguments);
         EXPECT_EQ(run.out, test.out) << test.arguments;
@@ -74,12 +55,15 @@ TEST(CommandLineTest, ParameterClasses) {
     ScratchDir dir;
     using C = ParameterClass;
     const std::pair<std::string, ParameterClass> cases[] = {
-        {"-log", C::Qualifier}, {"--help", C::Qualifier}, {"/rtf", C::Qualifier},
-        {"/log=/tmp/run.log", C::Qualifier}, {"-output=/tmp/out/*.html", C::Qualifier},
+        {"-log", C::Qualifier},
+        {"/rtf", C::Qualifier},
+        {"-output=/tmp/out/*.html", C::Qualifier},
         {"/" + dir.Path().filename().string(), C::Qualifier},
-        {"/tmp/data.txt", C::FileSpecification}, {dir.Path().string(), C::FileSpecification},
-        {"data.csv", C::FileSpecification}, {"settings.POL", C::PolicyFile},
-        {"/etc/x.pol", C::PolicyFile}, {"list@host", C::Steering},
+        {"/tmp/data.txt", C::FileSpecification},
+        {dir.Path().string(), C::FileSpecification},
+        {"settings.POL", C::PolicyFile},
+        {"/etc/x.pol", C::PolicyFile},
+        {"list@host", C::Steering},
     };
     for (const auto& [parameter, kind] : cases)
         EXPECT_EQ(ClassifyParameter(parameter), kind) << parameter;
@@ -94,12 +78,11 @@ TEST(CommandLineTest, ParametersFillTheOptions) {
         {"-log", "--rtf", data, "one.pol", "two.pol", "-output=" + dir.Dir() + "out dir/x.htm"},
         q.context);
     EXPECT_TRUE(q.context.options.createLog);
-    EXPECT_EQ(q.context.targetFormat, 1);
+    EXPECT_EQ(q.context.settings.target, OutputFormat::Rtf);
     EXPECT_EQ(q.context.options.policyFile.Str(), "two.pol");
     EXPECT_EQ(q.context.options.outputDirectory.Str(), dir.Dir() + "out dir/");
     ASSERT_EQ(line.files.size(), 1u);
     EXPECT_EQ(line.files[0].Str(), data);
-    EXPECT_EQ(q.context.options.fileList.Str(), data);
 }
 
 TEST(CommandLineTest, FilesThatMatchNothingAreReported) {
@@ -151,8 +134,8 @@ TEST(CommandLineTest, ARunOverSeveralFilesWritesItsLogInOrder) {
     const std::string row(50, '%');
     auto file = [&](const std::string& name) {
         return row + "\nProcessing : \"" + name + ".csv\"\n" + row + "\nProcessing \"" + name +
-               ".csv\"\nGenerating HTML file " + name + ".html\n\n>>> Start of HTML file " +
-               name + ".html <<<\n\n";
+               ".csv\"\nGenerating HTML file " + name + ".html\n\n>>> Start of HTML file " + name +
+               ".html <<<\n\n";
     };
     EXPECT_EQ(dir.Read("run.log"),
               "SESSION: Can't use \".txt\" for a log file.  Changing to \".log\"\n"

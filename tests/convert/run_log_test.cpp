@@ -9,60 +9,22 @@
 namespace tabulyst {
 namespace {
 
-// A quiet run whose log is opened in a scratch directory.
-struct LogRun : testing_support::QuietContext {
+TEST(RunLogTest, WhenTheFixedNameFailsTooTheRunGoesOnWithoutALog) {
+    testing_support::QuietContext q;
     testing_support::ScratchDir dir;
-    FC master{&context.sink};
+    q.context.sink.runDisplay = false;
+    FC master{&q.context.sink};
     TextFile log;
-    LogRun() { context.sink.runDisplay = false; }
-    bool Open(const std::string& name, const std::string& directory) {
-        return OpenRunLog(context, master, name, directory, log);
-    }
-    void Close() {
-        AttachLog(context.sink, nullptr);
-        log.Close();
-    }
-};
-
-TEST(RunLogTest, ABareNameGoesToTheOutputDirectory) {
-    EXPECT_EQ(LogPath("run.log", "out/").Str(), "out/run.log");
-    EXPECT_EQ(LogPath("logs/run.log", "out/").Str(), "logs/run.log");
-    EXPECT_EQ(LogPath("run.log", "").Str(), "run.log");
-}
-
-TEST(RunLogTest, RunLinesKeptSoFarComeFirstThenTheGeneratingLine) {
-    LogRun r;
-    IssueRunLine(r.context.sink, "first");
-    IssueRunLine(r.context.sink, "second");
-    ASSERT_TRUE(r.Open("run.log", r.dir.Dir()));
-    IssueRunLine(r.context.sink, "third");
-    r.Close();
-    const std::string log = r.dir.Dir() + "run.log";
-    EXPECT_EQ(r.dir.Read("run.log"),
-              "SESSION: first\nSESSION: second\nGenerating log file " + log + "\nSESSION: third\n");
-    EXPECT_EQ(r.context.sink.logPath.Str(), log);
-}
-
-TEST(RunLogTest, AnUnwritableLogFallsBackToTheFixedName) {
-    LogRun r;
-    const std::string d = r.dir.Dir(), bad = d + "missing/run.log";
-    ASSERT_TRUE(r.Open(bad, d));
-    r.Close();
-    EXPECT_EQ(r.dir.Read("Pagelyst.log"),
-              "SESSION: *** Failed to open log file : " + bad + " ***\n"
-              "SESSION:     Opening " + d + "Pagelyst.log instead\n"
-              "Generating log file " + d + "Pagelyst.log\n");
-}
-
-TEST(RunLogTest, WhenTheFallBackFailsTooTheRunGoesOnWithoutALog) {
-    LogRun r;
-    const std::string missing = r.dir.Dir() + "missing/";
-    EXPECT_FALSE(r.Open(missing + "run.log", missing));
-    EXPECT_EQ(r.context.sink.logFile, nullptr);
-    EXPECT_EQ(r.context.sink.runBuffer.Str(),
-              "SESSION: *** Failed to open log file : " + missing + "run.log ***\n"
-              "SESSION:     Opening " + missing + "Pagelyst.log instead\n"
-              "SESSION: *** Failed to open log file : " + missing + "Pagelyst.log ***");
+    const std::string missing = dir.Dir() + "missing/";
+    EXPECT_FALSE(OpenRunLog(q.context, master, missing + "run.log", missing, log));
+    EXPECT_EQ(q.context.sink.logFile, nullptr);
+    EXPECT_EQ(q.context.sink.runBuffer.Str(), "SESSION: *** Failed to open log file : " + missing +
+                                                  "run.log ***\n"
+                                                  "SESSION:     Opening " +
+                                                  missing +
+                                                  "Pagelyst.log instead\n"
+                                                  "SESSION: *** Failed to open log file : " +
+                                                  missing + "Pagelyst.log ***");
 }
 
 }  // namespace

@@ -62,49 +62,7 @@ TEST(RouteMessage, ClassFiltersAreTextual) {
     RouteMessage(r.sink, "TAG_ERROR: Ambiguous TOCLINK tags in row ", 10);
     RouteMessage(r.sink, "PROGRAM ERROR : Underwriter sections not supported in this variant", 10);
     EXPECT_EQ(r.log.lines,
-              (std::vector<std::string>{"TAG_ERROR: Ambiguous TOCLINK tags in row ",
-                                        "PROGRAM ERROR : Underwriter sections not supported in this variant"}));
-
-    Routed silent;
-    silent.sink.display = false;
-    RouteMessage(silent.sink, "ERROR: logged only", 10);
-    EXPECT_EQ(silent.err.str(), "");
-    EXPECT_EQ(silent.log.lines.size(), 1u);
-}
-
-TEST(RouteMessage, CallbacksReplaceTheConsole) {
-    Routed r;
-    std::vector<std::string> shown, status;
-    r.sink.messageCallback = [&](std::string_view t) { shown.emplace_back(t); };
-    r.sink.statusCallback = [&](std::string_view t) { status.emplace_back(t); };
-    RouteMessage(r.sink, "ERROR: x", 10);
-    RouteStatusLine(r.sink, "%%%");
-    EXPECT_EQ(shown, std::vector<std::string>{"ERROR: x"});
-    EXPECT_EQ(status, std::vector<std::string>{"%%%"});
-    EXPECT_EQ(r.err.str() + r.out.str(), "");
-    EXPECT_EQ(r.log.lines, (std::vector<std::string>{"ERROR: x", "%%%"}));
-}
-
-TEST(RunLines, KeptUntilTheLogOpensThenWrittenAsOneEntry) {
-    MessageSink sink;
-    std::ostringstream err;
-    sink.err = &err;
-    IssueRunLine(sink, "first");
-    IssueRunLine(sink, "second");
-    EXPECT_EQ(err.str(), "first\nsecond\n");
-    LogLines log;
-    AttachLog(sink, &log);
-    ASSERT_EQ(log.lines.size(), 1u);
-    EXPECT_EQ(log.lines[0], "SESSION: first\nSESSION: second");
-    IssueRunLine(sink, "third");
-    EXPECT_EQ(log.lines.back(), "SESSION: third") << "once open, each run line goes straight in";
-    EXPECT_TRUE(sink.runBuffer.Empty());
-}
-
-TEST(Placeholders, OnlyTheFirstExactTokenIsFilled) {
-    EXPECT_EQ(FillPlaceholder("Unable to locate file \"ffffff\"", "ffffff", "/a/b").View(),
-              "Unable to locate file \"/a/b\"");
-    EXPECT_EQ(FillPlaceholder("ffffff and ffffff", "ffffff", "x").View(), "x and ffffff");
-    EXPECT_EQ(FillPlaceholder("FFFFFF", "ffffff", "x").View(), "FFFFFF");
-    EXPECT_EQ(FillPlaceholder("no token", "xxxxxx", "x").View(), "no token");
+              (std::vector<std::string>{
+                  "TAG_ERROR: Ambiguous TOCLINK tags in row ",
+                  "PROGRAM ERROR : Underwriter sections not supported in this variant"}));
 }

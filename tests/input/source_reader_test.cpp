@@ -2,12 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "input/input_test_support.h"
-#include "policy/fc.h"
 
 namespace tabulyst {
 namespace {
@@ -15,21 +13,17 @@ namespace {
 using Lines = std::vector<std::string>;
 
 class SourceReaderTest : public ::testing::Test {
-protected:
-    SourceReaderTest() {
-        sink_.err = &err_;
-        sink_.out = &out_;
-    }
+  protected:
     // Opens a file of these bytes in the reader.
     void Open(SourceReader& reader, const std::string& bytes) {
         ASSERT_TRUE(reader.OpenForReading(dir_.Write("in" + std::to_string(++files_), bytes)));
     }
-    std::vector<SourceLine> ReadAll(SourceReader& reader) {
+    static std::vector<SourceLine> ReadAll(SourceReader& reader) {
         std::vector<SourceLine> lines;
-        for (SourceLine line; ReadSourceLine(reader, line, fc_);) lines.push_back(line);
+        for (SourceLine line; ReadSourceLine(reader, line);) lines.push_back(line);
         return lines;
     }
-    Lines Texts(SourceReader& reader) {
+    static Lines Texts(SourceReader& reader) {
         Lines texts;
         for (const SourceLine& line : ReadAll(reader)) texts.push_back(line.text.Str());
         return texts;
@@ -37,23 +31,10 @@ protected:
 
     testing_support::ScratchDir dir_;
     int files_ = 0;
-    MessageSink sink_;
-    std::ostringstream err_, out_;
-    FC fc_{&sink_};
 };
 
-TEST_F(SourceReaderTest, AFormFeedAtTheEndIsSplitOff) {
-    SourceReader reader;
-    Open(reader, "abc\f\n\f\nx\fy\f\nlast\n");
-    EXPECT_EQ(Texts(reader), (Lines{"\f", "abc ", "\f", "\f", "x y ", "last"}));
-}
-
 TEST_F(SourceReaderTest, LinesToSkipAtTheStartKeepTheirNumbers) {
-    SourceReader two, four;
-    Open(two, "1\n2\n");
-    two.SetSkipCount(3);
-    EXPECT_TRUE(ReadAll(two).empty());
-
+    SourceReader four;
     Open(four, "1\n2\n3\n4\n");
     four.SetSkipCount(2);
     std::vector<SourceLine> lines = ReadAll(four);
@@ -64,76 +45,75 @@ TEST_F(SourceReaderTest, LinesToSkipAtTheStartKeepTheirNumbers) {
 }
 
 TEST_F(SourceReaderTest, TabsAreExpandedButTheRawCopyKeepsThem) {
-    fc_.SetValue(P::TabSize, 4);
-    SourceReader reader, merrill;
+    SourceReader reader, kept;
+    reader.options.tabSize = 4;
     Open(reader, "ab\tc\n");
     std::vector<SourceLine> lines = ReadAll(reader);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0].text.Str(), "ab  c");
     EXPECT_EQ(lines[0].raw.Str(), "ab\tc");
 
-    fc_.SetRuleSet(kMerrill, true);
-    Open(merrill, "ab\tc\n");
-    EXPECT_EQ(Texts(merrill), (Lines{"ab\tc"}));
+    kept.options.expandTabs = false;  // as under a rule set
+    Open(kept, "ab\tc\n");
+    EXPECT_EQ(Texts(kept), (Lines{"ab\tc"}));
 }
 
-TEST_F(SourceReaderTest, InjectedLinesAndTheEndOfFileHook) {
+TEST_F(SourceReaderTest, InjectedLinesComeFirstAndAFormFeedAtTheEndIsSplitOff) {
     SourceReader reader;
-    Open(reader, "one\ntwo\n");
+    Open(reader, "abc\f\n\f\nx\fy\f\nlast\n");
     reader.Inject("first");
-    int hookRuns = 0;
-    reader.SetEndOfFileHook([&hookRuns](SourceReader& r) {
-        ++hookRuns;
-        r.Inject("closing 1");
-        r.Inject("closing 2");
-    });
-    EXPECT_EQ(Texts(reader), (Lines{"first", "one", "two", "closing 1", "closing 2"}));
-    SourceLine line;
-    EXPECT_FALSE(ReadSourceLine(reader, line, fc_));
-    EXPECT_EQ(hookRuns, 1);
-    EXPECT_TRUE(reader.EndOfInput());
+    EXPECT_EQ(Texts(reader), (Lines{"first", "\f", "abc ", "\f", "\f", "x y ", "last"}));
 }
 
-TEST_F(SourceReaderTest, HtmlSourcePreSectionsBecomeTablesAndDirectivesKeepTheirKind) {
+TEST_F(SourceReaderTest, HtmlSourcePreSectionsBecomeTablesUnderTheChosenPrefix) {
     SourceReader html;
-    html.htmlSource = true;
+    html.options.htmlSource = true;
+    html.options.directivePrefix = "@@";
     Open(html, "<p>text\n<PRE>\na  b\n</pre>\n");
-    EXPECT_EQ(Texts(html), (Lines{"<p>text", "$_$_END_HTML", "$_$_BEGIN_TABLE", "a  b",
-                                  "$_$_END_TABLE", "$_$_BEGIN_HTML"}));
-
-    SourceReader reader;
-    Open(reader, "$_$_TABLE_BORDER 3\nplain\n");
-    std::vector<SourceLine> lines = ReadAll(reader);
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_NE(lines[0].directive, 0);
-    EXPECT_EQ(lines[0].kind, kLineDirective);
-    EXPECT_EQ(lines[1].directive, 0);
-    EXPECT_EQ(lines[1].kind, kLineOrdinary);
+    std::vector<SourceLine> lines = ReadAll(html);
+    Lines texts;
+    std::vector<DirectiveCode> codes;
+    for (const SourceLine& line : lines) {
+        texts.push_back(line.text.Str());
+        codes.push_back(line.directive);
+    }
+    EXPECT_EQ(texts, (Lines{"<p>text", "@@END_HTML", "@@BEGIN_TABLE", "a  b", "@@END_TABLE",
+                            "@@BEGIN_HTML"}));
+    using D = DirectiveCode;
+    EXPECT_EQ(codes, (std::vector<D>{D::None, D::EndHtml, D::BeginTable, D::None, D::EndTable,
+                                     D::BeginHtml}));
 }
 
-TEST_F(SourceReaderTest, BlockDefinitionsAndIgnoredSectionsNeverReachTheTable) {
+TEST_F(SourceReaderTest, LineKindsDecideWhatReachesTheTable) {
+    // Block definitions and ignored sections hold content that is neither executed nor a row,
+    // directives included; reading directives never reach the table.
+    using K = LineKind;
+    const std::pair<const char*, LineKind> lines[] = {
+        {"$_$_TABLE_BORDER 1", K::Directive},
+        {"$_$_DEFINE_BLOCK HTML_FOOTER", K::Directive},
+        {"<p>footer</p>", K::Ignored},
+        {"$_$_TABLE_BORDER 9", K::Ignored},
+        {"$_$_END_BLOCK", K::Directive},
+        {"a,1", K::Ordinary},
+        {"$_$_BEGIN_IGNORE", K::Swallowed},
+        {"q,r", K::Ignored},
+        {"$_$_END_BLOCK", K::Ignored},
+        {"$_$_END_IGNORE", K::Swallowed},
+        {"$_$_BEGIN_USER_TABLE", K::Swallowed},
+        {"$_$_END_COMMA_DELIMITED_TABLE", K::Swallowed},
+        {"$_$_PARA", K::Directive},
+        {"$_$_CHANGE_POLICY TAB size : 4", K::Policy},
+        {" $_$_TABLE_BORDER 2", K::Ordinary},
+        {"", K::Ordinary},
+    };
+    std::string bytes;
+    for (const auto& [text, kind] : lines) bytes += std::string(text) + "\n";
     SourceReader reader;
-    Open(reader, "$_$_DEFINE_BLOCK HTML_FOOTER\n<p>footer</p>\n$_$_TABLE_BORDER 9\n$_$_END_BLOCK\n"
-                 "a,1\n$_$_BEGIN_IGNORE\nq,r\n$_$_END_BLOCK\n$_$_END_IGNORE\nb,2\n");
-    std::vector<int> kinds;
-    for (const SourceLine& line : ReadAll(reader)) kinds.push_back(line.kind);
-    EXPECT_EQ(kinds, (std::vector<int>{kLineDirective, kLineIgnored, kLineIgnored, kLineDirective,
-                                       kLineOrdinary, kLineSwallowed, kLineIgnored, kLineIgnored,
-                                       kLineSwallowed, kLineOrdinary}));
-    EXPECT_FALSE(fc_.BaseConfig().IsSet(P::DefaultTableBorderSize))
-        << "a directive inside a definition is content, not executed";
-}
-
-TEST_F(SourceReaderTest, AnIncludeLoopIsRefusedWithAMessage) {
-    const std::string a = dir_.Write("a.txt", "a1\na2\n"), b = dir_.Write("b.txt", "b1\n");
-    SourceReader reader;
-    ASSERT_TRUE(reader.OpenForReading(a));
-    SourceLine line;
-    ASSERT_TRUE(ReadSourceLine(reader, line, fc_));
-    EXPECT_TRUE(reader.Include(fc_, b));
-    EXPECT_FALSE(reader.Include(fc_, a));
-    EXPECT_EQ(err_.str(), "ERROR: Include loop at " + a + "\n");
-    EXPECT_EQ(Texts(reader), (Lines{"b1", "a2"}));
+    Open(reader, bytes);
+    const std::vector<SourceLine> read = ReadAll(reader);
+    ASSERT_EQ(read.size(), std::size(lines));
+    for (size_t i = 0; i < read.size(); ++i)
+        EXPECT_EQ(read[i].kind, lines[i].second) << lines[i].first;
 }
 
 TEST_F(SourceReaderTest, AMillionLinesArriveInOrder) {
@@ -145,7 +125,7 @@ TEST_F(SourceReaderTest, AMillionLinesArriveInOrder) {
     SourceLine line;
     int n = 0;
     bool inOrder = true;
-    for (; ReadSourceLine(reader, line, fc_); ++n)
+    for (; ReadSourceLine(reader, line); ++n)
         inOrder = inOrder && line.text.Length() == 1 && line.text[0] == 'a' + n % 26;
     EXPECT_EQ(n, count);
     EXPECT_TRUE(inOrder);

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -39,8 +38,6 @@ TEST(HtmlLineBreaking, PiecesOfAtMostNinetyCharacters) {
         // 4 blanks and 39 words: 198 characters; every piece keeps the indentation.
         {"    " + Words(39), {"    " + Words(17), "    " + Words(17), "    " + Words(5)}},
         {std::string(89, 'x') + " ", {std::string(89, 'x')}},  // whole, less a trailing blank
-        {std::string(90, 'y'), {std::string(90, 'y')}},
-        {"", {""}},
         // The blank lies 30 characters before the end, so a comma would win if it could.
         {a + " " + number + " x", {a, number + " x"}},
         // A closing bracket ends its piece unless a period follows it, which stays with it;
@@ -111,48 +108,6 @@ TEST(HtmlPendingBuffer, PreformattedLinesStayWholeWhenFlushedAfterThePreEnds) {
     EXPECT_EQ(h.Lines(), expected);
 }
 
-TEST(HtmlPendingBuffer, FlushesPastTheThresholdAndKeepsAShortTail) {
-    HtmlHarness h;
-    h.OpenPastStart();
-    // Lines of 79 characters take 80 in the buffer with their line feed.
-    Lines expected;
-    for (int i = 0; i < 14; ++i) expected.push_back(std::string(79, static_cast<char>('a' + i)));
-    for (int i = 0; i < 13; ++i) ASSERT_TRUE(h.file.WriteLine(expected[i]));
-    EXPECT_TRUE(h.lines.empty());  // 1040 characters pending, not yet flushed
-    ASSERT_TRUE(h.file.WriteLine(expected[13]));
-    // 1040 > 1024: nine lines go out, the last four (320 characters) stay behind.
-    ASSERT_EQ(h.lines.size(), 9u);
-    ASSERT_TRUE(h.file.FlushPending(true));
-    EXPECT_EQ(h.Lines(), expected);
-}
-
-TEST(HtmlPendingBuffer, LinesAreTidiedAndBrokenAlikeInMemoryAndInAFile) {
-    // Empty cells are tidied, a trailing blank goes, a long line is broken: 2 + 30 words
-    // are 151 characters, 17 words (86 with the blanks) on the first line.
-    const Lines written = {"    <TD>&nbsp;<BR></TD>", "    <TD>a<BR>", "      b<BR></TD>", "short ",
-                           "  " + Words(30),          "last"};
-    const Lines expected = {"    <TD>&nbsp;</TD>", "    <TD>a<BR>",  "      b</TD>", "short",
-                            "  " + Words(17),      "  " + Words(13), "last"};
-    HtmlHarness memory;
-    memory.OpenPastStart();
-    EXPECT_EQ(Flushed(memory, written), expected);
-
-    HtmlHarness h;
-    h.file.SetMemoryWrite(nullptr);
-    h.fc->SetText(P::OutputDirectory, ::testing::TempDir());
-    ASSERT_TRUE(h.file.OpenDocument("pipeline", *h.fc, false));
-    ASSERT_TRUE(h.file.FlushPending(true));
-    for (const std::string& line : written) h.file.WriteText(line);
-    h.file.Close();
-    const std::string path = h.file.OutputPath().Str();
-    const std::string text = testing::ReadFile(path);
-    std::remove(path.c_str());
-    std::string tail;
-    for (const std::string& line : expected) tail += line + "\n";
-    ASSERT_GE(text.size(), tail.size());
-    EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
-}
-
 TEST(HtmlOpen, UnwritablePathIsReportedAndNothingIsWritten) {
     HtmlHarness h;
     h.file.SetMemoryWrite(nullptr);
@@ -160,17 +115,6 @@ TEST(HtmlOpen, UnwritablePathIsReportedAndNothingIsWritten) {
     EXPECT_TRUE(h.HasMessage("ERROR: Can't open file \"/nonexistent-dir/sub/data.html\""));
     EXPECT_FALSE(h.file.IsOpen());
     EXPECT_FALSE(h.file.WriteLineBroken("x", false));
-}
-
-TEST(HtmlIndentMarkup, TwoBlanksPerLevelUnlessMinimised) {
-    FC fc;
-    EXPECT_EQ(IndentMarkup(fc, 2, "  <UL> ").Str(), "    <UL>");
-    EXPECT_EQ(IndentMarkup(fc, 0, " </P>").Str(), "</P>");
-    fc.SetValue(P::MinimiseHtmlFileSize, 1);
-    EXPECT_EQ(IndentMarkup(fc, 3, "  <LI>").Str(), "<LI>");
-    fc.SetValue(P::MinimiseHtmlFileSize, 0);
-    fc.SetRuleSet(kMerrill, true);  // under a rule set the text is not trimmed
-    EXPECT_EQ(IndentMarkup(fc, 1, " <LI>").Str(), "   <LI>");
 }
 
 }  // namespace

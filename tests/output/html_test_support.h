@@ -1,5 +1,5 @@
-// Output documents written to memory lines with a policy set whose messages and status lines
-// are collected, and the small helpers the output tests share.
+// Output documents written to memory lines with a policy set whose messages are collected,
+// and the small helpers the output tests share.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -24,18 +24,15 @@ template <class File>
 struct DocumentHarness {
     MessageSink sink;
     std::vector<std::string> messages;
-    std::vector<std::string> status;
     std::unique_ptr<FC> fc;
     std::vector<TextString> lines;
     File file;
 
     DocumentHarness() {
         sink.messageCallback = [this](std::string_view text) { messages.emplace_back(text); };
-        sink.statusCallback = [this](std::string_view text) { status.emplace_back(text); };
         sink.reportingLevel = 10;
         fc = std::make_unique<FC>(&sink);
         fc->SetValue(P::ErrorReportingLevel, 10);
-        fc->passHtml = true;  // the driver raises the HTML target flag before the open
         file.SetMemoryWrite(&lines);
         file.state.inputFileName = "data.csv";
     }
@@ -65,15 +62,6 @@ struct DocumentHarness {
 };
 
 using HtmlHarness = DocumentHarness<HTMLFile>;
-
-// A log file that keeps its lines.
-struct LogLines : LineSink {
-    testing::Lines lines;
-    bool PutLine(std::string_view line) override {
-        lines.emplace_back(line);
-        return true;
-    }
-};
 
 // The whole content of a file.
 inline std::string ReadFile(const std::string& path) {

@@ -22,9 +22,7 @@ TEST(MarkupTidy, BlanksBesideNbspAndBreaksBeforeCellEnds) {
         {"x\n    &nbsp;y", "x\n    &nbsp;y"},  // indentation stays
         {"a&amp;nbsp; b", "a&amp;nbsp; b"},
         {"x&nbsp;<BR>y", "x<BR>y"},
-        {"<TD>a<BR></TD>", "<TD>a</TD>"},
         {"<TH ALIGN=\"LEFT\"><BR></TH>", "<TH ALIGN=\"LEFT\">&nbsp;</TH>"},
-        {"    <TD>&nbsp;<BR></TD>", "    <TD>&nbsp;</TD>"},
         {"<TD><STRONG>&nbsp;</STRONG><BR></TD>", "<TD><STRONG>&nbsp;</STRONG></TD>"},
         {"<TD>a<BR>b</TD>", "<TD>a<BR>b</TD>"},  // a break that does not end the cell stays
     };

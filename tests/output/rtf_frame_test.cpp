@@ -9,6 +9,7 @@
 
 #include "output/document_state.h"
 #include "output/rtf_test_support.h"
+#include "policy/policy_test_support.h"
 
 namespace tabulyst {
 namespace {
@@ -42,11 +43,6 @@ struct Frame : testing::RtfHarness {
                                                         : testing::Lines{from, to + 1};
     }
     testing::Lines FontTable() { return Between("{\\fonttbl", "}"); }
-    void Choose(P id, std::string_view text) {
-        int index = 0;
-        ASSERT_TRUE(static_cast<const ChoicePolicy&>(fc->Record(id)).FindChoice(text, index));
-        fc->SetValue(id, index);
-    }
 };
 
 // Succeeds when every wanted line is among the lines.
@@ -71,26 +67,18 @@ TEST(RtfHeader, DefaultsGiveTheWindowsCodePageAnA4PageAndTwoOpenContentGroups) {
              "{\\*\\pnseclvl9\\pnlcrm\\pnstart1\\pnindent720\\pnhang{\\pntxtb (}{\\pntxta )}}"}));
     // An RTF run justifies body text, so the Body style ends in \qj.
     EXPECT_EQ(lines.back(), "{\\pard\\plain \\s1\\sb60\\sa60 \\f21\\fs20\\b0\\i0\\qj{");
-    lines.insert(lines.end(), {"\\par}", "}}"});
-    EXPECT_EQ(testing::RtfSyntaxProblem(lines), "") << "exactly three groups are left open";
+    EXPECT_EQ(testing::OpenGroups(lines), 3) << "the document and its two content groups";
 }
 
 TEST(RtfHeader, FontTableHoldsOneEntryPerStyleThenFurtherFontsAndFontClasses) {
     Frame f;
-    Lines table = f.FontTable();
-    ASSERT_EQ(table.size(), 1u + 4u + 23u + 1u);
-    // Default and table Times New Roman 10, fixed Courier New 8, headings and contents Arial 10.
-    EXPECT_EQ(table[5], "{\\f20\\froman\\fprq2\\fcharset0 Times New Roman;}") << "Normal";
-    EXPECT_EQ(table[5 + kStyleTable], "{\\f27\\froman\\fprq2\\fcharset0 Times New Roman;}");
-    EXPECT_EQ(table[5 + kStyleCode], "{\\f30\\fmodern\\fprq1\\fcharset0 Courier New;}");
-    EXPECT_EQ(table[5 + kStyleHeading1], "{\\f32\\fswiss\\fprq2\\fcharset0 Arial;}");
-
     FontSpec verdana;
     verdana.SetFontFace("Verdana");
     f.extraFonts.push_back(verdana);
     f.state.fontClasses = {"1-Arial-1-2", "2-Times-0-0", "3-Odd-Face-x-1"};
-    table = f.FontTable();
+    const Lines table = f.FontTable();
     ASSERT_EQ(table.size(), 1u + 4u + 23u + 1u + 3u + 1u);
+    EXPECT_EQ(table[5 + kStyleCode], "{\\f30\\fmodern\\fprq1\\fcharset0 Courier New;}");
     EXPECT_EQ(Lines(table.begin() + 28, table.end() - 1),
               (Lines{"{\\f200\\fswiss\\fprq2\\fcharset0 Verdana;}",
                      "{\\f100\\fswiss\\fcharset0\\fprq2 Arial;{\\*\\falt Geneva;}}",
@@ -99,152 +87,61 @@ TEST(RtfHeader, FontTableHoldsOneEntryPerStyleThenFurtherFontsAndFontClasses) {
                      "{\\f102\\froman\\fcharset0\\fprq2 Times;{\\*\\falt Times;}}"}));
 }
 
-TEST(RtfHeader, CharacterEncodingChoosesTheCharsetOfEveryStyleFont) {
-    Frame f;
-    f.fc->SetText(P::CharacterEncoding, "windows-1251");
-    const Lines table = f.FontTable();
-    ASSERT_EQ(table.size(), 29u);
-    for (size_t i = 5; i < 5 + 23; ++i)
-        EXPECT_NE(table[i].find("\\fcharset204 "), std::string::npos) << table[i];
-    EXPECT_EQ(table[5 + kStylePreformatted], "{\\f28\\fmodern\\fprq1\\fcharset204 Courier New;}");
-
-    Frame chinese;
-    chinese.fc->SetText(P::CharacterEncoding, "GB2312");
-    const Lines gb = chinese.FontTable();
-    ASSERT_EQ(gb.size(), 29u);
-    EXPECT_EQ(gb[5], "{\\f20\\fmodern\\fprq1\\fcharset134 MS Hei{\\*\\falt SimSun};}");
-}
-
-TEST(RtfHeader, JapaneseInputUsesTheBareHeaderAndMsGothic) {
-    Frame f;
-    f.fc->SetValue(P::InputFileContainsJapaneseCharacters, 1);
-    const Lines lines = f.Header();
-    EXPECT_EQ(lines[0], "{\\rtf1\\ansi");
-    EXPECT_TRUE(Has(lines, {"{\\f16\\fmodern\\fcharset128\\fprq1 MS Gothic;}",
-                            "{\\f20\\fmodern\\fprq1\\fcharset0 MS Gothic;}"}));
-    EXPECT_EQ(lines.back(),
-              "{\\pard\\plain \\s1\\sb60\\sa60 "
-              "\\f21\\fs20\\b0\\i0\\loch\\af100\\hich\\af100\\dbch\\f16 {")
-        << "Japanese text is left-aligned";
-}
-
-TEST(RtfHeader, StyleSheetLinesAndTheProofingLanguage) {
-    Frame f;
-    const Lines sheet =
-        f.Between("{\\stylesheet{\\widctlpar \\f4\\fs20\\lang1033 \\snext0 Normal;}", "}");
-    ASSERT_EQ(sheet.size(), 1u + 23u + 3u + 1u);
-    EXPECT_EQ(sheet[1],
-              "{\\s0\\sb60\\sa60\\widctlpar \\f20\\fs20\\kerning28\\qj \\sbasedon0 Normal;}");
-    EXPECT_EQ(sheet[1 + kStyleQuotes],
-              "{\\s13\\widctlpar \\f24\\fs20\\kerning28 \\sbasedon1 Quotes;}")
-        << "quotes stay left-aligned";
-    EXPECT_EQ(sheet[1 + kStylePreformatted],
-              "{\\s3\\widctlpar \\f28\\fs16\\kerning28 \\sbasedon0 Preformatted;}");
-    EXPECT_EQ(
-        sheet[1 + kStyleHeading1],
-        "{\\s61\\sb240\\sa120\\keepn\\widctlpar \\f32\\fs20\\kerning28 \\sbasedon6 Heading 1;}");
-
-    f.Choose(P::LanguageForProofing, "English (United Kingdom)");
-    const Lines lines = f.Header();
-    EXPECT_EQ(lines[1], "\\deff0\\deflang2057\\deflangfe1033");
-    EXPECT_TRUE(Has(lines, {"{\\stylesheet{\\widctlpar \\f4\\fs20\\lang2057 \\snext0 Normal;}"}));
-}
-
-TEST(RtfHeader, TableFontAndWindowsHelpShapeTheTableStyle) {
-    Frame f;
-    f.fc->SetText(P::TableFont, "Arial, Bold Italic, 9");
-    f.fc->SetValue(P::MakeWindowsHelpSourceFile, 1);
-    // Windows Help keeps every keep-with-next style.
-    EXPECT_TRUE(Has(f.Header(),
-                    {"{\\f27\\fswiss\\fprq2\\fcharset0 Arial;}",
-                     "{\\s2\\keepn\\widctlpar \\b\\i\\f27\\fs18\\kerning28 \\sbasedon0 Table;}",
-                     "{\\s3\\keepn\\widctlpar \\f28\\fs16\\kerning28 \\sbasedon0 Preformatted;}"}));
-    RtfStyle table;
-    SetUpRtfStyle(f.fc.get(), kStyleTable, table);
-    EXPECT_EQ(ParagraphStart(f.fc.get(), table),
-              "\\pard\\intbl \\s2\\keepn\\widctlpar \\f27\\fs18\\b\\i");
-    EXPECT_EQ(ParagraphStart(f.fc.get(), table, kParaFont), "\\f27\\fs18\\b\\i");
-}
-
-TEST(RtfHeader, JustificationAndRightToLeftEncodings) {
-    const std::pair<int, std::string> justified[] = {{2, "\\qc "}, {3, "\\qr "}, {1, " "}};
-    for (const auto& [justification, control] : justified) {
+TEST(RtfHeader, LinesThePoliciesGive) {
+    const struct {
+        const char* policies;  // the text of a policy file
+        Lines lines;           // each somewhere in the header
+    } cases[] = {
+        {"",  // the style sheet: body text justified, quotes left-aligned
+         {"{\\s0\\sb60\\sa60\\widctlpar \\f20\\fs20\\kerning28\\qj \\sbasedon0 Normal;}",
+          "{\\s13\\widctlpar \\f24\\fs20\\kerning28 \\sbasedon1 Quotes;}",
+          "{\\s3\\widctlpar \\f28\\fs16\\kerning28 \\sbasedon0 Preformatted;}",
+          "{\\s61\\sb240\\sa120\\keepn\\widctlpar \\f32\\fs20\\kerning28 \\sbasedon6 Heading 1;}"}},
+        {"Character encoding : windows-1251",
+         {"{\\f28\\fmodern\\fprq1\\fcharset204 Courier New;}"}},
+        {"Input file contains Japanese characters : Yes",  // left-aligned, in MS Gothic
+         {"{\\rtf1\\ansi", "{\\f16\\fmodern\\fcharset128\\fprq1 MS Gothic;}",
+          "{\\f20\\fmodern\\fprq1\\fcharset0 MS Gothic;}",
+          "{\\pard\\plain \\s1\\sb60\\sa60 "
+          "\\f21\\fs20\\b0\\i0\\loch\\af100\\hich\\af100\\dbch\\f16 {"}},
+        {"Language (for proofing) : English (United Kingdom)",
+         {"\\deff0\\deflang2057\\deflangfe1033",
+          "{\\stylesheet{\\widctlpar \\f4\\fs20\\lang2057 \\snext0 Normal;}"}},
+        // Windows Help keeps every keep-with-next style.
+        {"Table font : Arial, Bold Italic, 9\nMake Windows Help source file : Yes",
+         {"{\\f27\\fswiss\\fprq2\\fcharset0 Arial;}",
+          "{\\s2\\keepn\\widctlpar \\b\\i\\f27\\fs18\\kerning28 \\sbasedon0 Table;}",
+          "{\\s3\\keepn\\widctlpar \\f28\\fs16\\kerning28 \\sbasedon0 Preformatted;}"}},
+        {"Text justification : centre",
+         {"{\\s1\\sb60\\sa60\\widctlpar \\f21\\fs20\\kerning28\\qc \\sbasedon0 Body;}"}},
+        {"Character encoding : windows-1256",
+         {"{\\s0\\sb60\\sa60\\widctlpar \\ltrch \\af20 \\rltch \\f20\\fs20\\kerning28\\qr "
+          "\\sbasedon0 Normal;}",
+          "{\\f20\\fbidi \\froman\\fprq2\\fcharset178 Times New Roman;}",
+          "{\\pard\\plain \\s1\\sb60\\sa60 \\ltrch \\af21 \\rltch \\f21\\fs20\\b0\\i0\\qr{"}},
+        // 2 cm: 2 / 2.54 * 1440 = 1133.9 -> 1134; 1 cm -> 567; a text that is no number and a
+        // margin never stated keep 1800 and 1440.
+        {"Paper size : Letter\nUse Landscape mode : Yes\nMirror margins : Yes\nLeft margin (in cm) "
+         ": 2\nTop margin (in cm) : 1\nRight margin (in cm) : wide",
+         {"\\paperw15840\\paperh12240\\margl1134\\margr1800\\margt567\\margb1440\\gutter0",
+          "\\widowctrl\\ftnbj\\aenddoc\\margmirror\\formshade",
+          "\\lndscpsxn\\psz9\\linex0\\headery709\\footery709\\colsx709\\endnhere"}},
+        // Texts are escaped; a stated subject wins over the description.
+        {"Document Author : Ann {B} C:\\x\nDocument Subject : Stock\nDocument Description : "
+         "Prices\nDocument Company name : Quillon",
+         {"{\\info", "{\\title Converted from \"data.csv\"}", "{\\author Ann \\'7bB\\'7d C:\\\\x}",
+          "{\\operator Richlyst auto-convert}", "{\\subject Stock}", "{\\company Quillon}",
+          "{\\creatim\\yr2024\\mo3\\dy5\\hr14\\min7}", "{\\version1}{\\edmins0}{\\nofpages1}"}},
+    };
+    for (const auto& c : cases) {
         Frame f;
-        f.fc->SetValue(P::TextJustification, justification);
-        EXPECT_TRUE(Has(f.Header(), {"{\\s1\\sb60\\sa60\\widctlpar \\f21\\fs20\\kerning28" +
-                                     control + "\\sbasedon0 Body;}"}));
+        testing::ApplyText(*f.fc, c.policies);
+        EXPECT_TRUE(Has(f.Header(), c.lines)) << c.policies;
     }
-    Frame arabic;
-    arabic.fc->SetText(P::CharacterEncoding, "windows-1256");
-    const Lines lines = arabic.Header();
-    EXPECT_TRUE(Has(lines, {"{\\s0\\sb60\\sa60\\widctlpar \\ltrch \\af20 \\rltch "
-                            "\\f20\\fs20\\kerning28\\qr \\sbasedon0 Normal;}",
-                            "{\\f20\\fbidi \\froman\\fprq2\\fcharset178 Times New Roman;}"}));
-    EXPECT_EQ(lines.back(),
-              "{\\pard\\plain \\s1\\sb60\\sa60 \\ltrch \\af21 \\rltch \\f21\\fs20\\b0\\i0\\qr{");
 }
 
-TEST(RtfHeader, PaperOrientationAndMargins) {
+TEST(RtfStyles, FaceNamesCannotBreakTheHeader) {
     Frame f;
-    f.Choose(P::PaperSize, "Letter");
-    f.fc->SetValue(P::UseLandscapeMode, 1);
-    f.fc->SetValue(P::MirrorMargins, 1);
-    f.fc->SetText(P::LeftMarginInCm, "2");
-    f.fc->SetText(P::TopMarginInCm, "1");
-    f.fc->SetText(P::RightMarginInCm, "wide");
-    // 2 cm: 2 / 2.54 * 1440 = 1133.9 -> 1134; 1 cm -> 567; a text that is no number and a
-    // margin never stated keep 1800 and 1440.
-    EXPECT_TRUE(
-        Has(f.Header(),
-            {"\\paperw15840\\paperh12240\\margl1134\\margr1800\\margt567\\margb1440\\gutter0",
-             "\\widowctrl\\ftnbj\\aenddoc\\margmirror\\formshade",
-             "\\lndscpsxn\\psz9\\linex0\\headery709\\footery709\\colsx709\\endnhere"}));
-    Frame a4;
-    a4.fc->SetValue(P::UseLandscapeMode, 1);
-    EXPECT_EQ(RtfPageSetup(*a4.fc),
-              "\\paperw16838\\paperh11906\\margl1800\\margr1800\\margt1440\\margb1440\\gutter0");
-    Frame legal;
-    legal.Choose(P::PaperSize, "Legal");
-    EXPECT_EQ(RtfPageSetup(*legal.fc).substr(0, 26), "\\paperw12240\\paperh20160\\m");
-}
-
-TEST(RtfHeader, InformationGroup) {
-    Frame f;
-    f.fc->SetText(P::DocumentAuthor, "Ann {B} C:\\x");
-    f.fc->SetText(P::DocumentDescription, "Prices");
-    f.fc->SetText(P::DocumentCompanyName, "Quillon");
-    EXPECT_EQ(f.Between("{\\info", "{\\version1}{\\edmins0}{\\nofpages1}"),
-              (Lines{"{\\info", "{\\title Converted from \"data.csv\"}",
-                     "{\\author Ann \\'7bB\\'7d C:\\\\x}", "{\\operator Richlyst auto-convert}",
-                     "{\\subject Prices}", "{\\company Quillon}",
-                     "{\\creatim\\yr2024\\mo3\\dy5\\hr14\\min7}",
-                     "{\\version1}{\\edmins0}{\\nofpages1}"}));
-
-    Frame untitled;
-    untitled.fc->SetText(P::DocumentTitle, "");
-    untitled.fc->SetText(P::DocumentSubject, "Stock");
-    untitled.fc->SetText(P::DocumentDescription, "Prices");
-    const Lines lines = untitled.Header();
-    // A stated subject wins over the description.
-    EXPECT_TRUE(Has(lines, {"{\\title Converted from table \"data.csv\"}", "{\\subject Stock}"}));
-    EXPECT_FALSE(Has(lines, {"{\\subject Prices}"}));
-}
-
-TEST(RtfHeader, StatedBaseSizeBecomesTheCurrentSize) {
-    Frame f;
-    f.fc->SetValue(P::BaseFontSizeInPts, 14);
-    f.fc->SetValue(P::DeltaFontSizeInPts, 2);
-    f.Header();
-    EXPECT_EQ(f.state.currentSize, 16);
-}
-
-TEST(RtfStyles, BadIndexAndFaceNamesCannotBreakTheHeader) {
-    Frame f;
-    RtfStyle style;
-    style.number = 99;
-    SetUpRtfStyle(f.fc.get(), kRtfStyleCount, style);
-    EXPECT_TRUE(f.HasMessage("UNSUPPORTED CASE: Style 23in RTFFile constructor"));
-    EXPECT_EQ(style.number, 99) << "an index outside the table changes nothing";
     FontSpec odd;
     odd.face = "Odd}{Face;\\";
     EXPECT_EQ(RtfFontEntry(f.fc.get(), odd, 7), "{\\f7\\froman\\fprq2\\fcharset0 OddFace;}");

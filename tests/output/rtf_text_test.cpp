@@ -1,4 +1,4 @@
-// Character conversions of the RTF line pipeline: KOI8-R to Windows Cyrillic, \' and \u escapes.
+// UTF-8 text in the RTF line pipeline: \u escapes.
 #include "output/rtf_text.h"
 
 #include <gtest/gtest.h>
@@ -12,26 +12,6 @@ std::string Utf8Escaped(std::string_view text) {
     std::string out;
     AppendUtf8Escaped(text, out);
     return out;
-}
-
-TEST(Koi8ToWindows1251, LettersMoveAndBoxDrawingBecomesAscii) {
-    const std::pair<std::string, std::string> cases[] = {
-        // "privet" in KOI8-R, then "Yo" and "yo", which stand apart from the alphabet in both.
-        {"\xD0\xD2\xC9\xD7\xC5\xD4 \xB3\xA3 ok", "\xEF\xF0\xE8\xE2\xE5\xF2 \xA8\xB8 ok"},
-        {"\xF0\xE1", "\xCF\xC0"},  // capital Pe and A
-        // Light and double horizontal and vertical lines, a corner, a double cross.
-        {"\x80\x81\xA0\xA1\x82\xBE", "-|=|++"},
-    };
-    for (auto [text, converted] : cases) {
-        Koi8ToWindows1251(text);
-        EXPECT_EQ(text, converted);
-    }
-}
-
-TEST(AppendHighBytesEscaped, EveryHighByteBecomesALowerCaseHexEscape) {
-    std::string out;
-    AppendHighBytesEscaped("caf\xE9 \x80\xFF{x}", out);
-    EXPECT_EQ(out, "caf\\'e9 \\'80\\'ff{x}");
 }
 
 TEST(AppendUtf8Escaped, CharactersBecomeSignedSixteenBitUnits) {

@@ -22,7 +22,7 @@ TEST(TagMonitor, CountsStartTagsAndFlagsUnclosedElements) {
     h.fc->SetValue(P::CommentGenerationCode, 2);  // neither comment nor generator META
     ASSERT_TRUE(h.Open());
     h.file.WriteText("<CENTER>");
-    ASSERT_TRUE(h.file.EndDocument(""));
+    ASSERT_TRUE(h.file.EndDocument());
     EXPECT_TRUE(h.HasMessage("INFO: Tags generated - BODY 1, CENTER 1, HEAD 1, HTML 1, TITLE 1"));
     EXPECT_TRUE(h.HasMessage("WARNING: Unbalanced tags - CENTER 1 start, 0 end"));
 }

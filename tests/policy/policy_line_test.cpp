@@ -17,14 +17,6 @@ TEST(PolicyLine, CommentsHeadersGroupsAndLongerKeys) {
     EXPECT_EQ(c.Line("[Nonsense]"), kUnclaimed);
     EXPECT_TRUE(c.Said("POLICY: Ignored - Missing colon in \"[Nonsense]\""));
 
-    int group = -1;  // the group of the claiming record
-    for (auto [line, result, expected] : {std::tuple{"Default TABLE border size : 2", kParsed, 4},
-                                          {"Character encoding : big5", kParsed, 1},
-                                          {"Unknown key : 1", kUnclaimed, 0}}) {
-        EXPECT_EQ(c.fc.ParsePolicyLine(line, group, true), result);
-        EXPECT_EQ(group, expected) << line;
-    }
-
     EXPECT_EQ(c.Line("Output policy filename : out.pol"), kParsed);
     EXPECT_EQ(c.fc.Text(P::OutputPolicyFilename).View(), "out.pol");
     EXPECT_FALSE(c.fc.IsSet(P::OutputPolicyFile)) << "the longer key is tried first";
@@ -34,16 +26,19 @@ TEST(PolicyLine, CommentsHeadersGroupsAndLongerKeys) {
 
 TEST(PolicyLine, AliasesAndTheirOrder) {
     CapturedFC c;
-    c.Offer({{"Default TABLE color : ff0000", kParsed},
-             {"Header frame text color : Navy", kParsed}});
+    c.Offer(
+        {{"Default TABLE color : ff0000", kParsed}, {"Header frame text color : Navy", kParsed}});
     EXPECT_FALSE(c.fc.IsSet(P::TextColour)) << "the frame colour is tried before \"Text color\"";
     EXPECT_EQ(c.Line("Footer frame background color : Teal"), kParsed);
     EXPECT_FALSE(c.fc.IsSet(P::BackgroundColour));
     c.Offer({{"Body Background color : white", kParsed},  // an alias matches anywhere
              {"Allow email begining with numbers : yes", kParsed},
-             {"Scope COLOR tags globally : no", kParsed}, {"HTML Header : top.html", kParsed}});
-    ExpectTexts(c.fc, {{P::DefaultTableColour, "Red"}, {P::HeaderFrameTextColour, "Navy"},
-                       {P::BackgroundColour, "white"}, {P::HtmlHeaderFile, "top.html"}});
+             {"Scope COLOR tags globally : no", kParsed},
+             {"HTML Header : top.html", kParsed}});
+    ExpectTexts(c.fc, {{P::DefaultTableColour, "Red"},
+                       {P::HeaderFrameTextColour, "Navy"},
+                       {P::BackgroundColour, "white"},
+                       {P::HtmlHeaderFile, "top.html"}});
     ExpectValues(c.fc, {{P::AllowEmailBeginningWithNumbers, 1}, {P::ScopeColourTagsGlobally, 0}});
 }
 
@@ -57,14 +52,6 @@ TEST(PolicyLine, RuleSetKey) {
     EXPECT_EQ(c.fc.RuleSet(), kSec);
     EXPECT_FALSE(c.fc.RuleSetStated());
 
-    ProgramSettings settings;
-    CapturedFC linked;
-    linked.fc.LinkSettings(&settings);
-    EXPECT_EQ(linked.Line("Rule set to be used : (none)"), kParsed);
-    EXPECT_TRUE(linked.messages.empty());
-    EXPECT_EQ(linked.Line("Rule set to be used : SEC"), kParsed);
-    EXPECT_EQ(settings.ruleSet, kSec) << "the front end's settings learn the rule set";
-
     CapturedFC command;
     command.fc.ApplyCommandLineRuleSet("sec");
     EXPECT_EQ(command.fc.RuleSet(), kSec);
@@ -72,46 +59,6 @@ TEST(PolicyLine, RuleSetKey) {
     EXPECT_TRUE(command.messages.empty());
     command.fc.ApplyCommandLineRuleSet("fancy");
     EXPECT_TRUE(command.Said("CTX.Command ERROR: Unrecognised RuleSet \"fancy\""));
-}
-
-TEST(PolicyLine, ListKeysAreRecorded) {
-    CapturedFC c;
-    c.Offer({{"Indent position(s) : 0 4 8", kParsed},
-             {"Indent position(s) : 1 2 3 4 5 6", kRejected},  // at most five
-             {"Hanging paragraph position(s) : 5 x", kRejected},
-             {"Hanging paragraph position(s) : none", kParsed},
-             {"Recognised USENET groups : comp.lang.c, alt.test", kParsed},
-             {"Include document section(s) : Intro Summary", kParsed},
-             {"Link definition: \"IBM\" = \"http://www.ibm.com\" + \"\"", kParsed},
-             {"Text command: \"DELETE 3\"", kParsed},
-             {"Heading level 1 = CHAPTER", kParsed}});
-    EXPECT_TRUE(c.messages.empty()) << "heading definitions need no colon";
-    const FC::Extras& extras = c.fc.GetExtras();
-    EXPECT_EQ(extras.indentPositions, (std::vector<int>{0, 4, 8}));
-    EXPECT_TRUE(extras.hangingStated && extras.headingStated);
-    ASSERT_EQ(extras.newsGroups.size(), 2u);
-    EXPECT_EQ(extras.newsGroups[1].View(), "alt.test");
-    EXPECT_EQ(extras.documentSections.size(), 2u);
-    EXPECT_EQ(extras.linkDefinitions.at(0).View(), "\"IBM\" = \"http://www.ibm.com\" + \"\"");
-    EXPECT_EQ(extras.textCommands.at(0).View(), "DELETE 3");
-}
-
-TEST(PolicyLine, DefinitionAndBulletChars) {
-    CapturedFC c;
-    EXPECT_EQ(c.Line("Definition Char : ':' (strong) '-' (weak)"), kParsed);
-    EXPECT_EQ(c.fc.GetExtras().definitionChars, 1 | 4 | 2);
-    c.Offer({{"Definition Char : (none)", kParsed}, {"Definition Char : '='", kRejected}});
-    EXPECT_EQ(c.fc.GetExtras().definitionChars, 0);
-
-    EXPECT_EQ(c.Line("Bullet Char : 'o'"), kParsed);
-    EXPECT_TRUE(c.fc.IsSet(P::RecogniseOAsABullet));
-    EXPECT_TRUE(c.fc.GetExtras().bulletChars.empty());
-    for (char bullet : std::string("*+#@%&~"))
-        EXPECT_EQ(c.Line(std::string("Bullet Char : '") + bullet + "'"), kParsed);
-    EXPECT_EQ(c.Line("Bullet Char : '='"), kRejected) << "an eighth character is refused";
-    EXPECT_EQ(c.fc.GetExtras().bulletChars.size(), 7u);
-    EXPECT_EQ(c.Line("Bullet Char : none"), kParsed);
-    EXPECT_TRUE(c.fc.GetExtras().bulletChars.empty());
 }
 
 TEST(PolicyLine, SpecialKeyInAValueDoesNotStealTheLine) {

@@ -18,7 +18,7 @@ namespace tabulyst::testing {
 using Messages = std::vector<std::string>;
 
 // Keeps every line written to it.
-struct Lines : LineSink {
+struct KeptLines : LineSink {
     std::vector<std::string> lines;
     bool PutLine(std::string_view line) override {
         lines.emplace_back(line);
@@ -30,6 +30,16 @@ struct Lines : LineSink {
 inline void Apply(FC& fc, std::initializer_list<std::string_view> lines, bool report = false) {
     int group = 0;
     for (std::string_view line : lines) fc.ParsePolicyLine(line, group, report);
+}
+
+// Offers each line of a text to a set; a line repeating a stated policy replaces its value.
+inline void ApplyText(FC& fc, std::string_view text) {
+    int group = 0;
+    for (size_t start = 0; start < text.size();) {
+        const size_t end = std::min(text.find('\n', start), text.size());
+        fc.ParsePolicyLine(text.substr(start, end - start), group, false);
+        start = end + 1;
+    }
 }
 
 // Expects the values of Boolean, Integer, Alignment and Choice policies.
@@ -65,7 +75,7 @@ struct CapturedFC {
         for (auto [line, result] : lines) EXPECT_EQ(Line(line), result) << line;
     }
 
-private:
+  private:
     static MessageSink& Prepare(MessageSink& sink, Messages& messages) {
         sink.messageCallback = [&messages](std::string_view text) { messages.emplace_back(text); };
         return sink;

@@ -34,9 +34,9 @@ TEST(TableLayout, CommaAndKeywordFormsAndFailures) {
     const char* keyword = "TAG ERROR: Failed to parse TABLE_LAYOUT";
     const char* layout = "TAG ERROR: Failed to parse table layout";
     const std::pair<const char*, const char*> kFailures[] = {
-        {"", keyword},        {"x,1", keyword},      {"TABLE_LAYOUT", keyword},
-        {"0", keyword},       {"3,10,25", layout},   {"2,10,abc", layout},
-        {"2,10,-4", layout},  {"2000000000,1", layout}};
+        {"", keyword},       {"x,1", keyword},        {"TABLE_LAYOUT", keyword},
+        {"0", keyword},      {"3,10,25", layout},     {"2,10,abc", layout},
+        {"2,10,-4", layout}, {"2000000000,1", layout}};
     for (auto [bad, message] : kFailures) {  // the previous columns stay
         c.messages.clear();
         EXPECT_FALSE(c.fc.SetTableLayout(bad)) << bad;
@@ -44,15 +44,4 @@ TEST(TableLayout, CommaAndKeywordFormsAndFailures) {
     }
     EXPECT_EQ(Lasts(base), (std::vector<int>{4, 8}));
     EXPECT_EQ(base.Text(P::DefaultTableLayout).View(), "2,5,9");
-}
-
-TEST(TableLayout, GoesToTheNewestConfiguration) {
-    FC fc;
-    fc.passPreRead = true;
-    fc.CreateNewTabConfig();
-    fc.CreateNewTabConfig();
-    EXPECT_TRUE(fc.SetTableLayout("1,12"));
-    EXPECT_EQ(Lasts(fc.NewestConfig()), std::vector<int>{11});
-    EXPECT_TRUE(fc.OldestConfig().columnSpecs.empty());
-    EXPECT_TRUE(fc.BaseConfig().columnSpecs.empty());
 }

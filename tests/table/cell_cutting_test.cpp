@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "plain_block.h"
 #include "table/column_analysis.h"
+#include "table/table_fixture.h"
 
 namespace tabulyst {
 namespace {
@@ -39,7 +39,9 @@ TEST(CutPlainLineTest, CellsOfEachLine) {
         std::vector<Texts> cells;  // of each line
     } cases[] = {
         // Text running through a boundary covers two columns, unless boundaries have no width.
-        {{"abcdefgh  xyz", "ab   fg   xyz"}, {{3, 4, 4}, {8, 9, 9}}, false,
+        {{"abcdefgh  xyz", "ab   fg   xyz"},
+         {{3, 4, 4}, {8, 9, 9}},
+         false,
          {{"abcdefgh{2}", "xyz"}, {"ab", "fg", "xyz"}}},
         {{"abcdefgh  xyz"}, {{3, 4, 4}, {8, 9, 9}}, true, {{"abcd", "efgh", "xyz"}}},
         // Bars at the edges of a cell are dropped.
@@ -47,7 +49,9 @@ TEST(CutPlainLineTest, CellsOfEachLine) {
         // Rule characters in the gap are skipped after a cut.
         {{"abc - -def"}, {{3, 6, 3}}, false, {{"abc", "def"}}},
         // Short lines leave their last cells empty.
-        {{"aa   bb   cc", "aa"}, {{2, 4, 4}, {7, 9, 9}}, false,
+        {{"aa   bb   cc", "aa"},
+         {{2, 4, 4}, {7, 9, 9}},
+         false,
          {{"aa", "bb", "cc"}, {"aa", "", ""}}},
         // In-line tags are never cut apart.
         {{"ab[[X Y]]cd  ef"}, {{5, 5, 5}, {11, 12, 11}}, false, {{"ab[[X Y]]cd{2}", "ef"}}},
@@ -67,23 +71,10 @@ TEST(CutPlainLineTest, AnEndDelimiterWithoutAStartIsReportedWhileWriting) {
     t.Lines({"ab]]cd  ef"});
     Columns(t, {{6, 7, 7}});
     std::vector<TableCell> cells;
-    CutPlainLine(t.block, 0, kCellsAnalysis, cells);
+    CutPlainLine(t.block, 0, CutFor::Analysis, cells);
     EXPECT_TRUE(t.Messages().empty());
     EXPECT_EQ(t.Cells(0), (Texts{"ab]]cd", "ef"}));
     EXPECT_EQ(t.Messages(), (Texts{"INFO: Unbalanced tag delimiter inside table cell :\"]]\""}));
-}
-
-TEST(CutPlainLineTest, CellTextsAreEscapedForTheTargetOnlyAndDirectivesGiveNone) {
-    PlainFixture t;
-    t.Lines({"a<b   c&d", "x{y   z\\w"});
-    t.DirectiveLine("$_$_TABLE_BORDER 1");
-    Columns(t, {{3, 5, 5}});
-    EXPECT_EQ(t.Cells(0), (Texts{"a&lt;b", "c&amp;d"}));
-    EXPECT_EQ(t.Cells(1, kCellsRtf), (Texts{"x\\'7by", "z\\\\w"}));
-    EXPECT_EQ(t.Cells(2), (Texts{"", ""}));
-    std::vector<TableCell> cells;
-    CutPlainLine(t.block, 0, kCellsAnalysis, cells);
-    EXPECT_EQ(cells[0].text.Str(), "a<b");
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "plain_block.h"
 #include "table/analysis.h"
 #include "table/column_analysis.h"
+#include "table/table_fixture.h"
 
 namespace tabulyst {
 namespace {
@@ -16,33 +16,6 @@ std::vector<PositionStats> Prepare(PlainFixture& t) {
     RemoveCommonIndent(t.block);
     ClassifyLines(t.block);
     return GatherPositionStats(t.block);
-}
-
-TEST(RemoveCommonIndentTest, RemovesTheSmallestIndentOfTextLinesButNotEighty) {
-    PlainFixture t, far;
-    t.Lines({"    a  b", "  ----------", "      c  d"});
-    EXPECT_EQ(t.block.commonIndent, 4);  // the rule line does not count
-    RemoveCommonIndent(t.block);
-    Texts texts;
-    for (const TableLine& line : t.block.lines) texts.emplace_back(line.text);
-    EXPECT_EQ(texts, (Texts{"a  b", "--------", "  c  d"}));
-    EXPECT_EQ((Ints{t.block.widest, t.block.narrowest}), (Ints{8, 4}));
-
-    const std::string line = std::string(80, ' ') + "x  y";
-    far.Lines({line});
-    RemoveCommonIndent(far.block);
-    EXPECT_EQ(far.block.lines[0].text, line);
-    EXPECT_EQ(far.block.widest, 84);
-}
-
-TEST(StartingSeparationTest, FewerThanSixLinesStartAtTwo) {
-    const int cases[][3] = {{5, 1, 2}, {6, 1, 1}, {5, 3, 3}};  // lines, policy, separation
-    for (auto [lines, policy, separation] : cases) {
-        PlainFixture t;
-        t.Config().SetValue(P::MinimumTableColumnSeparation, policy);
-        t.Repeat("a b", lines);
-        EXPECT_EQ(StartingSeparation(t.block), separation) << lines << " lines";
-    }
 }
 
 TEST(GatherPositionStatsTest, AGapNeedsMoreThanHalfTheLinesBlankOrFourFifthsWhenSparse) {
@@ -88,37 +61,8 @@ TEST(FindColumnsTest, GapsOfTheSeparationAndEqualScores) {
               (Ints{3, 5, 7, -1}));
 }
 
-TEST(FindColumnsTest, BarColumnsMakeBoundariesAndThreeSeparatorRunsMakeSeparatorColumns) {
-    PlainFixture bars, t;
-    bars.Repeat("aa|bb|cc", 6);
-    FindColumns(bars.block, Prepare(bars), 1);
-    EXPECT_FALSE(bars.block.separatorColumns);
-    EXPECT_EQ(bars.Boundaries(), (Ints{2, 5, 7}));
-    EXPECT_EQ(bars.Cells(0), (Texts{"aa", "bb", "cc"}));
-
-    t.Lines({"+-----+-----+-----+", "| a   | bb  | c   |", "+-----+-----+-----+",
-             "| dd  | e   | fff |", "+-----+-----+-----+"});
-    FindColumns(t.block, Prepare(t), 2);
-    EXPECT_TRUE(t.block.separatorColumns);
-    // Separators at 6 and 12; 18 lies beyond widest - m - 1 and ends the last column.
-    // Position 0 holds a '+' after nothing in three lines, so it is no separator.
-    EXPECT_EQ(t.Boundaries(), (Ints{6, 12, 18}));
-    EXPECT_EQ((Ints{t.block.columns[0].gapStart, t.block.columns[0].score}), (Ints{1, 5}));
-    EXPECT_EQ(t.Cells(1), (Texts{"a", "bb", "c"}));
-    EXPECT_EQ(t.Cells(3), (Texts{"dd", "e", "fff"}));
-}
-
-TEST(TakeUserLayoutTest, LayoutPositionsBecomeBoundariesEvenWhenDecreasing) {
-    PlainFixture t, bad;
-    t.Lines({"Name     Qty            Price          Note"});
-    t.Layout({10, 25, 40});
-    RemoveCommonIndent(t.block);
-    TakeUserLayout(t.block);
-    EXPECT_TRUE(t.block.userLayout);
-    EXPECT_EQ(t.Boundaries(), (Ints{9, 24, 42}));
-    EXPECT_EQ((Ints{t.block.columns[1].gapStart, t.block.columns[1].gapEnd}), (Ints{24, 24}));
-    EXPECT_TRUE(t.Messages().empty());
-
+TEST(TakeUserLayoutTest, OverlappingLayoutColumnsAreReportedAndTakenAsGiven) {
+    PlainFixture bad;
     bad.Lines({"a b c d e f g h i j k l"});
     bad.Layout({10, 5, 20});
     TakeUserLayout(bad.block);

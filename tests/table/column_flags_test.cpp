@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "plain_block.h"
 #include "table/analysis.h"
 #include "table/column_analysis.h"
+#include "table/table_fixture.h"
 
 namespace tabulyst {
 namespace {
@@ -52,39 +52,6 @@ TEST(BuildColumnStatisticsTest, EmptyColumnsAndSpans) {
     EXPECT_EQ(w.columns[0].span, 2);
     // "aaaaaaaa" covers all three columns: two extra columns, one crossing cell.
     EXPECT_EQ(Crossings(w), (Ints{3, 2, 2}));
-}
-
-TEST(BuildColumnStatisticsTest, TextNumericAndSymbolColumns) {
-    PlainFixture t;
-    Columns(t, {"Apple  12    ->", "Pear   3.5   <-", "------------", "", "Fig    1,200 ==",
-                "Plum         ->"},
-            {6, 12});
-    const auto& c = t.block.columns;
-    EXPECT_TRUE(c[0].textColumn);
-    EXPECT_FALSE(c[0].numericColumn);
-    EXPECT_TRUE(c[1].numericColumn);  // the empty cell counts as a number
-    EXPECT_FALSE(c[1].textColumn);    // only 3 of 4 cells are text
-    EXPECT_TRUE(c[2].symbolColumn);
-    EXPECT_FALSE(c[2].textColumn);
-    // The rule line and the blank line are not sampled, but their cells are recorded.
-    EXPECT_EQ(t.block.lines[5].nonEmptyCells, 2);
-    EXPECT_EQ(t.block.lines[5].firstNonEmptyCell, 0);
-    EXPECT_EQ(t.block.lines[3].firstNonEmptyCell, -1);
-}
-
-TEST(MergeColumnsTest, TheLeftColumnTakesTheGapOfTheRightAndTheirWidths) {
-    PlainFixture t;
-    Columns(t, {"aa bb cc dd"}, {2, 5, 8});
-    SetColumnWidths(t.block);
-    auto& c = t.block.columns;
-    EXPECT_EQ((Ints{c[0].width, c[1].width, c[3].width}), (Ints{2, 2, 2}));  // to the widest line
-    c[0].span = 3;
-    c[2].gapStart = 7;
-    MergeColumns(t.block, 0, 2);
-    ASSERT_EQ(c.size(), 2u);
-    EXPECT_EQ((Ints{c[0].gapStart, c[0].boundary, c[0].width, c[0].span}), (Ints{7, 8, 6, 1}));
-    MergeColumns(t.block, 1, 1);  // no such merge
-    EXPECT_EQ(c.size(), 2u);
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include "table/analysis.h"
 #include "table/cell_cutting.h"
 #include "table/rows.h"
-#include "table/table_capture.h"
+#include "table/table_fixture.h"
 
 namespace tabulyst {
 namespace {
@@ -36,20 +36,30 @@ TEST(FieldSplitterTest, QuotesEmptyFieldsAndDelimiters) {
     } cases[] = {
         // A quoted comma field is one field without its quotes; doubled quotes inside it
         // become single.
-        {"a,\"b,c\",d", ',', {"a", "b,c", "d"}}, {"\"\"\"\"", ',', {"\""}},
-        {"\"He said \"\"hi\"\"\",x", ',', {"He said \"hi\"", "x"}}, {"\"\",b", ',', {"", "b"}},
+        {"a,\"b,c\",d", ',', {"a", "b,c", "d"}},
+        {"\"\"\"\"", ',', {"\""}},
+        {"\"He said \"\"hi\"\"\",x", ',', {"He said \"hi\"", "x"}},
+        {"\"\",b", ',', {"", "b"}},
         // A quote in mid-field opens quoted mode; quotes not at both ends stay, doubled too.
-        {"ab\"c,d\",e", ',', {"ab\"c,d\"", "e"}}, {"x\"\"y,z", ',', {"x\"\"y", "z"}},
+        {"ab\"c,d\",e", ',', {"ab\"c,d\"", "e"}},
+        {"x\"\"y,z", ',', {"x\"\"y", "z"}},
         // Empty fields exist, but a trailing delimiter adds none; blanks are kept.
-        {"a,,b", ',', {"a", "", "b"}}, {"a,b,", ',', {"a", "b"}}, {",", ',', {""}},
-        {"", ',', {}}, {"", '\t', {}}, {" a , b", ',', {" a ", " b"}},
+        {"a,,b", ',', {"a", "", "b"}},
+        {"a,b,", ',', {"a", "b"}},
+        {",", ',', {""}},
+        {"", ',', {}},
+        {"", '\t', {}},
+        {" a , b", ',', {" a ", " b"}},
         // An unbalanced quote runs to the end of the line; a lone quote encloses nothing.
-        {"a,\"b,c", ',', {"a", "\"b,c"}}, {"a,\"", ',', {"a", "\""}},
+        {"a,\"b,c", ',', {"a", "\"b,c"}},
+        {"a,\"", ',', {"a", "\""}},
         // Other delimiters split at every occurrence, without quote handling.
-        {"x\t\ty", '\t', {"x", "", "y"}}, {"x\ty\t", '\t', {"x", "y"}},
+        {"x\t\ty", '\t', {"x", "", "y"}},
+        {"x\ty\t", '\t', {"x", "y"}},
         {"\"a;b\";c", ';', {"\"a", "b\"", "c"}},
         // A blank delimiter takes tabs and runs of blanks as one separator.
-        {"a  \t b c", ' ', {"a", "b", "c"}}, {" a b ", ' ', {"", "a", "b"}},
+        {"a  \t b c", ' ', {"a", "b", "c"}},
+        {" a b ", ' ', {"", "a", "b"}},
     };
     for (const auto& c : cases) EXPECT_EQ(Fields(c.line, c.delimiter), c.fields) << c.line;
 }
@@ -70,14 +80,13 @@ TEST(FieldSplitterTest, EveryByteValueAndTenThousandFieldsSurvive) {
 }
 
 // The cells of one line of a block read from the given lines.
-Texts CellTexts(BlockFixture& t, std::initializer_list<std::string_view> lines, int line,
-                int target = kCellsHtml) {
+Texts CellTexts(BlockFixture& t, std::initializer_list<std::string_view> lines, int line) {
     if (t.block.lines.empty()) {
         t.Lines(lines);
-        AnalyseDelimited(t.block);
+        t.Analyse();
     }
     std::vector<TableCell> cells;
-    SplitDelimitedLine(t.block, line, target, cells);
+    SplitDelimitedLine(t.block, line, cells);
     Texts texts;
     for (const TableCell& cell : cells) texts.push_back(cell.text.Str());
     return texts;
@@ -91,13 +100,6 @@ TEST(AnalyseDelimitedTest, ColumnCountIsTheLargestFieldCountAndShortLinesGetEmpt
     for (const TableColumn& c : t.block.columns)
         EXPECT_EQ((test::Ints{c.gapStart, c.gapEnd, c.boundary, c.score}), test::Ints(4, -1));
 
-    BlockFixture policy;  // policy lines take no part in the count and give no text
-    policy.Lines({"a,b"});
-    test::AddRawLine(policy.block, "p,q,r,s,t", kTableLinePolicy);
-    AnalyseDelimited(policy.block);
-    EXPECT_EQ(policy.block.columns.size(), 2u);
-    for (const std::string& text : CellTexts(policy, {}, 1)) EXPECT_EQ(text, "");
-
     BlockFixture empty, blanks;
     AnalyseDelimited(empty.block);
     EXPECT_TRUE(empty.block.columns.empty());
@@ -108,7 +110,7 @@ TEST(AnalyseDelimitedTest, ColumnCountIsTheLargestFieldCountAndShortLinesGetEmpt
 
 TEST(AnalyseDelimitedTest, TheDelimiterComesFromThePolicyOrTheFormat) {
     // Only the first character of the policy counts; a comma so chosen is quote-aware.
-    BlockFixture chosen, tabComma(kFormatTab), tab(kFormatTab), comma(kFormatComma);
+    BlockFixture chosen, tabComma(TableFormat::Tab), tab(TableFormat::Tab), comma;
     chosen.fc.BaseConfig().SetText(P::DefaultTableDelimiterCharacter, ";|");
     EXPECT_EQ(CellTexts(chosen, {"a;b,c;d|e"}, 0), (Texts{"a", "b,c", "d|e"}));
     EXPECT_EQ(chosen.block.delimiter, ';');
@@ -116,29 +118,6 @@ TEST(AnalyseDelimitedTest, TheDelimiterComesFromThePolicyOrTheFormat) {
     EXPECT_EQ(CellTexts(tabComma, {"\"x,y\",z"}, 0), (Texts{"x,y", "z"}));
     EXPECT_EQ(CellTexts(tab, {"a,b\tc"}, 0), (Texts{"a,b", "c"}));
     EXPECT_EQ(CellTexts(comma, {"a,b\tc"}, 0), (Texts{"a", "b\tc"}));
-}
-
-TEST(SplitDelimitedLineTest, CellsCarryTheirAlignmentGuessAndOneLineOfText) {
-    BlockFixture t;
-    t.Lines({"apple,12.50,,  x"});
-    AnalyseDelimited(t.block);
-    std::vector<TableCell> cells;
-    SplitDelimitedLine(t.block, 0, kCellsHtml, cells);
-    ASSERT_EQ(cells.size(), 4u);
-    // Blanks only in front of "x": right.
-    const int align[] = {kAlignLeft, kAlignRight, kAlignLeft, kAlignRight}, lines[] = {1, 1, 0, 1};
-    for (size_t c = 0; c < cells.size(); ++c) {
-        EXPECT_EQ(cells[c].align, align[c]);
-        EXPECT_EQ(cells[c].lines, lines[c]);
-        EXPECT_EQ(cells[c].colSpan, 1);
-        EXPECT_EQ(cells[c].crossings, 0);
-    }
-}
-
-TEST(SplitDelimitedLineTest, TextsAreEscapedForTheDocumentOnly) {
-    BlockFixture t;
-    EXPECT_EQ(CellTexts(t, {"a<b,c&d"}, 0), (Texts{"a&lt;b", "c&amp;d"}));
-    EXPECT_EQ(CellTexts(t, {}, 0, kCellsAnalysis), (Texts{"a<b", "c&d"}));
 }
 
 }  // namespace

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "plain_block.h"
 #include "table/analysis.h"
 #include "table/directives.h"
+#include "table/table_fixture.h"
 
 namespace tabulyst {
 namespace {
@@ -15,8 +15,7 @@ using test::Texts;
 
 // A tagged table opened by its directive, with the given lines, analysed.
 void Tagged(PlainFixture& t, std::initializer_list<std::string_view> lines) {
-    const std::string_view begin = "$_$_BEGIN_TAGGED_TABLE";
-    t.block.AddLine(begin, begin, kLineDirective, kDirBeginTaggedTable);
+    t.block.NoteDirective(DirectiveCode::BeginTaggedTable);
     t.Lines(lines);
     AnalysePlainText(t.block);
 }
@@ -49,10 +48,10 @@ TEST(CutTaggedLineTest, CellsSpansAlignmentsAndOtherTags) {
                "[[DATA_CELL]] A & B [[DATA_CELL]]7[[NEW_CELL COLSPAN=2 ALIGN=centre "
                "VALIGN=bottom]][[B]]x[[/B]]"});
     std::vector<TableCell> cells;
-    CutTaggedLine(t.block, 1, kCellsHtml, cells);
+    CutTaggedLine(t.block, 1, CutFor::Writing, cells);
     ASSERT_EQ(cells.size(), 4u);
     EXPECT_EQ((Texts{cells[0].text.Str(), cells[1].text.Str(), cells[2].text.Str()}),
-              (Texts{"A &amp; B", "7", "[[B]]x[[/B]]"}));
+              (Texts{"A & B", "7", "[[B]]x[[/B]]"}));
     EXPECT_EQ((Ints{cells[1].align, cells[2].colSpan, cells[2].align, cells[2].valignOverride}),
               (Ints{kAlignRight, 2, kAlignCentre, kVAlignBottom}));
     EXPECT_TRUE(t.Messages().empty());
@@ -64,7 +63,7 @@ TEST(CutTaggedLineTest, TextOutsideAnyCellIsReportedOnceAndKept) {
     EXPECT_EQ(t.Cells(1), (Texts{"loose words", "c"}));
     EXPECT_EQ(t.Messages(), (Texts{"TAG ERROR: No NEW_CELL definition for \"loose words\""}));
     std::vector<TableCell> cells;
-    CutTaggedLine(t.block, 1, kCellsAnalysis, cells);  // no second report
+    CutTaggedLine(t.block, 1, CutFor::Analysis, cells);  // no second report
     EXPECT_EQ(t.Messages().size(), 1u);
 }
 

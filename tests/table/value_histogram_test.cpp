@@ -29,17 +29,5 @@ TEST(ValueHistogramTest, SortsByCountWithTiesInAscendingValueOrder) {
     EXPECT_EQ((Ints{tie.Value(1, -1), tie.Value(2, -1)}), (Ints{0, 1}));
 }
 
-TEST(ValueHistogramTest, AddingAfterSortingStillCountsEveryValue) {
-    ValueHistogram h;
-    h.Add(5);
-    h.Add(7, 3);
-    h.Sort();
-    h.Add(5, 4);
-    h.Add(0, 0);  // nothing
-    h.Sort();
-    EXPECT_EQ((Ints{h.Size(), h.Value(1, -1), h.Count(1), h.CountOf(7), h.Samples()}),
-              (Ints{2, 5, 5, 3, 8}));
-}
-
 }  // namespace
 }  // namespace tabulyst

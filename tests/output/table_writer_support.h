@@ -1,0 +1,41 @@
+// Documents for the writer tests that keep what a writer hands them.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "output/html_file.h"
+#include "output/rtf_file.h"
+#include "table/table_fixture.h"
+
+namespace tabulyst::testing {
+
+using Texts = std::vector<std::string>;
+
+// An HTML document that keeps each statement as it is written, before the line pipeline.
+class StatementHtml : public HTMLFile {
+  public:
+    bool WriteText(std::string_view text) override {
+        statements.emplace_back(text);
+        return true;
+    }
+    bool WriteLine(std::string_view line, bool) override { return WriteText(line); }
+
+    Texts statements;
+};
+
+// An RTF document that is never opened: its styles are the defaults, and its lines, after
+// the character pipeline, go to memory.
+struct MemoryRtf {
+    MemoryRtf() { file.SetMemoryWrite(&lines); }
+    Texts Lines() const {
+        Texts out;
+        for (const TextString& line : lines) out.push_back(line.Str());
+        return out;
+    }
+    std::vector<TextString> lines;
+    RTFFile file;
+};
+
+}  // namespace tabulyst::testing
