@@ -13,19 +13,22 @@ void RunLine(ConversionContext& context, std::string_view catalogueText, std::st
     RunLine(context, FillPlaceholder(catalogueText, "ffffff", path));
 }
 
-bool Attach(ConversionContext& context, FC& master, TextFile& log, std::string_view path,
-            const std::vector<TextString>& protectedFiles) {
+// How an attempt to open the log ended.
+enum class LogOpen { Attached, Refused, Failed };
+
+LogOpen Attach(ConversionContext& context, FC& master, TextFile& log, std::string_view path,
+               const std::vector<TextString>& protectedFiles) {
     // Opening the log replaces its file: never one the run is about to read.
     for (const TextString& file : protectedFiles)
         if (SameExistingFile(path, file.View())) {
             RunLine(context, "ERROR: Log file would overwrite input file ffffff", path);
-            return false;
+            return LogOpen::Refused;
         }
-    if (!log.OpenForWriting(path)) return false;
+    if (!log.OpenForWriting(path)) return LogOpen::Failed;
     context.sink.logPath.Assign(path);
     AttachLog(context.sink, &log);
     master.IssueStatus("Generating log file " + std::string(path));
-    return true;
+    return LogOpen::Attached;
 }
 
 // "*** Failed to open log file : <path> ***", with the system's reason when there is one.
@@ -62,15 +65,20 @@ bool OpenRunLog(ConversionContext& context, FC& master, std::string_view logName
                 const std::vector<TextString>& protectedFiles) {
     const TextString path =
         LogPath(logName.empty() ? std::string_view("Pagelyst.log") : logName, outputDirectory);
-    if (Attach(context, master, log, path, protectedFiles)) return true;
+    const LogOpen first = Attach(context, master, log, path, protectedFiles);
+    if (first == LogOpen::Attached) return true;
     FailedLog(context, path, log);
     TextString fallback(outputDirectory);
     fallback.Append("Pagelyst.log");
-    // The fall-back is worth a try only where the first attempt did not fail already.
-    if (!SamePlace(DirectoryPart(fallback), DirectoryPart(path)) &&
-        !SamePlace(fallback.View(), path.View())) {
+    // The fall-back is worth a try where the first attempt did not fail already: another
+    // file, and another directory when the first could not be written at all.
+    const bool samePlace =
+        SamePlace(fallback.View(), path.View()) ||
+        (first == LogOpen::Failed && SamePlace(DirectoryPart(fallback), DirectoryPart(path)));
+    if (!samePlace) {
         RunLine(context, "    Opening ffffff instead", fallback);
-        if (Attach(context, master, log, fallback, protectedFiles)) return true;
+        if (Attach(context, master, log, fallback, protectedFiles) == LogOpen::Attached)
+            return true;
         FailedLog(context, fallback, log);
     }
     RunLine(context, "    Going on without a log file");

@@ -135,11 +135,7 @@ bool Utf16ToUtf8(const std::vector<unsigned>& units, std::string& out) {
 
 TextFile::TextFile() = default;
 
-// A file still being written when its object goes was not finished: it replaces nothing.
-TextFile::~TextFile() {
-    abandoned_ = true;
-    Close();
-}
+TextFile::~TextFile() { Close(); }
 
 void TextFile::Abandon() { abandoned_ = true; }
 
@@ -320,8 +316,9 @@ bool TextFile::ReadFrom(OpenFile& file, TextString& line) {
     // A CR that ended the last line at the end of a fill may be followed by its LF.
     if (file.afterCr) {
         file.afterCr = false;
-        if ((file.position < file.end || Refill(file)) && !file.byteReading &&
-            file.buffer[file.position] == '\n')
+        if (file.byteReading)
+            file.afterCr = true;  // the UTF-16 reading looks at whole characters
+        else if ((file.position < file.end || Refill(file)) && file.buffer[file.position] == '\n')
             ++file.position;
     }
 

@@ -32,6 +32,7 @@ class TextFile : public LineSink {
     // succeeds at once. A directory or a device is refused.
     virtual bool OpenForReading(std::string_view name);
     // Drops what is being written: the target keeps its older content (or stays absent).
+    // Otherwise closing (or the end of the object) lets a complete file replace it.
     void Abandon();
     // Replaces the innermost file by another (at most 9 switches succeed).
     virtual bool SwitchTo(std::string_view name);

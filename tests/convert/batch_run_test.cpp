@@ -37,7 +37,8 @@ TEST(BatchRunTest, TheLoopStopsAtTheFirstFileThatCannotBeOpened) {
     EXPECT_TRUE(fs::exists(b.dir.Dir() + "a.html"));
     EXPECT_FALSE(fs::exists(b.dir.Dir() + "b.html"));
     EXPECT_FALSE(fs::exists(b.dir.Dir() + "c.html"));
-    EXPECT_TRUE(Contains(b.err.str(), "ERROR: Error opening " + b.dir.Dir() + "b.csv\n"));
+    EXPECT_TRUE(Contains(b.err.str(), "ERROR: Error opening " + b.dir.Dir() +
+                                          "b.csv (No such file or directory)\n"));
     // The run still ends normally.
     const std::string out = b.out.str();
     EXPECT_EQ(out.substr(out.size() - 59),

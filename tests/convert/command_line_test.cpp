@@ -58,7 +58,11 @@ TEST(CommandLineTest, ParameterClasses) {
         {"-log", C::Qualifier},
         {"/rtf", C::Qualifier},
         {"-output=/tmp/out/*.html", C::Qualifier},
-        {"/" + dir.Path().filename().string(), C::Qualifier},
+        {"/lo", C::Qualifier},
+        // A "/" word that names no qualifier is a file, on this platform.
+        {"/" + dir.Path().filename().string(), C::FileSpecification},
+        {"/nonexist.txt", C::FileSpecification},
+        {"/l", C::FileSpecification},
         {"/tmp/data.txt", C::FileSpecification},
         {dir.Path().string(), C::FileSpecification},
         {"settings.POL", C::PolicyFile},
@@ -88,10 +92,13 @@ TEST(CommandLineTest, ParametersFillTheOptions) {
 TEST(CommandLineTest, FilesThatMatchNothingAreReported) {
     ScratchDir dir;
     fs::create_directory(dir.Path() / "sub");
-    for (const std::string name : {"missing.txt", "sub"}) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"missing.txt", "No such file or directory"}, {"sub", "it is a directory"}};
+    for (const auto& [name, reason] : cases) {
         Program run = RunProgram(dir, name);
         EXPECT_EQ(run.status, 1) << name;
-        EXPECT_EQ(run.err, "ERROR: Unable to locate file \"" + dir.Dir() + name + "\"\n");
+        EXPECT_EQ(run.err,
+                  "ERROR: Unable to locate file \"" + dir.Dir() + name + "\" (" + reason + ")\n");
     }
     Program wildcard = RunProgram(dir, "'*.none'");
     EXPECT_EQ(wildcard.status, 1);
@@ -151,7 +158,8 @@ TEST(CommandLineTest, AnOutputThatWouldReplaceItsInputIsRefusedAndFailsTheRunLat
     dir.Write("b.csv", "b,2\n");
     Program run = RunProgram(dir, "-comma a.html b.csv");
     EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(Contains(run.err, "ERROR: Output file would overwrite input file a.html\n"));
+    EXPECT_TRUE(Contains(
+        run.err, "ERROR: Output file a.html of a.html would overwrite input file a.html\n"));
     EXPECT_EQ(dir.Read("a.html"), "a,1\n");
     EXPECT_TRUE(fs::exists(dir.Dir() + "b.html"));
 }

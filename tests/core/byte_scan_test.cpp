@@ -40,9 +40,11 @@ TEST(ByteScan, FindEitherByteAgreesWithAByteLoop) {
         for (int round = 0; round < 50; ++round) {
             const std::string text = RandomText(random, length);
             for (size_t from = 0; from <= length + 1; ++from) {
-                EXPECT_EQ(FindEitherByte(text, from, '&', 'B'), FindEitherByByte(text, from, '&', 'B'))
+                EXPECT_EQ(FindEitherByte(text, from, '&', 'B'),
+                          FindEitherByByte(text, from, '&', 'B'))
                     << "length " << length << " from " << from;
-                EXPECT_EQ(FindEitherByte(text, from, '\x80', 'x'), FindEitherByByte(text, from, '\x80', 'x'))
+                EXPECT_EQ(FindEitherByte(text, from, '\x80', 'x'),
+                          FindEitherByByte(text, from, '\x80', 'x'))
                     << "length " << length << " from " << from;
             }
         }
@@ -64,7 +66,8 @@ TEST(ByteScan, IsAsciiTextAgreesWithAByteLoop) {
         for (int round = 0; round < 50; ++round) {
             std::string text(length, 'a');
             // At most one high byte, anywhere, so that every position is tried.
-            if (length > 0 && round % 2 == 0) text[random() % length] = static_cast<char>(0x80 + random() % 128);
+            if (length > 0 && round % 2 == 0)
+                text[random() % length] = static_cast<char>(0x80 + random() % 128);
             EXPECT_EQ(IsAsciiText(text), AsciiByByte(text)) << "length " << length;
         }
     }

@@ -20,7 +20,7 @@ inline ::testing::AssertionResult Contains(const std::string& text, const std::s
 
 // A fresh directory named after the running test, removed afterwards.
 class ScratchDir {
-public:
+  public:
     ScratchDir() {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         path_ = fs::path(::testing::TempDir()) /
@@ -49,7 +49,7 @@ public:
     }
     const fs::path& Path() const { return path_; }
 
-private:
+  private:
     fs::path path_;
 };
 

@@ -35,7 +35,7 @@ TEST_F(TextFileTest, LineEndsGoALastLineWithoutLineFeedStaysAndNulBytesBecomeBla
     } cases[] = {
         {"a\r\nb\nc", {"a", "b", "c"}},
         {"a\n\n", {"a", ""}},
-        {"x\ry\n", {"x\ry"}},  // only a CR before the LF goes
+        {"x\ry\r\rz", {"x", "y", "", "z"}},  // a lone CR ends a line too
         {"", {}},
         {std::string("a\0b\n", 4), {"a b"}},
         {"\xEF\xBB\xBFname,qty\n\xEF\xBB\xBFx\n",
@@ -70,6 +70,10 @@ TEST_F(TextFileTest, LinesCutByTheReadAheadBufferArriveWhole) {
     EXPECT_EQ(lines[0], expected);
     EXPECT_EQ(lines[1], std::string(kFill - 60, 'c') + " " + std::string(200, 'd'));
     EXPECT_EQ(lines[2], std::string(kFill, 'z')) << "a last line without a line feed";
+
+    // A lone CR as the last byte of a fill ends its line; what follows is the next one.
+    EXPECT_EQ(ReadFile(std::string(kFill - 1, 'e') + "\rf\n"),
+              (Lines{std::string(kFill - 1, 'e'), "f"}));
 }
 
 TEST_F(TextFileTest, Utf16ReadsAsUtf8WithoutTheMark) {
@@ -132,6 +136,20 @@ TEST_F(TextFileTest, PutLineReplacesTheFileAndEndsEachLineInALineFeed) {
 
     TextFile closed;
     EXPECT_FALSE(closed.PutLine("nowhere"));
+
+    // What is written replaces the file only when complete: an abandoned file leaves the
+    // old one as it was, and no temporary file stays behind.
+    {
+        TextFile file;
+        ASSERT_TRUE(file.OpenForWriting(path));
+        EXPECT_TRUE(file.PutLine("half"));
+        EXPECT_EQ(dir_.Read("out.txt"), "first\n\n");  // not yet replaced
+        file.Abandon();
+    }
+    EXPECT_EQ(dir_.Read("out.txt"), "first\n\n");
+    TextFile nowhere;
+    EXPECT_FALSE(nowhere.OpenForWriting(dir_.Dir() + "missing/x.txt"));
+    EXPECT_EQ(nowhere.OpenError(), "No such file or directory");
 }
 
 }  // namespace

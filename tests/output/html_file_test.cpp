@@ -29,27 +29,30 @@ Lines Flushed(HtmlHarness& h, const Lines& written) {
     return h.Lines();
 }
 
-TEST(HtmlLineBreaking, PiecesOfAtMostNinetyCharacters) {
+TEST(HtmlLineBreaking, PiecesOfAtMostNinetyCharactersBrokenWhereTheDocumentStaysTheSame) {
     const std::string a(60, 'a'), b(20, 'b'), c(21, 'c'), x(90, 'x');
     std::string number = "1";
     for (int i = 0; i < 10; ++i) number += ",000";
     const std::string kanji = std::string(89, 'a') + "\x82\xa0" + std::string(20, 'b');
+    // A quoted value holds blanks that are no place to break; the blank after the tag name is.
+    const std::string title = "<A TITLE=\"" + Words(30) + "\">go</A>";
+    const std::string comment = "<!-- " + Words(30) + " -->";
+    const std::string entities = std::string("<TD>") + std::string(120, '&') + "</TD>";
     const std::pair<std::string, Lines> cases[] = {
         // 4 blanks and 39 words: 198 characters; every piece keeps the indentation.
         {"    " + Words(39), {"    " + Words(17), "    " + Words(17), "    " + Words(5)}},
         {std::string(89, 'x') + " ", {std::string(89, 'x')}},  // whole, less a trailing blank
-        // The blank lies 30 characters before the end, so a comma would win if it could.
+        // Brackets and commas are no breaks: a line end there would show as a blank.
         {a + " " + number + " x", {a, number + " x"}},
-        // A closing bracket ends its piece unless a period follows it, which stays with it;
-        // an opening bracket begins the next piece.
-        {a + " " + b + ")" + c, {a + " " + b + ")", c}},
-        {a + " " + b + ")." + c, {a, b + ")." + c}},
-        {a + " " + b + "(" + c, {a + " " + b, "(" + c}},
-        {x + x + "xxxxxxxxxxxxxxxxxxxx", {x, x, "xxxxxxxxxxxxxxxxxxxx"}},  // no break character
-        // The indentation is no break: an indented line without blanks is cut at 90 too.
-        {"    " + std::string(120, 'y'),
-         {"    " + std::string(86, 'y'), "    " + std::string(34, 'y')}},
-        {kanji, {kanji.substr(0, 90), kanji.substr(90)}},
+        {a + " " + b + ")" + c, {a, b + ")" + c}},
+        {a + " " + b + "(" + c, {a, b + "(" + c}},
+        // A word longer than the line stays whole, indentation and all.
+        {x + x + "xxxxxxxxxxxxxxxxxxxx", {x + x + "xxxxxxxxxxxxxxxxxxxx"}},
+        {"    " + std::string(120, 'y'), {"    " + std::string(120, 'y')}},
+        {kanji, {kanji}},
+        {entities, {entities}},
+        {title + " " + Words(3), {"<A", title.substr(3), Words(3)}},
+        {comment + " " + Words(3), {comment, Words(3)}},
     };
     HtmlHarness h;
     h.OpenPastStart();
@@ -58,12 +61,10 @@ TEST(HtmlLineBreaking, PiecesOfAtMostNinetyCharacters) {
         EXPECT_TRUE(h.file.WriteLineBroken(line, false));
         EXPECT_EQ(h.Lines(), pieces) << line;
     }
-    h.fc->SetValue(P::InputFileContainsJapaneseCharacters, 1);  // a double-byte pair stays
-    h.lines.clear();
-    EXPECT_TRUE(h.file.WriteLineBroken(kanji, false));
-    EXPECT_EQ(h.Lines(), (Lines{kanji.substr(0, 89), kanji.substr(89)}));
-    EXPECT_EQ(FindBreak("abc def", 0, 90), 6);  // the whole rest when it fits
-    EXPECT_EQ(FindBreak(std::string(100, 'x'), 20, 90), 99);
+    const std::string words = "abc def";
+    EXPECT_EQ(FindBreak(words, BreakPositions(words), 0, 90), 6);  // the whole rest when it fits
+    EXPECT_EQ(BreakPositions("<TD ALIGN=\"a b\"> c <!-- d --> e"),
+              (std::vector<int>{3, 16, 18, 29}));
 }
 
 TEST(HtmlPendingBuffer, LinksUnbrokenTextAndPreformattedLinesAreWrittenWhole) {
@@ -88,10 +89,9 @@ TEST(HtmlPendingBuffer, PreformattedLinesStayWholeWhenFlushedAfterThePreEnds) {
     h.file.WriteLine(code);
     h.file.state.preformatted = false;
     h.file.WriteLine("</PRE>");
-    h.file.WriteLine(std::string(100, 'w'));  // ordinary text after it is broken again
+    h.file.WriteLine(Words(20));  // ordinary text after it is broken again
     ASSERT_TRUE(h.file.FlushPending(true));
-    EXPECT_EQ(h.Lines(),
-              (Lines{"<PRE>", code, "</PRE>", std::string(90, 'w'), std::string(10, 'w')}));
+    EXPECT_EQ(h.Lines(), (Lines{"<PRE>", code, "</PRE>", Words(18), Words(2)}));
 
     // The mark travels with its line when a flush leaves it in the tail.
     h.lines.clear();
@@ -112,7 +112,8 @@ TEST(HtmlOpen, UnwritablePathIsReportedAndNothingIsWritten) {
     HtmlHarness h;
     h.file.SetMemoryWrite(nullptr);
     EXPECT_FALSE(h.file.OpenDocument("/nonexistent-dir/sub/data", *h.fc, false));
-    EXPECT_TRUE(h.HasMessage("ERROR: Can't open file \"/nonexistent-dir/sub/data.html\""));
+    EXPECT_TRUE(h.HasMessage(
+        "ERROR: Can't open file \"/nonexistent-dir/sub/data.html\" (No such file or directory)"));
     EXPECT_FALSE(h.file.IsOpen());
     EXPECT_FALSE(h.file.WriteLineBroken("x", false));
 }

@@ -93,7 +93,9 @@ TEST(RtfFile, OpenFailureIsReported) {
     RtfHarness h;
     RTFFile file;
     EXPECT_FALSE(file.OpenDocument("/nonexistent_tabulyst_dir/data", *h.fc, false));
-    EXPECT_TRUE(h.HasMessage("ERROR: Can't open file \"/nonexistent_tabulyst_dir/data.rtf\""));
+    EXPECT_TRUE(
+        h.HasMessage("ERROR: Can't open file \"/nonexistent_tabulyst_dir/data.rtf\" (No such file "
+                     "or directory)"));
     EXPECT_FALSE(file.EndDocument());
 }
 

@@ -65,6 +65,13 @@ struct CapturedFC {
             if (message == text) return true;
         return false;
     }
+    // The messages less the place in a policy file they name (" (in a.pol, line 3)").
+    Messages WithoutPlace() const {
+        Messages texts;
+        for (const std::string& message : messages)
+            texts.push_back(message.substr(0, message.rfind(" (in ")));
+        return texts;
+    }
     // Parses one line as a policy file does (reporting on).
     int Line(std::string_view text) {
         int group = 0;
