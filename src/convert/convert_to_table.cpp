@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "convert/file_lines.h"
 #include "convert/file_list.h"
 #include "convert/spool.h"
 #include "core/byte_scan.h"
@@ -90,10 +91,11 @@ void PrepareWorkingSet(FC& working, FC& master, const FC* user, ConversionContex
 
 // What the reading of the source takes from the policies; asked again after every
 // directive, which may have changed them.
-SourceOptions ReadingOptions(const FC& fc, bool htmlSource) {
+SourceOptions ReadingOptions(const FC& fc, bool htmlSource, TableFormat format) {
     SourceOptions options;
     options.tabSize = fc.Value(P::TabSize);
     options.expandTabs = fc.RuleSet() == kNoRuleSet;
+    options.delimitedData = IsDelimited(format);
     options.directivePrefix = fc.Text(P::DirectiveDelimiter).Str();
     options.htmlSource = htmlSource;
     return options;
@@ -176,9 +178,11 @@ int IgnoredAtEnd(const FC& working, long linesRead) {
     return ignored;
 }
 
-// Reads the whole source into the table, executing directives as they are read.
+// Reads the whole source into the table, executing directives as they are read. A file
+// read again later (`again`, when given) learns where the reading options changed and
+// where the table's lines end.
 void ReadIntoTable(SourceReader& reader, FC& working, TableBlock& block, TableFormat format,
-                   bool htmlSource) {
+                   bool htmlSource, FileLines* again) {
     // Mail headers matter only to the plain-text analysis, and only when looked for.
     const bool mailHeaders = !IsDelimited(format) && working.Flag(P::LookForMailAndUsenetHeaders);
     LineWindow window(block);
@@ -186,12 +190,15 @@ void ReadIntoTable(SourceReader& reader, FC& working, TableBlock& block, TableFo
         SourceLine& line = window.Next();
         if (line.directive != DirectiveCode::None && line.kind != LineKind::Ignored) {
             ExecuteDirective(working, line.directive, line.text);
-            reader.options = ReadingOptions(working, htmlSource);
+            reader.options = ReadingOptions(working, htmlSource, format);
+            if (again) again->NoteOptions(window.LinesRead() + 1, reader.options);
         }
         if (mailHeaders) line.mailHeader = LooksLikeMailHeader(line.text);
         window.Take();
     }
-    window.Flush(IgnoredAtEnd(working, window.LinesRead()));
+    const int ignored = IgnoredAtEnd(working, window.LinesRead());
+    window.Flush(ignored);
+    if (again) again->NoteEnd(window.LinesRead(), ignored);
 }
 
 // The names of this conversion come from a set of their own.
@@ -277,7 +284,12 @@ bool ConvertToTable(FC& master, const FC* user, FC& working, ConversionContext& 
                           " does not look like text: it is mostly control characters",
                       10);
     reader.SetSkipCount(working.Value(P::LinesToIgnoreAtStartOfFile));
-    reader.options = ReadingOptions(working, context.options.htmlSource);
+    reader.options = ReadingOptions(working, context.options.htmlSource, format);
+    // A file is read again, pass by pass, instead of being held in memory.
+    std::unique_ptr<FileLines> again;
+    if (!sourceLines)
+        again = std::make_unique<FileLines>(spool.Path(), reader.options,
+                                            working.Value(P::LinesToIgnoreAtStartOfFile));
 
     std::unique_ptr<OutputFile> output = MakeDocument(context.settings.target);
     if (resultLines) output->SetMemoryWrite(resultLines);
@@ -303,7 +315,8 @@ bool ConvertToTable(FC& master, const FC* user, FC& working, ConversionContext& 
     if (toFile) context.lastDocument = output->OutputPath();
 
     TableBlock block(working, format);
-    ReadIntoTable(reader, working, block, format, context.options.htmlSource);
+    block.ReadLinesFrom(again.get());
+    ReadIntoTable(reader, working, block, format, context.options.htmlSource, again.get());
     reader.Close();  // its buffers are not needed while the table is written
     working.pastEndOfInput = true;
     block.Analyse(static_cast<int>(format));
@@ -311,6 +324,13 @@ bool ConvertToTable(FC& master, const FC* user, FC& working, ConversionContext& 
     if (output->IsOpen()) {
         ParseTable(block, *output->MakeTableWriter());
         output->EndDocument();
+    }
+    // What was written of a file that changed meanwhile is no document of it.
+    if (again && again->Changed()) {
+        working.Issue("ERROR: " + inputSpecification.Str() + " changed while it was read", 10);
+        output->Abandon();
+        output->Close();
+        return false;
     }
     output->Close();
     return true;

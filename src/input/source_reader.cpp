@@ -38,15 +38,18 @@ void SourceReader::ApplyHtmlSource(TextString& text) {
 }
 
 void SourceReader::FinishLine(SourceLine& line) {
+    line.lineNumber = LinesRead();
+    line.kind = LineKind::Ordinary;
+    // Tabs never stand in a directive's keyword, so they can be expanded after it is known.
+    line.directive = RecogniseDirective(options.directivePrefix, line.text);
     // A second copy only when tabs make the line differ from what it was.
-    line.rawDiffers = options.expandTabs && line.text.Contains("\t");
+    line.rawDiffers = options.expandTabs &&
+                      (!options.delimitedData || line.directive != DirectiveCode::None) &&
+                      line.text.Contains("\t");
     if (line.rawDiffers) {
         line.raw = line.text;
         line.text.ExpandTabs(options.tabSize);
     }
-    line.lineNumber = LinesRead();
-    line.kind = LineKind::Ordinary;
-    line.directive = RecogniseDirective(options.directivePrefix, line.text);
     // Inside a block definition or an ignored section every line but its end is content
     // of the definition or left out: none of it is executed or reaches the table.
     if (openSection_ != DirectiveCode::None) {

@@ -18,6 +18,9 @@ struct SourceOptions {
     bool expandTabs = true;  // rule sets keep tabs as they are
     std::string directivePrefix{kDefaultDirectivePrefix};
     bool htmlSource = false;  // <pre> sections become tables, the rest HTML (/HTML)
+    // Delimited data: its lines are cut as read, so only directive lines have their tabs
+    // expanded.
+    bool delimitedData = false;
 };
 
 // A text file read as the source of a conversion: start lines skipped, page breaks split

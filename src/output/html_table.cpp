@@ -10,6 +10,7 @@
 #include "output/html_file.h"
 #include "policy/fc.h"
 #include "table/classify.h"
+#include "table/line_pass.h"
 #include "table/rows.h"
 
 namespace tabulyst {
@@ -157,7 +158,7 @@ class HtmlTableMarkup {
                 blank_[c] = false;
                 continue;
             }
-            const std::string_view source = row.cells[c].text.View();
+            const std::string_view source = row.cells[c].text;
             if (source.find('\n') == std::string_view::npos &&
                 TidyingLeavesAlone(source, OutputFormat::Html)) {
                 text = source;
@@ -240,7 +241,7 @@ class HtmlTableMarkup {
             }
             return " BORDER=0";
         }
-        const int lines = static_cast<int>(block_.lines.size());
+        const int lines = block_.lineCount;
         if (block_.hasHeader && lines >= 4) {
             hasBorder_ = true;
             return " BORDER=2";
@@ -516,9 +517,9 @@ void HtmlTableWriter::WritePreformatted(const TableBlock& block) {
     file_.WriteLine("<PRE>", true);
     file_.state.preformatted = true;
     TextString text;
-    for (const TableLine& line : block.lines) {
+    for (LinePass line(block); line.Next();) {
         // The line as it stood in the source: tabs expanded, indent kept.
-        text.Assign(line.full.empty() ? line.text : line.full);
+        text.Assign(line.Full());
         text.Trim(true);
         TidyLine(block.fc, file_.state, OutputFormat::Html, text);
         file_.WriteLine(text, true);

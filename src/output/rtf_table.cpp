@@ -9,6 +9,7 @@
 #include "output/rtf_file.h"
 #include "policy/fc.h"
 #include "table/classify.h"
+#include "table/line_pass.h"
 #include "table/rows.h"
 
 namespace tabulyst {
@@ -51,7 +52,7 @@ class RtfTableMarkup {
         help_ = fc_.Flag(P::MakeWindowsHelpSourceFile);
         const int headerCols = config_.Value(P::DefaultTableHeaderCols);
         headerCols_ = headerCols > 0 ? headerCols : 0;
-        tableLines_ = static_cast<int>(block.lines.size());
+        tableLines_ = block.lineCount;
         const RtfStyle& style = out.Style(kStyleTable);
         fontStatement_ = ParagraphStart(&fc_, style, kParaFont);
         offset_ = 360 * IndentLevel(block) - 108;
@@ -79,17 +80,17 @@ class RtfTableMarkup {
     bool Escape(TableRow& row) {
         bool any = false;
         for (TableCell& cell : row.cells) {
-            if (cell.text.Empty()) continue;
-            const std::string source = cell.text.Str();
-            cell.text.Clear();
+            if (cell.text.empty()) continue;
+            const std::string source = std::move(cell.text);
+            cell.text.clear();
             size_t from = 0;
             for (size_t end = 0; end != std::string::npos; from = end + 1) {
                 end = source.find('\n', from);
                 piece_.Assign(std::string_view(source).substr(
                     from, end == std::string::npos ? end : end - from));
                 TidyLine(fc_, out_.state, OutputFormat::Rtf, piece_);
-                if (from > 0) cell.text.Append("\\par ");
-                cell.text.Append(piece_);
+                if (from > 0) cell.text.append("\\par ");
+                cell.text.append(piece_.View());
             }
             if (IsBlankText(cell.text))
                 cell.lines = 0;
@@ -97,11 +98,6 @@ class RtfTableMarkup {
                 any = true;
         }
         return any;
-    }
-
-    bool RuleLine(int index) const {
-        return index >= 0 && index < static_cast<int>(block_.lines.size()) &&
-               block_.lines[index].rule;
     }
 
     int Alignment(const TableCell& cell, size_t column) const {
@@ -120,8 +116,8 @@ class RtfTableMarkup {
     void WriteRow(const TableRow& row, bool last) {
         std::string borders;
         if (!help_) {
-            if (RuleLine(row.lastLine + 1)) borders += "\\clbrdrb\\brdrs";
-            if (RuleLine(row.firstLine - 1)) borders += "\\clbrdrt\\brdrs";
+            if (row.ruleBelow) borders += "\\clbrdrb\\brdrs";
+            if (row.ruleAbove) borders += "\\clbrdrt\\brdrs";
         }
         out_.WriteText("\\trowd \\trgaph108\\trleft" + std::to_string(offset_));
 
@@ -147,7 +143,7 @@ class RtfTableMarkup {
         for (size_t c = 0; c < count; c += Span(row, c)) {
             if (Hidden(config_, c)) continue;
             const TableCell& cell = row.cells[c];
-            const bool empty = IsBlankText(cell.text.View());
+            const bool empty = IsBlankText(cell.text);
             std::string statement;
             if (first)
                 statement =
@@ -160,7 +156,7 @@ class RtfTableMarkup {
             if (align == kAlignCentre) prefix += "\\qc ";
             if (align == kAlignRight) prefix += "\\qr ";
             const std::string_view text =
-                cell.text.Empty() ? std::string_view(" ") : cell.text.View();
+                cell.text.empty() ? std::string_view(" ") : std::string_view(cell.text);
             if (prefix.empty()) {
                 statement.append(text).append("\\cell");
             } else {
@@ -209,15 +205,13 @@ std::vector<int> RtfColumnEdges(TableBlock& block, const FontSpec& font, bool ut
     std::vector<int> widest(block.columns.size(), 0);
     // Lines are cut the way the analysis cuts them: texts as read, no message issued twice.
     std::vector<TableCell> cells;
-    for (int i = 0; i < static_cast<int>(block.lines.size()); ++i) {
-        const TableLine& line = block.lines[i];
-        if (line.blank || line.rule) continue;
-        BuildLineCells(block, i, CutFor::Analysis, cells);
+    for (LinePass line(block); line.Next();) {
+        if (line.Blank() || line.Rule()) continue;
+        BuildLineCells(block, line, CutFor::Analysis, cells);
         if (cells.size() > widest.size()) widest.resize(cells.size(), 0);
         for (size_t c = 0; c < cells.size(); ++c)
             if (cells[c].colSpan <= 1)
-                widest[c] =
-                    std::max(widest[c], RtfTextWidth(cells[c].text.View(), font, false, utf8));
+                widest[c] = std::max(widest[c], RtfTextWidth(cells[c].text, font, false, utf8));
     }
     std::vector<int> edges(widest.size(), 0);
     int edge = 0;
@@ -240,9 +234,9 @@ void RtfTableWriter::WriteTable(TableBlock& block) { RtfTableMarkup(block, file_
 void RtfTableWriter::WritePreformatted(const TableBlock& block) {
     const std::string start = file_.StyleStart(PreformattedRtfStyle(block));
     TextString text;
-    for (const TableLine& line : block.lines) {
+    for (LinePass line(block); line.Next();) {
         // The line as it stood in the source: tabs expanded, indent kept.
-        text.Assign(line.full.empty() ? line.text : line.full);
+        text.Assign(line.Full());
         text.Trim(true);
         TidyLine(block.fc, file_.state, OutputFormat::Rtf, text);
         TextString paragraph(start);

@@ -1,6 +1,9 @@
 // The analysis stages that turn collected lines into columns.
 #pragma once
 
+#include <functional>
+
+#include "table/line_pass.h"
 #include "table/table_model.h"
 
 namespace tabulyst {
@@ -9,8 +12,9 @@ namespace tabulyst {
 void AnalysePlainText(TableBlock& block);
 // Delimited data: one column per field position.
 void AnalyseDelimited(TableBlock& block);
-// Line classification (blank and rule lines, code lines) shared by both analyses.
-void ClassifyLines(TableBlock& block);
+// Line classification (blank and rule lines, code lines) shared by both analyses, in one
+// pass over the lines; `each`, when given, sees every line of that pass too.
+void ClassifyLines(TableBlock& block, const std::function<void(const LinePass&)>& each = {});
 // Header recognition from the rule lines and the header-rows policy.
 void RecogniseHeader(TableBlock& block);
 // The alignment guess for a cell text and its column width (-1 for delimited cells).

@@ -56,26 +56,21 @@ int ColumnWidth(const TableBlock& block, int col) {
 
 }  // namespace
 
-const TableLine* StartLineCells(const TableBlock& block, int lineIndex,
-                                std::vector<TableCell>& cells) {
+void StartLineCells(const TableBlock& block, std::vector<TableCell>& cells) {
     cells.resize(block.columns.size());
     for (TableCell& cell : cells) cell.Reset();
-    if (lineIndex < 0 || lineIndex >= static_cast<int>(block.lines.size()) || block.columns.empty())
-        return nullptr;
-    return &block.lines[lineIndex];
 }
 
-void CutPlainLine(TableBlock& block, int lineIndex, CutFor purpose, std::vector<TableCell>& cells) {
-    const TableLine* toCut = StartLineCells(block, lineIndex, cells);
-    if (!toCut) return;
-    const TableLine& line = *toCut;
+void CutPlainLine(TableBlock& block, std::string_view text, CutFor purpose,
+                  std::vector<TableCell>& cells) {
+    StartLineCells(block, cells);
+    if (block.columns.empty()) return;
     const int columnCount = static_cast<int>(block.columns.size());
     if (block.kind == BlockKind::Tagged) {
-        CutTaggedLine(block, lineIndex, purpose, cells);
+        CutTaggedLine(block, text, purpose, cells);
         return;
     }
 
-    const std::string_view text = line.text;
     const int length = static_cast<int>(text.size());
     const bool zeroWidth = BlockConfig(block).Flag(P::ColumnBoundariesHaveZeroWidth);
     const std::vector<bool> inTag = TagMask(block, text, purpose == CutFor::Writing);
@@ -110,7 +105,7 @@ void CutPlainLine(TableBlock& block, int lineIndex, CutFor purpose, std::vector<
         cell.crossings = last - col;
         cell.align = GuessAlignment(block, piece, ColumnWidth(block, col));
         const std::string_view trimmed = TrimBlanks(piece);
-        cell.text.Assign(trimmed);
+        cell.text.assign(trimmed);
         cell.lines = trimmed.empty() ? 0 : 1;
         cell.symbol = IsSymbolText(trimmed);
 

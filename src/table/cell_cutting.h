@@ -11,13 +11,12 @@ namespace tabulyst {
 // reports what is wrong with a line and reads the alignment words of cell tags.
 enum class CutFor : uint8_t { Analysis, Writing };
 
-// Cuts line `lineIndex` of an analysed plain-text block into one cell per column (a cell
-// whose text runs across boundaries covers several columns). Cell texts are the source
-// texts, trimmed; their alignment is guessed.
-void CutPlainLine(TableBlock& block, int lineIndex, CutFor purpose, std::vector<TableCell>& cells);
-// Gives the row one empty cell per column and returns the line to cut, or null when there
-// is nothing to cut (no such line, or no columns).
-const TableLine* StartLineCells(const TableBlock& block, int lineIndex,
-                                std::vector<TableCell>& cells);
+// Cuts a line of an analysed plain-text block (its analysis text) into one cell per column
+// (a cell whose text runs across boundaries covers several columns). Cell texts are the
+// source texts, trimmed; their alignment is guessed.
+void CutPlainLine(TableBlock& block, std::string_view text, CutFor purpose,
+                  std::vector<TableCell>& cells);
+// Gives the row one empty cell per column.
+void StartLineCells(const TableBlock& block, std::vector<TableCell>& cells);
 
 }  // namespace tabulyst

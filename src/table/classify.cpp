@@ -5,6 +5,7 @@
 
 #include "policy/fc.h"
 #include "table/analysis.h"
+#include "table/line_pass.h"
 
 namespace tabulyst {
 namespace {
@@ -43,9 +44,14 @@ constexpr std::array<std::string_view, 30> kMailHeaderNames = {
 
 bool IsWordChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
 
-// Whether line i exists and was classified as a rule line.
+// Whether line i exists and was classified as a rule line: one of the first five lines or
+// of the last two, which is all that header recognition asks about.
 bool IsRuleLineAt(const TableBlock& block, int i) {
-    return i >= 0 && i < static_cast<int>(block.lines.size()) && block.lines[i].rule;
+    const int n = block.lineCount;
+    if (i < 0 || i >= n) return false;
+    if (i < 5) return (block.leadingRules >> i) & 1u;
+    if (i >= n - 2) return (block.trailingRules >> (n - 1 - i)) & 1u;
+    return false;
 }
 
 }  // namespace
@@ -130,39 +136,41 @@ bool LooksLikeMailHeader(std::string_view text) {
     return false;
 }
 
-void ClassifyLines(TableBlock& block) {
+void ClassifyLines(TableBlock& block, const std::function<void(const LinePass&)>& each) {
     block.blankLines = block.ruleLines = block.codeLines = 0;
     block.firstRule = block.secondRule = block.lastRule = -1;
-    const int count = static_cast<int>(block.lines.size());
-    for (int i = 0; i < count; ++i) {
-        TableLine& line = block.lines[i];
-        line.blank = line.rule = line.code = false;
+    block.leadingRules = block.trailingRules = 0;
+    block.leadingBlankLines = 0;
+    bool textSeen = false;
+    for (LinePass line(block); line.Next();) {
+        if (each) each(line);
+        const int i = line.Index();
         const bool counted = i >= block.firstAnalysedLine;
-        if (line.length == 0 || IsBlankText(line.text)) {
-            line.blank = true;
+        block.trailingRules = (block.trailingRules << 1) & 2u;
+        if (line.Blank()) {
             if (counted) ++block.blankLines;
+            if (!textSeen) ++block.leadingBlankLines;
             continue;
         }
-        if (IsRuleLine(line.text)) {
-            line.rule = true;
+        textSeen = true;
+        if (line.Rule()) {
             if (counted) ++block.ruleLines;
             if (block.firstRule < 0)
                 block.firstRule = i;
             else if (block.secondRule < 0)
                 block.secondRule = i;
             block.lastRule = i;
+            if (i < 5) block.leadingRules |= 1u << i;
+            block.trailingRules |= 1u;
         }
-        if (LooksLikeCode(line.text)) {
-            line.code = true;
-            if (counted) ++block.codeLines;
-        }
+        if (counted && LooksLikeCode(line.Text())) ++block.codeLines;
     }
 }
 
 void RecogniseHeader(TableBlock& block) {
     const TabConfig& config = BlockConfig(block);
     const int policyRows = config.Value(P::DefaultTableHeaderRows);
-    const int n = static_cast<int>(block.lines.size());
+    const int n = block.lineCount;
     const int rules = block.ruleLines;
     int r1 = block.firstRule;
     const int r2 = block.secondRule;
@@ -194,11 +202,7 @@ void RecogniseHeader(TableBlock& block) {
     if (policyRows >= 1) {
         // The policy counts rows of text; header rows count lines, so leading blank lines
         // are added. A rule line's index counts them already.
-        rows = policyRows;
-        for (int i = 0; i < n; ++i) {
-            if (!block.lines[i].blank) break;
-            ++rows;
-        }
+        rows = policyRows + block.leadingBlankLines;
     } else {
         if (r1 == 0)
             rows = r2;

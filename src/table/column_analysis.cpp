@@ -8,6 +8,7 @@
 #include "table/analysis.h"
 #include "table/cell_cutting.h"
 #include "table/classify.h"
+#include "table/line_pass.h"
 #include "table/tagged_table.h"
 
 namespace tabulyst {
@@ -91,19 +92,19 @@ struct Analysis {
     }
 
     // A line with a blank line (or the block's edge) on both sides: a title, not data.
-    bool StandsAlone(int i) const {
-        auto blankAt = [&](int k) { return k < 0 || k >= lines || block.lines[k].blank; };
-        return blankAt(i - 1) && blankAt(i + 1);
+    static bool StandsAlone(const LinePass& line) {
+        return (!line.HasPrevious() || line.PreviousBlank()) &&
+               (!line.HasNext() || line.NextBlank());
     }
 
     // Merge rule (c): the first cell that runs into the next column where a column of the
     // pair is not numeric.
     bool MergeCrossingPair() {
         std::vector<TableCell> cells;
-        for (int i = block.firstAnalysedLine; i < lines; ++i) {
-            const TableLine& line = block.lines[i];
-            if (line.blank || StandsAlone(i)) continue;
-            CutPlainLine(block, i, CutFor::Analysis, cells);
+        for (LinePass line(block); line.Next();) {
+            if (line.Index() < block.firstAnalysedLine || line.Blank() || StandsAlone(line))
+                continue;
+            CutPlainLine(block, line.Text(), CutFor::Analysis, cells);
             const int count = ColumnCount();
             for (int j = 0; j < count - 2; ++j) {
                 if (cells[j].colSpan < 2) continue;
@@ -172,12 +173,8 @@ struct Analysis {
         block.columns.insert(block.columns.begin(), first);
         block.widest += shift;
         block.narrowest += shift;
-        if (indentRemoved)
-            for (TableLine& line : block.lines) {
-                if (line.blank || line.full.empty()) continue;
-                line.text = line.full;
-                line.length = static_cast<int32_t>(line.text.size());
-            }
+        // The indent is back in front of every line.
+        if (indentRemoved) block.removedIndent = 0;
         block.commonIndent = 0;
         BuildColumnStatistics(block);
     }
@@ -257,7 +254,7 @@ void AnalysePlainText(TableBlock& block) {
     Analysis a{block,
                config,
                block.fc,
-               static_cast<int>(block.lines.size()),
+               block.lineCount,
                config.Value(P::ColumnMergingFactor),
                config.Flag(P::ExpectSparseTables)};
     SetFirstAnalysedLine(block);

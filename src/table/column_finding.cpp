@@ -5,6 +5,7 @@
 #include "policy/fc.h"
 #include "table/classify.h"
 #include "table/column_analysis.h"
+#include "table/line_pass.h"
 
 namespace tabulyst {
 namespace {
@@ -31,12 +32,7 @@ TableColumn MakeColumn(int gapStart, int gapEnd, int boundary, int score) {
 void RemoveCommonIndent(TableBlock& block) {
     const int indent = block.commonIndent;
     const bool remove = indent > 0 && indent < kIndentLimit;
-    for (TableLine& line : block.lines) {
-        std::string_view text = line.full.empty() ? line.text : line.full;
-        if (remove) text.remove_prefix(std::min<size_t>(text.size(), indent));
-        line.text = text;
-        line.length = static_cast<int32_t>(text.size());
-    }
+    block.removedIndent = block.classifiedIndent = remove ? indent : 0;
     if (remove) {
         block.widest -= indent;
         block.narrowest -= indent;
@@ -46,7 +42,7 @@ void RemoveCommonIndent(TableBlock& block) {
 }
 
 void SetFirstAnalysedLine(TableBlock& block) {
-    const int n = static_cast<int>(block.lines.size());
+    const int n = block.lineCount;
     if (!BlockConfig(block).Flag(P::IgnoreTableHeaderDuringAnalysis)) {
         block.firstAnalysedLine = 0;
         return;
@@ -63,12 +59,11 @@ std::vector<PositionStats> GatherPositionStats(const TableBlock& block) {
     const int width = std::max(block.widest, 1);
     std::vector<int> blanks(width, 0), separators(width, 0), endsAt(width + 1, 0);
     int samples = 0;
-    const int n = static_cast<int>(block.lines.size());
-    for (int i = std::max(block.firstAnalysedLine, 0); i < n; ++i) {
-        const TableLine& line = block.lines[i];
-        if (line.blank) continue;
+    const int n = block.lineCount;
+    for (LinePass line(block); line.Next();) {
+        if (line.Index() < block.firstAnalysedLine || line.Blank()) continue;
         ++samples;
-        const std::string_view text = line.text;
+        const std::string_view text = line.Text();
         const size_t length = std::min<size_t>(text.size(), width);
         for (size_t p = 0; p < length; ++p) {
             const char c = text[p];
@@ -129,7 +124,7 @@ std::vector<PositionStats> GatherPositionStats(const TableBlock& block) {
 
 int StartingSeparation(const TableBlock& block) {
     int m = BlockConfig(block).Value(P::MinimumTableColumnSeparation);
-    if (static_cast<int>(block.lines.size()) < 6 && m < 2) m = 2;
+    if (block.lineCount < 6 && m < 2) m = 2;
     return m;
 }
 

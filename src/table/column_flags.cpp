@@ -6,6 +6,7 @@
 #include "table/cell_cutting.h"
 #include "table/classify.h"
 #include "table/column_analysis.h"
+#include "table/line_pass.h"
 
 namespace tabulyst {
 namespace {
@@ -43,18 +44,9 @@ void BuildColumnStatistics(TableBlock& block) {
     block.crossingTotal = block.crossingCells = block.crossingLines = 0;
     const int ruleSet = block.fc.RuleSet();
     std::vector<TableCell> cells;
-    const int n = static_cast<int>(block.lines.size());
-    for (int i = 0; i < n; ++i) {
-        TableLine& line = block.lines[i];
-        CutPlainLine(block, i, CutFor::Analysis, cells);
-        line.nonEmptyCells = 0;
-        line.firstNonEmptyCell = -1;
-        for (int c = 0; c < columnCount; ++c) {
-            if (cells[c].text.Empty()) continue;
-            if (line.firstNonEmptyCell < 0) line.firstNonEmptyCell = c;
-            ++line.nonEmptyCells;
-        }
-        if (i < block.firstAnalysedLine || line.blank || line.rule) continue;
+    for (LinePass line(block); line.Next();) {
+        if (line.Index() < block.firstAnalysedLine || line.Blank() || line.Rule()) continue;
+        CutPlainLine(block, line.Text(), CutFor::Analysis, cells);
 
         bool crossing = false;
         for (int c = 0; c < columnCount; c += std::max(cells[c].colSpan, 1)) {
@@ -64,7 +56,7 @@ void BuildColumnStatistics(TableBlock& block) {
                 ++block.crossingCells;
                 crossing = true;
             }
-            const bool empty = cell.text.Empty();
+            const bool empty = cell.text.empty();
             ColumnSamples& s = samples[c];
             s.align.Add(cell.align);
             s.covered.Add(cell.colSpan);

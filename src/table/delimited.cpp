@@ -6,6 +6,7 @@
 #include "policy/fc.h"
 #include "table/analysis.h"
 #include "table/classify.h"
+#include "table/line_pass.h"
 
 namespace tabulyst {
 
@@ -71,21 +72,21 @@ bool FieldSplitter::Next(std::string_view& field) {
     return true;
 }
 
-void FieldText(std::string_view field, char delimiter, TextString& text) {
+void FieldText(std::string_view field, char delimiter, std::string& text) {
     // A lone quote is both first and last character: it encloses nothing, so it stays.
     if (delimiter != ',' || field.size() < 2 || field.front() != '"' || field.back() != '"') {
-        text.AssignN(field.data(), static_cast<int32_t>(field.size()));
+        text.assign(field);
         return;
     }
-    text.Clear();
+    text.clear();
     std::string_view rest = field.substr(1, field.size() - 2);
     // Copied in runs that end just after each doubled quote's first half.
     for (size_t pair = rest.find("\"\""); pair != std::string_view::npos;
          pair = rest.find("\"\"")) {
-        text.Append(rest.substr(0, pair + 1));
+        text.append(rest.substr(0, pair + 1));
         rest.remove_prefix(pair + 2);
     }
-    text.Append(rest);
+    text.append(rest);
 }
 
 char BlockDelimiter(const TableBlock& block) {
@@ -97,36 +98,28 @@ char BlockDelimiter(const TableBlock& block) {
 void AnalyseDelimited(TableBlock& block) {
     block.kind = BlockKind::Delimited;
     block.isTable = true;
-    // Delimited lines are kept as read; the classification looks at that same text.
-    for (TableLine& line : block.lines) {
-        if (line.text.empty() && !line.raw.empty()) {
-            line.text = line.raw;
-            line.length = static_cast<int32_t>(line.raw.size());
-        }
-    }
     block.delimiter = BlockDelimiter(block);
-    ClassifyLines(block);
-
+    // Delimited lines are kept as read: the classification looks at that same text, and the
+    // fields of every line are counted in the same pass.
     size_t columnCount = 0;
     std::string_view field;
-    for (const TableLine& line : block.lines) {
-        FieldSplitter split(line.raw, block.delimiter);
+    ClassifyLines(block, [&](const LinePass& line) {
+        FieldSplitter split(line.Raw(), block.delimiter);
         size_t fields = 0;
         while (split.Next(field)) ++fields;
         columnCount = std::max(columnCount, fields);
-    }
+    });
     // Delimited columns have no positions: every field position is a column.
     block.columns.assign(columnCount, TableColumn{});
     RecogniseHeader(block);
 }
 
-void SplitDelimitedLine(const TableBlock& block, int lineIndex, std::vector<TableCell>& cells) {
+void SplitDelimitedLine(const TableBlock& block, std::string_view raw,
+                        std::vector<TableCell>& cells) {
     const size_t columnCount = block.columns.size();
     cells.resize(columnCount);
     for (TableCell& cell : cells) cell.Reset();
-    if (lineIndex < 0 || lineIndex >= static_cast<int>(block.lines.size())) return;
-    const TableLine& line = block.lines[lineIndex];
-    FieldSplitter split(line.raw, block.delimiter);
+    FieldSplitter split(raw, block.delimiter);
     std::string_view field;
     for (size_t n = 0; n < columnCount && split.Next(field); ++n) {
         TableCell& cell = cells[n];

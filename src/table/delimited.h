@@ -33,9 +33,10 @@ class FieldSplitter {
 
 // The text of a field: a quote-aware field enclosed in double quotes loses them and its
 // doubled quotes become single ones; every other field is taken as it stands.
-void FieldText(std::string_view field, char delimiter, TextString& text);
-// Splits one line of a delimited block into one cell per field, texts as read.
-void SplitDelimitedLine(const TableBlock& block, int lineIndex, std::vector<TableCell>& cells);
+void FieldText(std::string_view field, char delimiter, std::string& text);
+// Splits one line of a delimited block (as read) into one cell per field, texts as read.
+void SplitDelimitedLine(const TableBlock& block, std::string_view raw,
+                        std::vector<TableCell>& cells);
 // The delimiter of a delimited block: the first character of the delimiter policy when it
 // is not empty, else a comma for comma-delimited blocks and a tab for the others.
 char BlockDelimiter(const TableBlock& block);

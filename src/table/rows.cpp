@@ -6,6 +6,7 @@
 #include "policy/fc.h"
 #include "table/classify.h"
 #include "table/delimited.h"
+#include "table/line_pass.h"
 
 namespace tabulyst {
 namespace {
@@ -29,13 +30,14 @@ class RowBuilder {
         }
         for (TableCell& cell : row_.cells) cell.Reset();
         row_.firstLine = row_.lastLine = -1;
+        row_.ruleAbove = row_.ruleBelow = false;
         row_.rule = RuleKind::None;
         row_.valign = kVAlignNone;
         started_ = false;
     }
 
     // A rule row: every cell holds the rule.
-    void StartRule(int line, RuleKind rule) {
+    void StartRule(const LinePass& line, RuleKind rule) {
         Begin(line);
         row_.rule = rule;
         for (TableCell& cell : row_.cells) {
@@ -45,7 +47,7 @@ class RowBuilder {
     }
 
     // A line that forms a row of its own: its cells become the row's cells.
-    void TakeLine(int line, std::vector<TableCell>& cells) {
+    void TakeLine(const LinePass& line, std::vector<TableCell>& cells) {
         Begin(line);
         cells.resize(columns_);
         for (TableCell& cell : cells)
@@ -69,7 +71,7 @@ class RowBuilder {
     }
 
     // Appends the line's cell texts to the row being built, one text line each.
-    void AppendLine(int line, const std::vector<TableCell>& cells) {
+    void AppendLine(const LinePass& line, const std::vector<TableCell>& cells) {
         const bool first = !started_;
         Begin(line);
         const size_t count = std::min(columns_, cells.size());
@@ -82,23 +84,27 @@ class RowBuilder {
                 to.crossings = from.crossings;
             }
             if (IsBlankText(from.text)) continue;
-            if (to.text.Empty()) {
+            if (to.text.empty()) {
                 to.align = from.align;
                 to.valign = from.valign;
                 to.valignOverride = from.valignOverride;
                 to.kind = from.kind;
             } else {
-                to.text.AppendChar('\n');
+                to.text.push_back('\n');
             }
-            to.text.Append(from.text);
+            to.text.append(from.text);
             to.lines += std::max(1, from.lines);
         }
     }
 
   private:
-    void Begin(int line) {
-        if (!started_) row_.firstLine = line;
-        row_.lastLine = line;
+    void Begin(const LinePass& line) {
+        if (!started_) {
+            row_.firstLine = line.Index();
+            row_.ruleAbove = line.HasPrevious() && line.PreviousRule();
+        }
+        row_.lastLine = line.Index();
+        row_.ruleBelow = line.NextRule();
         started_ = true;
     }
 
@@ -115,38 +121,36 @@ int HeaderRowCount(const TableBlock& block) {
     return block.hasHeader ? std::max(0, block.headerRows) : 0;
 }
 
-void BuildLineCells(TableBlock& block, int lineIndex, CutFor purpose,
+void BuildLineCells(TableBlock& block, const LinePass& line, CutFor purpose,
                     std::vector<TableCell>& cells) {
     if (block.kind == BlockKind::Delimited)
-        SplitDelimitedLine(block, lineIndex, cells);
+        SplitDelimitedLine(block, line.Raw(), cells);
     else
-        CutPlainLine(block, lineIndex, purpose, cells);
+        CutPlainLine(block, line.Text(), purpose, cells);
 }
 
 void ForEachRow(TableBlock& block, const std::function<void(const TableRow&)>& emit) {
     RowBuilder rows(block, emit);
-    const int lineCount = static_cast<int>(block.lines.size());
     const int headerRows = HeaderRowCount(block);
     std::vector<TableCell> cells;
-    for (int i = 0; i < lineCount; ++i) {
-        const TableLine& line = block.lines[i];
-        if (line.blank) {
+    for (LinePass line(block); line.Next();) {
+        const int i = line.Index();
+        if (line.Blank()) {
             rows.End();
             continue;
         }
-        if (line.rule) {
+        if (line.Rule()) {
             rows.End();
             if (block.blankLineSeparated || i < headerRows) continue;
             // A rule line right after another one was drawn with it.
-            if (i > 0 && block.lines[i - 1].rule) continue;
-            const bool twice = i + 1 < lineCount && block.lines[i + 1].rule;
-            rows.StartRule(i, twice ? RuleKind::Double : RuleKind::Single);
+            if (line.HasPrevious() && line.PreviousRule()) continue;
+            rows.StartRule(line, line.NextRule() ? RuleKind::Double : RuleKind::Single);
             continue;
         }
-        BuildLineCells(block, i, CutFor::Writing, cells);
+        BuildLineCells(block, line, CutFor::Writing, cells);
         if (!block.blankLineSeparated) {
             rows.End();
-            rows.TakeLine(i, cells);
+            rows.TakeLine(line, cells);
             rows.End();
             continue;
         }
@@ -160,7 +164,7 @@ void ForEachRow(TableBlock& block, const std::function<void(const TableRow&)>& e
                            10);
             rows.End();
         }
-        rows.AppendLine(i, cells);
+        rows.AppendLine(line, cells);
     }
     rows.End();
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "table/cell_cutting.h"
+#include "table/line_pass.h"
 #include "table/table_model.h"
 
 namespace tabulyst {
@@ -19,11 +20,13 @@ struct TableRow {
     int lastLine = -1;
     bool header = false;  // a header row (its first line lies below the header row count)
     RuleKind rule = RuleKind::None;  // a rule row: every cell holds the rule
+    bool ruleAbove = false;          // the line before the row is a rule line
+    bool ruleBelow = false;          // the line after the row is a rule line
     int valign = kVAlignNone;        // tagged tables: the row's vertical alignment code
 };
 
 // Cuts one line of the block into cells: delimited splitting or plain-text cutting.
-void BuildLineCells(TableBlock& block, int lineIndex, CutFor purpose,
+void BuildLineCells(TableBlock& block, const LinePass& line, CutFor purpose,
                     std::vector<TableCell>& cells);
 // Groups the block's lines into rows, in order, and hands each row with text to `emit`.
 // A cell's line count is the number of lines that gave it text; blank texts add no line.

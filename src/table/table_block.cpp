@@ -12,8 +12,6 @@ namespace tabulyst {
 
 namespace {
 
-constexpr size_t kChunk = 1u << 20;
-
 int LeadingBlanks(std::string_view text) {
     size_t n = 0;
     while (n < text.size() && text[n] == ' ') ++n;
@@ -28,22 +26,6 @@ int FirstAnalysedLine(int count) {
 }
 
 }  // namespace
-
-std::string_view TextArena::Store(std::string_view text) {
-    if (text.empty()) return {};
-    if (chunks_.empty() || used_ + text.size() > chunkSize_) {
-        // Chunks of 1 MiB, or one of its own for a line that is larger.
-        chunkSize_ = text.size() > kChunk ? text.size() : kChunk;
-        // Left uninitialised: every byte is written before it is read.
-        chunks_.push_back(std::make_unique_for_overwrite<char[]>(chunkSize_));
-        used_ = 0;
-    }
-    char* at = chunks_.back().get() + used_;
-    std::memcpy(at, text.data(), text.size());
-    used_ += text.size();
-    bytes_ += text.size();
-    return {at, text.size()};
-}
 
 bool IsRuleText(std::string_view text) {
     text = TrimBlanks(text);
@@ -67,11 +49,8 @@ TableBlock::TableBlock(FC& fc, TableFormat format) : fc(fc), format(format) {}
 TableBlock::~TableBlock() = default;
 
 void TableBlock::AddLine(const SourceLine& line) {
-    AddLine(line.Raw(), line.text, line.lineNumber);
-    if (line.mailHeader) {
-        lines.back().mailHeader = true;
-        ++mailHeaderLines;
-    }
+    AddLine(line.Raw(), line.text);
+    if (line.mailHeader) ++mailHeaderLines;
 }
 
 void TableBlock::NoteDirective(DirectiveCode code) {
@@ -80,32 +59,27 @@ void TableBlock::NoteDirective(DirectiveCode code) {
     if (code == DirectiveCode::BeginTaggedTable) taggedRegion = true;
 }
 
-void TableBlock::AddLine(std::string_view raw, std::string_view expanded, int lineNumber) {
-    TableLine line;
-    line.raw = arena.Store(raw);
-    // Delimited data is split from the raw text alone: no second copy is kept.
-    if (IsDelimited(format) || expanded == raw)
-        line.full = line.raw;
-    else
-        line.full = arena.Store(expanded);
-    line.text = line.full;
-    line.length = static_cast<int32_t>(line.full.size());
-    line.indent = LeadingBlanks(line.full);
-    line.lineNumber = lineNumber;
-    lines.push_back(line);
+LineSource& TableBlock::Lines() const { return source_ ? *source_ : ownLines_; }
 
-    if (line.length > line.indent) {
+void TableBlock::AddLine(std::string_view raw, std::string_view expanded) {
+    // Delimited data is split from the raw text alone: no second copy is kept.
+    const std::string_view full = IsDelimited(format) ? raw : expanded;
+    if (!source_) ownLines_.Add(raw, full);
+    ++lineCount;
+    const int length = static_cast<int>(full.size());
+    const int indent = LeadingBlanks(full);
+    if (length > indent) {
         // widest is 0 until the first non-blank line, which sets both.
-        if (widest == 0 || line.length < narrowest) narrowest = line.length;
-        if (line.length > widest) widest = line.length;
-        if (line.indent < commonIndent && !IsRuleText(line.full)) commonIndent = line.indent;
+        if (widest == 0 || length < narrowest) narrowest = length;
+        if (length > widest) widest = length;
+        if (indent < commonIndent && !IsRuleText(full)) commonIndent = indent;
     }
 }
 
 void TableBlock::Analyse(int code) {
     format = static_cast<TableFormat>(code);
     config = &fc.BaseConfig();
-    const int count = static_cast<int>(lines.size());
+    const int count = lineCount;
     firstAnalysedLine =
         config->Flag(P::IgnoreTableHeaderDuringAnalysis) ? FirstAnalysedLine(count) : 0;
     // A TABLE_LAYOUT directive has already built the columns (and HIDE_COLUMN may have

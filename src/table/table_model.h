@@ -11,6 +11,7 @@
 #include "input/source_line.h"
 #include "policy/fonts.h"
 #include "policy/tab_config.h"
+#include "table/line_source.h"
 
 namespace tabulyst {
 
@@ -27,36 +28,6 @@ enum class BlockKind : uint8_t {
     Diagram,
     MailHeader,
     TextBlock,
-};
-
-// Stable storage for line texts: large chunks, so views never move and a huge file
-// costs little more than its own size.
-class TextArena {
-  public:
-    std::string_view Store(std::string_view text);
-    size_t Bytes() const { return bytes_; }
-
-  private:
-    std::vector<std::unique_ptr<char[]>> chunks_;
-    size_t chunkSize_ = 0;
-    size_t used_ = 0;
-    size_t bytes_ = 0;
-};
-
-// One source line of the region.
-struct TableLine {
-    std::string_view raw;   // as read, tabs kept (delimited splitting)
-    std::string_view full;  // tabs expanded, before indent removal
-    std::string_view text;  // what the analysis sees: common indent removed
-    int32_t length = 0;     // of text
-    int32_t indent = 0;     // leading blanks of full
-    int32_t lineNumber = 0;
-    bool blank = false;
-    bool rule = false;
-    bool mailHeader = false;
-    bool code = false;
-    int32_t nonEmptyCells = 0;
-    int32_t firstNonEmptyCell = -1;
 };
 
 // One column of the table: the blank gap that ends it and what its cells are like.
@@ -79,7 +50,7 @@ struct TableColumn {
 // that spans several source lines are joined by line feeds, which no source line holds.
 // Writers escape each line and join them their own way.
 struct TableCell {
-    TextString text;
+    std::string text;
     int lines = 0;  // number of text lines
     int colSpan = 1;
     int rowSpan = 1;
@@ -90,7 +61,7 @@ struct TableCell {
     int kind = 0;         // 1 and 2: set by in-cell tags, no closing "<BR>"
     bool symbol = false;  // classification for the column statistics
     void Reset() {
-        text.Clear();
+        text.clear();
         lines = 0;
         colSpan = rowSpan = 1;
         align = valign = valignOverride = kVAlignNone;
@@ -99,7 +70,9 @@ struct TableCell {
     }
 };
 
-// One table region: collected line by line, then analysed and written once.
+// One table region: collected line by line, then analysed and written once. The block
+// keeps the measures of its lines; their texts are read again, pass by pass, from its own
+// memory or from the source it was given.
 class TableBlock {
   public:
     explicit TableBlock(FC& fc, TableFormat format = TableFormat::User);
@@ -107,9 +80,17 @@ class TableBlock {
     TableBlock(const TableBlock&) = delete;
     TableBlock& operator=(const TableBlock&) = delete;
 
-    // Copies a source line in (updates widest/narrowest line, indent, mail-header count).
+    // Takes a source line's measures (widest and narrowest line, indent, mail-header count);
+    // the block keeps the line itself unless it reads its lines from a source.
     void AddLine(const SourceLine& line);
-    void AddLine(std::string_view raw, std::string_view expanded, int lineNumber = 0);
+    void AddLine(std::string_view raw, std::string_view expanded);
+    // Reads the lines again from this source (not owned) instead of keeping them; set before
+    // the first line is added.
+    void ReadLinesFrom(LineSource* source) { source_ = source; }
+    // Where the lines are read from.
+    LineSource& Lines() const;
+    // The number of lines added.
+    int LineCount() const { return lineCount; }
     // A directive line of the region: executed already, it takes no line position, but a
     // tagged-table directive makes the region a tagged table.
     void NoteDirective(DirectiveCode code);
@@ -121,7 +102,7 @@ class TableBlock {
     TabConfig* config = nullptr;  // the configuration the table is analysed and written with
     TableFormat format = TableFormat::User;
 
-    std::vector<TableLine> lines;
+    int lineCount = 0;
     BlockKind kind = BlockKind::PlainText;
     bool isTable = true;
     bool isDiagram = false;
@@ -140,7 +121,12 @@ class TableBlock {
     int firstRule = -1;
     int secondRule = -1;
     int lastRule = -1;
-    int crossingTotal = 0;  // extra columns covered by crossing cells
+    // Rule flags of lines 0 to 4 (bit i for line i) and of the last two lines (bit 0 for the
+    // last): what header recognition asks of single lines.
+    unsigned leadingRules = 0;
+    unsigned trailingRules = 0;
+    int leadingBlankLines = 0;  // blank lines before the first line with text
+    int crossingTotal = 0;      // extra columns covered by crossing cells
     int crossingCells = 0;
     int crossingLines = 0;
 
@@ -148,6 +134,10 @@ class TableBlock {
     int widest = 0;
     int narrowest = 0;
     int commonIndent = 80;  // smallest indent of non-blank, non-rule lines; 80 when none
+    int removedIndent = 0;  // what the analysis removed of it from every line
+    // The indent that was removed when the lines were classified: a blank or rule line stays
+    // one when the indent is put back.
+    int classifiedIndent = 0;
 
     char delimiter = '\t';
     std::vector<TableColumn> columns;
@@ -156,7 +146,9 @@ class TableBlock {
     int headerCols = 0;
     bool hasHeader = false;
 
-    TextArena arena;
+  private:
+    mutable MemoryLines ownLines_;
+    LineSource* source_ = nullptr;
 };
 
 // True for rule text: runs of one of '-', '_', '=' separated by single blanks.

@@ -8,6 +8,7 @@
 #include "table/cell_cutting.h"
 #include "table/classify.h"
 #include "table/directives.h"
+#include "table/line_pass.h"
 
 namespace tabulyst {
 namespace {
@@ -143,13 +144,9 @@ bool StartsWithRowOrCellTag(const TableBlock& block, std::string_view text) {
 
 bool IsTaggedBlock(const TableBlock& block) {
     if (block.taggedRegion) return true;
-    bool firstText = true;
-    for (const TableLine& line : block.lines) {
-        if (firstText && !IsBlankText(line.full)) {
-            if (StartsWithRowOrCellTag(block, line.full)) return true;
-            firstText = false;
-        }
-    }
+    // The first line with text decides.
+    for (LinePass line(block); line.Next();)
+        if (!IsBlankText(line.Full())) return StartsWithRowOrCellTag(block, line.Full());
     return false;
 }
 
@@ -159,21 +156,16 @@ void AnalyseTaggedTable(TableBlock& block) {
     block.blankLineSeparated = false;
     block.separatorColumns = block.userLayout = false;
     block.commonIndent = 0;  // indenting tag lines is no table placement
-    for (TableLine& line : block.lines) {
-        line.text = line.full;
-        line.length = static_cast<int32_t>(line.text.size());
-    }
-    ClassifyLines(block);
+    block.removedIndent = block.classifiedIndent = 0;
 
     int columnCount = 1;
     int headerRows = 0;
     bool inHeader = true;
     std::vector<int> aligns;
-    const int n = static_cast<int>(block.lines.size());
-    for (int i = 0; i < n; ++i) {
-        const TableLine& line = block.lines[i];
-        if (line.blank || line.rule) continue;
-        const TaggedLine tagged = ParseLine(block, line.text);
+    ClassifyLines(block, [&](const LinePass& line) {
+        if (line.Blank() || line.Rule()) return;
+        const int i = line.Index();
+        const TaggedLine tagged = ParseLine(block, line.Text());
         int width = TrimBlanks(tagged.unplaced).empty() ? 0 : 1;
         for (const TaggedCell& cell : tagged.cells) width += cell.span;
         columnCount = std::max(columnCount, width);
@@ -186,7 +178,7 @@ void AnalyseTaggedTable(TableBlock& block) {
             if (static_cast<int>(aligns.size()) < column) aligns.resize(column, kAlignNone);
             aligns[column - 1] = ParseAlignmentWord(block.fc, align, kAlignNone);
         }
-        if (tagged.cells.empty() && TrimBlanks(tagged.unplaced).empty()) continue;  // no row
+        if (tagged.cells.empty() && TrimBlanks(tagged.unplaced).empty()) return;  // no row
         const bool headRow = TrimBlanks(tagged.unplaced).empty() &&
                              std::all_of(tagged.cells.begin(), tagged.cells.end(),
                                          [](const TaggedCell& cell) { return cell.head; });
@@ -194,7 +186,7 @@ void AnalyseTaggedTable(TableBlock& block) {
             headerRows = i + 1;
         else
             inHeader = false;
-    }
+    });
     columnCount = std::max(columnCount, static_cast<int>(aligns.size()));
     block.columns.assign(columnCount, TableColumn{});
     for (int c = 0; c < columnCount; ++c)
@@ -205,15 +197,13 @@ void AnalyseTaggedTable(TableBlock& block) {
     block.headerCols = policyCols > 0 ? policyCols : 0;
 }
 
-void CutTaggedLine(TableBlock& block, int lineIndex, CutFor purpose,
+void CutTaggedLine(TableBlock& block, std::string_view text, CutFor purpose,
                    std::vector<TableCell>& cells) {
-    const TableLine* toCut = StartLineCells(block, lineIndex, cells);
-    if (!toCut) return;
-    const TableLine& line = *toCut;
+    StartLineCells(block, cells);
     const int columnCount = static_cast<int>(block.columns.size());
 
     const bool writing = purpose == CutFor::Writing;
-    TaggedLine tagged = ParseLine(block, line.text);
+    TaggedLine tagged = ParseLine(block, text);
     const std::string_view unplaced = TrimBlanks(tagged.unplaced);
     if (!unplaced.empty()) {
         if (writing) {
@@ -231,13 +221,13 @@ void CutTaggedLine(TableBlock& block, int lineIndex, CutFor purpose,
     for (const TaggedCell& source : tagged.cells) {
         if (col >= columnCount) break;
         TableCell& cell = cells[col];
-        const std::string_view text = TrimBlanks(source.text);
+        const std::string_view trimmed = TrimBlanks(source.text);
         cell.colSpan = std::min(source.span, columnCount - col);
-        cell.text.Assign(text);
-        cell.lines = text.empty() ? 0 : 1;
-        cell.symbol = IsSymbolText(text);
+        cell.text.assign(trimmed);
+        cell.lines = trimmed.empty() ? 0 : 1;
+        cell.symbol = IsSymbolText(trimmed);
         cell.align = block.columns[col].align != kAlignNone ? block.columns[col].align
-                                                            : GuessAlignment(block, text, -1);
+                                                            : GuessAlignment(block, trimmed, -1);
         if (writing) {
             if (!source.align.empty())
                 cell.align = ParseAlignmentWord(block.fc, source.align, cell.align);

@@ -15,6 +15,7 @@ bool IsTaggedBlock(const TableBlock& block);
 // rows of head cells as header rows, column alignments from COLUMN_DETAILS.
 void AnalyseTaggedTable(TableBlock& block);
 // Cuts one line of a tagged block into its cells (see CutPlainLine).
-void CutTaggedLine(TableBlock& block, int lineIndex, CutFor purpose, std::vector<TableCell>& cells);
+void CutTaggedLine(TableBlock& block, std::string_view text, CutFor purpose,
+                   std::vector<TableCell>& cells);
 
 }  // namespace tabulyst

@@ -25,12 +25,7 @@ struct RtfBlock : test::BlockFixture {
         block.config = &fc.BaseConfig();
         block.kind = BlockKind::Delimited;
         block.delimiter = ',';
-        for (const std::string& row : rows) {
-            block.AddLine(row, row);
-            TableLine& line = block.lines.back();
-            line.blank = row.empty();
-            line.rule = !row.empty() && row.find_first_not_of("-=") == std::string::npos;
-        }
+        for (const std::string& row : rows) block.AddLine(row, row);
         block.columns.assign(columns, TableColumn{});
     }
     Texts Write() {

@@ -71,7 +71,7 @@ TEST(CutPlainLineTest, AnEndDelimiterWithoutAStartIsReportedWhileWriting) {
     t.Lines({"ab]]cd  ef"});
     Columns(t, {{6, 7, 7}});
     std::vector<TableCell> cells;
-    CutPlainLine(t.block, 0, CutFor::Analysis, cells);
+    CutPlainLine(t.block, t.Text(0), CutFor::Analysis, cells);
     EXPECT_TRUE(t.Messages().empty());
     EXPECT_EQ(t.Cells(0), (Texts{"ab]]cd", "ef"}));
     EXPECT_EQ(t.Messages(), (Texts{"INFO: Unbalanced tag delimiter inside table cell :\"]]\""}));

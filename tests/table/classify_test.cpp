@@ -51,7 +51,7 @@ TEST(ClassifyLinesTest, CountsFromTheFirstAnalysedLineButRecordsEveryRuleIndex) 
     const TableBlock& b = t.block;
     EXPECT_EQ((test::Ints{b.blankLines, b.ruleLines, b.firstRule, b.secondRule, b.lastRule}),
               (test::Ints{1, 1, 2, 4, 4}));
-    EXPECT_TRUE(t.block.lines[1].blank);
+    EXPECT_EQ(t.BlankFlags(), (std::vector<bool>{false, true, false, false, false, true}));
 }
 
 TEST(RecogniseHeaderTest, RuleLinePositions) {

@@ -77,7 +77,7 @@ std::string RowText(const TableRow& row) {
     for (size_t c = 0; c < row.cells.size(); c += std::max(row.cells[c].colSpan, 1)) {
         const TableCell& cell = row.cells[c];
         if (c > 0) text += " | ";
-        std::string cellText = cell.text.Empty() ? "~" : cell.text.Str();
+        std::string cellText = cell.text.empty() ? "~" : cell.text;
         for (size_t at; (at = cellText.find('\n')) != std::string::npos;)
             cellText.replace(at, 1, "<BR>");
         text += cellText;

@@ -20,10 +20,10 @@ Texts Fields(std::string_view line, char delimiter) {
     Texts fields;
     FieldSplitter split(line, delimiter);
     std::string_view field;
-    TextString text;
+    std::string text;
     while (split.Next(field)) {
         FieldText(field, delimiter, text);
-        fields.push_back(text.Str());
+        fields.push_back(text);
     }
     return fields;
 }
@@ -81,14 +81,14 @@ TEST(FieldSplitterTest, EveryByteValueAndTenThousandFieldsSurvive) {
 
 // The cells of one line of a block read from the given lines.
 Texts CellTexts(BlockFixture& t, std::initializer_list<std::string_view> lines, int line) {
-    if (t.block.lines.empty()) {
+    if (t.block.LineCount() == 0) {
         t.Lines(lines);
         t.Analyse();
     }
     std::vector<TableCell> cells;
-    SplitDelimitedLine(t.block, line, cells);
+    SplitDelimitedLine(t.block, t.Text(line), cells);
     Texts texts;
-    for (const TableCell& cell : cells) texts.push_back(cell.text.Str());
+    for (const TableCell& cell : cells) texts.push_back(cell.text);
     return texts;
 }
 

@@ -28,7 +28,7 @@ std::vector<SeenRow> Rows(TableBlock& block) {
         if (row.rule == RuleKind::Single) seen.where += "R";
         if (row.rule == RuleKind::Double) seen.where += "D";
         for (const TableCell& cell : row.cells) {
-            seen.texts.push_back(cell.text.Str());
+            seen.texts.push_back(cell.text);
             seen.lines.push_back(cell.lines);
         }
         rows.push_back(seen);

@@ -10,6 +10,7 @@
 #include "core/messages.h"
 #include "policy/fc.h"
 #include "table/cell_cutting.h"
+#include "table/line_pass.h"
 #include "table/table_model.h"
 
 namespace tabulyst::test {
@@ -50,6 +51,18 @@ struct BlockFixture {
         return block;
     }
     TabConfig& Config() { return fc.BaseConfig(); }
+    // The analysis text of one line, as a pass over the block reads it.
+    std::string Text(int index) const {
+        for (LinePass line(block); line.Next();)
+            if (line.Index() == index) return std::string(line.Text());
+        return {};
+    }
+    // The blank flags of the lines, as a pass over the block gives them.
+    std::vector<bool> BlankFlags() const {
+        std::vector<bool> flags;
+        for (LinePass line(block); line.Next();) flags.push_back(line.Blank());
+        return flags;
+    }
     const Texts& Messages() const { return recorder.messages; }
     int Count(std::string_view text) const {
         return static_cast<int>(std::count(Messages().begin(), Messages().end(), text));
@@ -80,10 +93,11 @@ struct PlainFixture : BlockFixture {
     // the columns it covers are left out.
     Texts Cells(int line) {
         std::vector<TableCell> cells;
-        CutPlainLine(block, line, CutFor::Writing, cells);
+        const std::string text = Text(line);
+        CutPlainLine(block, text, CutFor::Writing, cells);
         Texts texts;
         for (size_t c = 0; c < cells.size(); c += std::max(cells[c].colSpan, 1)) {
-            std::string text = cells[c].text.Str();
+            std::string text = cells[c].text;
             if (cells[c].colSpan > 1) text += "{" + std::to_string(cells[c].colSpan) + "}";
             texts.push_back(text);
         }

@@ -48,9 +48,9 @@ TEST(CutTaggedLineTest, CellsSpansAlignmentsAndOtherTags) {
                "[[DATA_CELL]] A & B [[DATA_CELL]]7[[NEW_CELL COLSPAN=2 ALIGN=centre "
                "VALIGN=bottom]][[B]]x[[/B]]"});
     std::vector<TableCell> cells;
-    CutTaggedLine(t.block, 1, CutFor::Writing, cells);
+    CutTaggedLine(t.block, t.Text(1), CutFor::Writing, cells);
     ASSERT_EQ(cells.size(), 4u);
-    EXPECT_EQ((Texts{cells[0].text.Str(), cells[1].text.Str(), cells[2].text.Str()}),
+    EXPECT_EQ((Texts{cells[0].text, cells[1].text, cells[2].text}),
               (Texts{"A & B", "7", "[[B]]x[[/B]]"}));
     EXPECT_EQ((Ints{cells[1].align, cells[2].colSpan, cells[2].align, cells[2].valignOverride}),
               (Ints{kAlignRight, 2, kAlignCentre, kVAlignBottom}));
@@ -63,7 +63,7 @@ TEST(CutTaggedLineTest, TextOutsideAnyCellIsReportedOnceAndKept) {
     EXPECT_EQ(t.Cells(1), (Texts{"loose words", "c"}));
     EXPECT_EQ(t.Messages(), (Texts{"TAG ERROR: No NEW_CELL definition for \"loose words\""}));
     std::vector<TableCell> cells;
-    CutTaggedLine(t.block, 1, CutFor::Analysis, cells);  // no second report
+    CutTaggedLine(t.block, t.Text(1), CutFor::Analysis, cells);  // no second report
     EXPECT_EQ(t.Messages().size(), 1u);
 }
 
