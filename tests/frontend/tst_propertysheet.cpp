@@ -36,7 +36,7 @@ class tst_PropertySheet : public QObject {
     void writeAllReadsBack();
     void colourTextPaintsTheSwatch_data();
     void colourTextPaintsTheSwatch();
-    void colourChooserWritesAName();
+    void choosersWritePolicyTexts();
     void badColourIsRefusedOnApply();
     void unwritablePolicyFileKeepsTheChanges();
     void sheetsRememberTheirPlace();
@@ -386,7 +386,7 @@ void tst_PropertySheet::colourTextPaintsTheSwatch() {
     QCOMPARE(edit->Swatch().Colour(), painted);
 }
 
-void tst_PropertySheet::colourChooserWritesAName() {
+void tst_PropertySheet::choosersWritePolicyTexts() {
     auto* edit = Control<ColourEdit>(PageId::DocumentColours, "Background Colour");
     TypeInto(edit->findChild<QLineEdit*>("text"), "silver");
     dialogs_.colourToChoose = QColor(0, 0xFF, 0xFF);
@@ -400,6 +400,18 @@ void tst_PropertySheet::colourChooserWritesAName() {
     QCOMPARE(edit->Text(), QStringLiteral("123456"));
     QVERIFY(Open(PageId::DocumentColours)->ApplyChanges());
     QCOMPARE(Session().PolicyValue("Background Colour").toString(), QStringLiteral("#123456"));
+
+    auto* font = Control<FontEdit>(PageId::Fonts, "Heading font");
+    QFont chosen(QStringLiteral("Courier New"));
+    chosen.setPointSize(9);
+    chosen.setBold(true);
+    chosen.setItalic(true);
+    dialogs_.fontToChoose = chosen;
+    font->findChild<QPushButton*>("choose")->click();
+    QCOMPARE(font->Text(), QStringLiteral("Courier New, Bold Italic, 9"));
+    QVERIFY(Open(PageId::Fonts)->ApplyChanges());
+    QCOMPARE(Session().PolicyValue("Heading font").toString(),
+             QStringLiteral("Courier New, Bold Italic, 9"));
 }
 
 void tst_PropertySheet::badColourIsRefusedOnApply() {
