@@ -7,9 +7,11 @@ set -euo pipefail
 group=${1:-all}
 engine=(g++ cmake ninja-build)
 tests=(libgtest-dev unrtf clang-format-14)
-# The desktop program: Qt 6 Widgets and Test, the MIME database it finds viewers with,
-# and a font for rendering without a display.
-desktop=(qt6-base-dev qt6-base-dev-tools shared-mime-info fonts-dejavu-core)
+# The desktop program: Qt 6 Widgets and Test, the translation tools that compile its
+# languages, the toolkit's own translations (standard buttons), the MIME database it finds
+# viewers with, and a font for rendering without a display.
+desktop=(qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+         shared-mime-info fonts-dejavu-core)
 case "$group" in
   engine) packages=("${engine[@]}") ;;
   all) packages=("${engine[@]}" "${tests[@]}" "${desktop[@]}") ;;

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Renders the desktop program's main window and status window after converting an
-# example, without a display, into docs/main-window.png and docs/status-window.png.
+# example, and the "Table generation" page in English and in German, without a display,
+# into docs/main-window.png, docs/status-window.png, docs/table-generation.png and
+# docs/table-generation-de.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh all

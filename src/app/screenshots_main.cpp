@@ -1,5 +1,6 @@
-// Renders the main window and the status window after a conversion of an example into
-// PNG files, without a display: tabulyst-screenshots EXAMPLE.csv OUTPUT_DIRECTORY.
+// Renders the main window and the status window after a conversion of an example, and the
+// "Table generation" page in English and German, into PNG files without a display:
+// tabulyst-screenshots EXAMPLE.csv OUTPUT_DIRECTORY.
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -8,6 +9,7 @@
 #include <iostream>
 
 #include "frontend/main_window.h"
+#include "frontend/property_sheet.h"
 #include "frontend/status_window.h"
 
 int main(int argc, char** argv) {
@@ -40,9 +42,18 @@ int main(int argc, char** argv) {
     window.Status().show();
 
     const QDir out(arguments[2]);
-    const bool saved =
-        window.grab().save(out.filePath(QStringLiteral("main-window.png"))) &&
-        window.Status().grab().save(out.filePath(QStringLiteral("status-window.png")));
+    bool saved = window.grab().save(out.filePath(QStringLiteral("main-window.png"))) &&
+                 window.Status().grab().save(out.filePath(QStringLiteral("status-window.png")));
+    // The "Table generation" page, in English and in German.
+    for (auto [language, name] : {std::pair{tabulyst::UiLanguage::English, "table-generation.png"},
+                                  {tabulyst::UiLanguage::German, "table-generation-de.png"}}) {
+        window.SwitchLanguage(language);
+        tabulyst::PropertySheet* sheet = window.OpenSheet(tabulyst::PageId::TableGeneration);
+        sheet->resize(620, 520);
+        saved = saved && sheet->grab().save(out.filePath(QLatin1String(name)));
+        sheet->reject();
+    }
+    window.SwitchLanguage(tabulyst::UiLanguage::English);
     work.removeRecursively();
     return saved ? 0 : 1;
 }

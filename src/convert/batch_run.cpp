@@ -41,9 +41,10 @@ TextString RunOutputDirectory(const ConversionContext& context,
     return directory;
 }
 
-// "Output policy file" (the POLICY qualifier): the policies this conversion stated, saved
-// as a policy file, so that a run can be repeated from it. Without a name the file is the
-// input's name with ".pol", in the output directory; a name without an extension gets ".pol".
+// "Output policy file" (the POLICY qualifier): the policies this conversion stated (or,
+// with POLICY=all, every policy) saved as a policy file, so that a run can be repeated from it.
+// Without a name the file is the input's name with ".pol", in the output directory; a name without
+// an extension gets ".pol".
 void WritePolicyRecord(const ConversionContext& context, const FC& working,
                        std::string_view input) {
     if (!working.Flag(P::OutputPolicyFile)) return;
@@ -70,7 +71,7 @@ void WritePolicyRecord(const ConversionContext& context, const FC& working,
         return;
     }
     working.IssueStatus("Generating policy file " + path);
-    working.SavePolicyFile(out, false);
+    working.SavePolicyFile(out, context.options.outputPolicyAll);
     out.Close();
 }
 

@@ -34,6 +34,7 @@ struct CommandOptions {
     bool links = false;
     TextString linksName;
     bool outputPolicy = false;
+    bool outputPolicyAll = false;  // the record holds every policy, not only the stated ones
     TextString outputPolicyName;
     TextString ruleSetName;
     bool simple = false;

@@ -100,6 +100,17 @@ void SetContextInput(ConversionContext& context, const Found& found) {
     context.options.contextInputName = found.value;
 }
 
+// POLICY=all asks for every policy (a complete sample) under the default name; any other
+// value names the record, which then holds the stated policies only.
+void SetPolicyRecord(ConversionContext& context, const Found& found) {
+    context.options.outputPolicy = true;
+    context.options.outputPolicyAll = EqualsNoCase(found.value.View(), "all");
+    if (context.options.outputPolicyAll)
+        context.options.outputPolicyName.Clear();
+    else
+        context.options.outputPolicyName = found.value;
+}
+
 // The qualifiers in the order the parser looks for them.
 // clang-format off
 constexpr std::array<Qualifier, 26> kQualifiers = {{
@@ -133,11 +144,7 @@ constexpr std::array<Qualifier, 26> kQualifiers = {{
          c.options.links = true;
          c.options.linksName.Assign("FoundLinks.txt");
      }},
-    {"POLICY", 1, ValueRule::Optional,
-     [](ConversionContext& c, const Found& f) {
-         c.options.outputPolicy = true;
-         c.options.outputPolicyName = f.value;
-     }},
+    {"POLICY", 1, ValueRule::Optional, SetPolicyRecord},
     {"RTF", 2, ValueRule::None,
      [](ConversionContext& c, const Found&) {
          c.settings.target = OutputFormat::Rtf;

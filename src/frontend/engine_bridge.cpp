@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <limits>
 #include <ostream>
 #include <streambuf>
 #include <string>
@@ -17,8 +18,11 @@
 #include "convert/run_log.h"
 #include "core/formats.h"
 #include "core/message_catalogue.h"
+#include "frontend/catalogue_text.h"
 #include "input/text_file.h"
+#include "policy/colours.h"
 #include "policy/fc.h"
+#include "policy/fonts.h"
 
 namespace tabulyst {
 
@@ -79,7 +83,77 @@ std::string WithSeparator(std::string directory) {
     return directory;
 }
 
+std::string ToUtf8(const QString& text) { return text.toStdString(); }
+
+const PolicyDef* DefOf(const QString& key) { return FindDef(ToUtf8(key)); }
+
+constexpr PolicyKind kKinds[] = {PolicyKind::Boolean, PolicyKind::Integer, PolicyKind::Alignment,
+                                 PolicyKind::Text,    PolicyKind::Colour,  PolicyKind::Font,
+                                 PolicyKind::Choice};
+
+// The text a policy line would give the value, for the kinds whose values can be refused.
+std::string LineValue(const PolicyDef& def, const QVariant& value) {
+    if (def.kind == Kind::Integer) return std::to_string(value.toInt());
+    return ToUtf8(value.toString());
+}
+
+// The way a colour chooser writes a colour name: "navy" and "NAVY" name what "Navy" does.
+QString PickerCase(const QString& name) {
+    if (name.startsWith(QLatin1Char('#')) || name.isEmpty()) return name;
+    return name.left(1).toUpper() + name.mid(1).toLower();
+}
+
 }  // namespace
+
+std::optional<PolicyFacts> FindPolicy(const QString& key) {
+    const PolicyDef* def = DefOf(key);
+    if (!def) return std::nullopt;
+    PolicyFacts facts;
+    facts.key = QString::fromUtf8(def->key);
+    facts.kind = kKinds[static_cast<int>(def->kind)];
+    facts.optional = def->optional();
+    facts.written = def->written();
+    facts.minimum = facts.optional ? -1 : std::numeric_limits<int>::min();
+    facts.maximum = std::numeric_limits<int>::max();
+    IntegerRange(def->id, facts.minimum, facts.maximum);
+    if (def->choices) facts.choices = QString::fromUtf8(def->choices).split(QLatin1Char(','));
+    return facts;
+}
+
+QColor ColourNamed(const QString& text) {
+    TextString normalised;
+    if (text.trimmed().isEmpty() || !CheckColour(ToUtf8(text.trimmed()), normalised))
+        return QColor();
+    return ChooserColour(FromEngine(normalised.View()));
+}
+
+QString ColourText(const QColor& colour) {
+    return FromEngine(PickerValueToColour(colour.red(), colour.green(), colour.blue()).View());
+}
+
+QColor ChooserColour(const QString& text) {
+    int red = 0, green = 0, blue = 0;
+    ColourToPickerValue(ToUtf8(PickerCase(text.trimmed())), red, green, blue);
+    return QColor(red, green, blue);
+}
+
+std::optional<QFont> FontDescribed(const QString& text) {
+    TextString face;
+    bool bold = false, italic = false;
+    int size = 12;
+    if (!ParseFontSpec(ToUtf8(text), face, bold, italic, size)) return std::nullopt;
+    QFont font(FromEngine(face.View()));
+    if (size > 0) font.setPointSize(size);
+    font.setBold(bold);
+    font.setItalic(italic);
+    return font;
+}
+
+QString FontText(const QFont& font) {
+    const int tenths = static_cast<int>(font.pointSizeF() * 10);
+    return FromEngine(
+        FormatFontSpec(ToUtf8(font.family()), font.weight(), font.italic(), tenths).View());
+}
 
 struct EngineSession::State {
     LineCallback lines;
@@ -240,9 +314,11 @@ RunResult EngineSession::Run(const RunRequest& request) {
         std::string listText = ToEngine(request.fileListText);
         if (!request.specifications.isEmpty())
             listText = ToEngine(request.specifications.join(QLatin1Char(' ')));
+        // Catalogue texts are shown in the language in force; the token is filled after.
         const std::string text =
-            "ERROR: " +
-            FillPlaceholder(MessageText(MessageId::NoFilesFound), "xxxxxx", listText).Str();
+            "ERROR: " + FillPlaceholders(CatalogueText(MessageId::NoFilesFound),
+                                         {{QStringLiteral("xxxxxx"), FromEngine(listText)}})
+                            .toStdString();
         if (s.lines) s.lines(FromEngine(text));
         if (context.sink.logFile) context.sink.logFile->PutLine(text);
     } else {
@@ -271,7 +347,7 @@ RunResult EngineSession::Run(const RunRequest& request) {
         }
     }
 
-    s.master.IssueStatus("%%%%%%%%%%%%%%%%%%% Conversion complete %%%%%%%%%%%%%%%%%%");
+    s.master.IssueStatus(CatalogueText(MessageId::ConversionComplete).toStdString());
     AttachLog(context.sink, nullptr);
     log.Close();
     // Run lines wait for a log to open; without one they must not reach the next run's.
@@ -306,5 +382,52 @@ bool EngineSession::PoliciesStated() const {
         if (state_->user.IsSet(def.id)) return true;
     return state_->user.RuleSetStated();
 }
+
+QVariant EngineSession::PolicyValue(const QString& key) const {
+    const PolicyDef* def = DefOf(key);
+    if (!def) return {};
+    if (def->isTextKind()) return FromEngine(state_->user.Text(def->id).View());
+    return state_->user.Value(def->id);
+}
+
+bool EngineSession::PolicyStated(const QString& key) const {
+    const PolicyDef* def = DefOf(key);
+    return def && state_->user.IsSet(def->id);
+}
+
+QString EngineSession::CheckPolicyValue(const QString& key, const QVariant& value) const {
+    const PolicyDef* def = DefOf(key);
+    if (!def || !def->readable()) return {};
+    // Only these kinds can refuse a value; the others take whatever a control can show.
+    if (def->kind != Kind::Colour && def->kind != Kind::Font && def->kind != Kind::Integer)
+        return {};
+    // The policy's own parser judges the value in a scratch set, so that the message is
+    // the one a policy file would draw.
+    QStringList messages;
+    MessageSink sink;
+    sink.messageCallback = [&messages](std::string_view text) { messages << FromEngine(text); };
+    FC scratch(&sink);
+    int group = 0;
+    const std::string line = std::string(def->key) + " : " + LineValue(*def, value);
+    if (scratch.ParsePolicyLine(line, group, false) != kRejected) return {};
+    return messages.isEmpty() ? QString::fromStdString(line) : messages.join(QLatin1Char('\n'));
+}
+
+void EngineSession::StatePolicy(const QString& key, const QVariant& value) {
+    const PolicyDef* def = DefOf(key);
+    if (!def) return;
+    FC& user = state_->user;
+    if (def->kind == Kind::Colour) {
+        TextString normalised;
+        CheckColour(ToUtf8(value.toString().trimmed()), normalised);
+        user.SetText(def->id, normalised.View());
+    } else if (def->isTextKind()) {
+        user.SetText(def->id, ToUtf8(value.toString()));
+    } else {
+        user.SetValue(def->id, value.toInt());
+    }
+}
+
+void EngineSession::ConsolidatePolicies() { state_->user.Consolidate(false); }
 
 }  // namespace tabulyst

@@ -3,8 +3,11 @@
 // an engine header, so a change of the engine's types meets the front end here only.
 #pragma once
 
+#include <QColor>
+#include <QFont>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -51,6 +54,33 @@ struct RunResult {
     QString clipboardText;  // the last document, when the run wrote to the clipboard
 };
 
+// What a policy holds, and so which control edits it.
+enum class PolicyKind { Boolean, Integer, Alignment, Text, Colour, Font, Choice };
+
+// What the property sheets need to know of one policy of the catalogue.
+struct PolicyFacts {
+    QString key;  // as written in policy files
+    PolicyKind kind = PolicyKind::Text;
+    bool optional = false;  // an Integer whose values below 1 mean "(none)"
+    int minimum = 0;        // Integer: the values a policy file may give it
+    int maximum = 0;
+    QStringList choices;  // Choice: the entries, the first being value 1
+    bool written = true;  // policy files hold it (a few are changed only by the program)
+};
+
+// The catalogue's facts of the policy with this key (any case); nothing when there is none.
+std::optional<PolicyFacts> FindPolicy(const QString& key);
+// The colour a colour text names; an invalid colour when it names none or is empty.
+QColor ColourNamed(const QString& text);
+// The colour text a colour chooser's choice becomes (a name where one is known).
+QString ColourText(const QColor& colour);
+// The colour a colour chooser starts from for a colour text.
+QColor ChooserColour(const QString& text);
+// The font a font text ("face, style, size") describes; nothing when it describes none.
+std::optional<QFont> FontDescribed(const QString& text);
+// The font text a font chooser's choice becomes, e.g. "Arial, Bold, 10".
+QString FontText(const QFont& font);
+
 class EngineSession {
   public:
     // Receives every message and status line of the engine, one line of text at a time.
@@ -78,6 +108,18 @@ class EngineSession {
     bool SavePolicies(const QString& path, bool writeAll);
     // True when the user's set states at least one policy.
     bool PoliciesStated() const;
+
+    // The user's policies as the property sheets edit them, by key. A value is a number
+    // (Boolean 0 or 1, Integer, alignment code, choice from 1 with -1 for none) or a text.
+    QVariant PolicyValue(const QString& key) const;
+    // True when the policy was stated (by a file, the command line or a sheet).
+    bool PolicyStated(const QString& key) const;
+    // Empty when the policy takes the value, else the policy's own message about it.
+    QString CheckPolicyValue(const QString& key, const QVariant& value) const;
+    // Gives the policy the value (a colour in its normalised form) and marks it stated.
+    void StatePolicy(const QString& key, const QVariant& value);
+    // Derives the dependent values once a sheet has stated policies.
+    void ConsolidatePolicies();
 
   private:
     struct State;

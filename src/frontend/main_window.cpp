@@ -1,13 +1,18 @@
 // The main window's controls, menus, labels and the couplings between its controls.
 #include "frontend/main_window.h"
 
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
 #include <QAction>
+#include <QActionGroup>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -17,23 +22,25 @@
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QTextBrowser>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <iostream>
 
 #include "frontend/catalogue_text.h"
 #include "frontend/file_list_text.h"
+#include "frontend/property_sheet.h"
 #include "frontend/status_window.h"
-
-#define MENU_TEXT(text) QT_TRANSLATE_NOOP("tabulyst::MainWindow", text)
 
 namespace tabulyst {
 
-// One menu entry: its menu, its submenu (or none), its text and its command.
+// One menu entry: its menu, its submenu (or none), its text, its command and, for the
+// entries that open a property sheet, the page it opens on.
 struct MainWindow::MenuEntry {
     const char* menu;
     const char* submenu;
     const char* text;
     Command command;
+    PageId page = PageId::WhatToLookFor;
 };
 
 namespace {
@@ -47,14 +54,22 @@ constexpr MessageId kInputTypeEntries[] = {MessageId::PlainTextFile, MessageId::
 constexpr MessageId kConversionTypeEntries[] = {
     MessageId::OutputHtmlToFiles, MessageId::OutputRtfToFile, MessageId::OutputHtmlToClipboard};
 
-const char* const kFileMenu = MENU_TEXT("&File");
-const char* const kOptionsMenu = MENU_TEXT("&Conversion options");
-const char* const kAnalysisMenu = MENU_TEXT("&Analysis policies");
-const char* const kOutputMenu = MENU_TEXT("&Output Policies");
-const char* const kSettingsMenu = MENU_TEXT("&Settings");
-const char* const kLanguageMenu = MENU_TEXT("&Language");
-const char* const kViewMenu = MENU_TEXT("&View");
-const char* const kHelpMenu = MENU_TEXT("&Help");
+//: Menu of the main window's menu bar
+const char* const kFileMenu = QT_TRANSLATE_NOOP("tabulyst::MainWindow", "&File");
+//: Menu of the main window's menu bar
+const char* const kOptionsMenu = QT_TRANSLATE_NOOP("tabulyst::MainWindow", "&Conversion options");
+//: Submenu of "Conversion options", opening the analysis policies sheet
+const char* const kAnalysisMenu = QT_TRANSLATE_NOOP("tabulyst::MainWindow", "&Analysis policies");
+//: Submenu of "Conversion options", opening the output policies sheet
+const char* const kOutputMenu = QT_TRANSLATE_NOOP("tabulyst::MainWindow", "&Output Policies");
+//: Menu of the main window's menu bar
+const char* const kSettingsMenu = QT_TRANSLATE_NOOP("tabulyst::MainWindow", "&Settings");
+//: Menu of the main window's menu bar
+const char* const kLanguageMenu = QT_TRANSLATE_NOOP("tabulyst::MainWindow", "&Language");
+//: Menu of the main window's menu bar
+const char* const kViewMenu = QT_TRANSLATE_NOOP("tabulyst::MainWindow", "&View");
+//: Menu of the main window's menu bar
+const char* const kHelpMenu = QT_TRANSLATE_NOOP("tabulyst::MainWindow", "&Help");
 
 // The text of a file name without its extension, followed by another extension.
 QString WithExtension(const QString& name, const QString& extension) {
@@ -81,7 +96,11 @@ MainWindow::MainWindow(UserDialogs dialogs, QWidget* parent)
 
     BuildControls();
     BuildMenus();
+    // The language chosen last; English until then, or when the name is not known.
+    if (const std::optional<UiLanguage> language = UiLanguageNamed(settings_.language))
+        SwitchLanguage(*language);
     RetranslateUi();
+    qApp->installEventFilter(this);
     FillFromList(fileList_, MruList::Files);
     FillFromList(outputDir_, MruList::OutDir);
     FillFromList(policyFile_, MruList::Policy);
@@ -238,54 +257,117 @@ void MainWindow::BuildControls() {
 }
 
 void MainWindow::BuildMenus() {
+    using C = Command;
+    using P = PageId;
     static const MenuEntry kEntries[] = {
-        {kFileMenu, nullptr, MENU_TEXT("Convert..."), Command::Convert},
-        {kFileMenu, nullptr, MENU_TEXT("&Load policy file..."), Command::LoadPolicy},
-        {kFileMenu, nullptr, MENU_TEXT("&Save policy file..."), Command::SavePolicy},
-        {kFileMenu, nullptr, MENU_TEXT("E&xit"), Command::Exit},
-        {kOptionsMenu, kAnalysisMenu, MENU_TEXT("&What to look for"), Command::PolicyPage},
-        {kOptionsMenu, kAnalysisMenu, MENU_TEXT("&Bullets and lists"), Command::PolicyPage},
-        {kOptionsMenu, kAnalysisMenu, MENU_TEXT("&Contents lists"), Command::PolicyPage},
-        {kOptionsMenu, kAnalysisMenu, MENU_TEXT("&File structure"), Command::PolicyPage},
-        {kOptionsMenu, kAnalysisMenu, MENU_TEXT("&Headings"), Command::PolicyPage},
-        {kOptionsMenu, kAnalysisMenu, MENU_TEXT("&General layout"), Command::PolicyPage},
-        {kOptionsMenu, kAnalysisMenu, MENU_TEXT("&Pre-formatted text"), Command::PolicyPage},
-        {kOptionsMenu, kAnalysisMenu, MENU_TEXT("&Tables"), Command::PolicyPage},
-        {kOptionsMenu, kOutputMenu, MENU_TEXT("&Title, description etc"), Command::PolicyPage},
-        {kOptionsMenu, kOutputMenu, MENU_TEXT("T&able generation"), Command::PolicyPage},
-        {kOptionsMenu, kOutputMenu, MENU_TEXT("&Document colours"), Command::PolicyPage},
-        {kOptionsMenu, kOutputMenu, MENU_TEXT("&Hyperlinks"), Command::PolicyPage},
-        {kOptionsMenu, kOutputMenu, MENU_TEXT("&Fonts"), Command::PolicyPage},
-        {kOptionsMenu, kOutputMenu, MENU_TEXT("Document &settings"), Command::PolicyPage},
-        {kOptionsMenu, kOutputMenu, MENU_TEXT("&RTF settings"), Command::PolicyPage},
-        {kOptionsMenu, nullptr, MENU_TEXT("Re-anal&yse the file"), Command::Reanalyse},
-        {kOptionsMenu, nullptr, MENU_TEXT("&Reset to defaults"), Command::ResetPolicies},
-        {kSettingsMenu, nullptr, MENU_TEXT("Do&cumentation"), Command::SettingsPage},
-        {kSettingsMenu, nullptr, MENU_TEXT("&Drag and drop properties"), Command::SettingsPage},
-        {kSettingsMenu, nullptr, MENU_TEXT("Dia&gnostics"), Command::SettingsPage},
-        {kSettingsMenu, nullptr, MENU_TEXT("&Viewers for results files"), Command::SettingsPage},
-        {kSettingsMenu, nullptr, MENU_TEXT("Use of &Policy files"), Command::SettingsPage},
-        {kSettingsMenu, nullptr, MENU_TEXT("Show &Tool Tips"), Command::ToggleToolTips},
-        {kSettingsMenu, nullptr, MENU_TEXT("Show Status Dialog"), Command::ToggleStatusDialog},
-        {kSettingsMenu, nullptr, MENU_TEXT("Show results automatically"), Command::ToggleAutoView},
-        {kLanguageMenu, nullptr, MENU_TEXT("English"), Command::Language},
-        {kLanguageMenu, nullptr, MENU_TEXT("Spanish"), Command::Language},
-        {kLanguageMenu, nullptr, MENU_TEXT("Portuguese"), Command::Language},
-        {kLanguageMenu, nullptr, MENU_TEXT("German"), Command::Language},
-        {kLanguageMenu, nullptr, MENU_TEXT("Italian"), Command::Language},
-        {kLanguageMenu, nullptr, MENU_TEXT("French"), Command::Language},
-        {kLanguageMenu, nullptr, MENU_TEXT("Swedish"), Command::Language},
-        {kLanguageMenu, nullptr, MENU_TEXT("Other..."), Command::Language},
-        {kViewMenu, nullptr, MENU_TEXT("View &messages from last conversion"),
-         Command::ViewMessages},
-        {kViewMenu, nullptr, MENU_TEXT("View the last &Conversion"), Command::ViewLast},
-        {kViewMenu, nullptr, MENU_TEXT("&Preview pane"), Command::TogglePreview},
-        {kHelpMenu, nullptr, MENU_TEXT("&Contents"), Command::HelpContents},
-        {kHelpMenu, nullptr, MENU_TEXT("&About..."), Command::About},
-    };
-    // Property sheets and languages come with their own pages and catalogues.
-    auto available = [](Command c) {
-        return c != Command::PolicyPage && c != Command::SettingsPage && c != Command::Language;
+        //: Entry of the File menu
+        {kFileMenu, nullptr, QT_TRANSLATE_NOOP("tabulyst::MainWindow", "Convert..."), C::Convert},
+        //: Entry of the File menu
+        {kFileMenu, nullptr, QT_TRANSLATE_NOOP("tabulyst::MainWindow", "&Load policy file..."),
+         C::LoadPolicy},
+        //: Entry of the File menu
+        {kFileMenu, nullptr, QT_TRANSLATE_NOOP("tabulyst::MainWindow", "&Save policy file..."),
+         C::SavePolicy},
+        //: Entry of the File menu
+        {kFileMenu, nullptr, QT_TRANSLATE_NOOP("tabulyst::MainWindow", "E&xit"), C::Exit},
+        //: Entry of Conversion options > Analysis policies, opening the page "What to look for"
+        {kOptionsMenu, kAnalysisMenu,
+         QT_TRANSLATE_NOOP("tabulyst::MainWindow", "&What to look for"), C::Page, P::WhatToLookFor},
+        //: Entry of Conversion options > Analysis policies, opening the page "Bullets"
+        {kOptionsMenu, kAnalysisMenu,
+         QT_TRANSLATE_NOOP("tabulyst::MainWindow", "&Bullets and lists"), C::Page, P::Bullets},
+        //: Entry of Conversion options > Analysis policies, opening the page "Contents List"
+        {kOptionsMenu, kAnalysisMenu, QT_TRANSLATE_NOOP("tabulyst::MainWindow", "&Contents lists"),
+         C::Page, P::ContentsList},
+        //: Entry of Conversion options > Analysis policies, opening the page "File structure"
+        {kOptionsMenu, kAnalysisMenu, QT_TRANSLATE_NOOP("tabulyst::MainWindow", "&File structure"),
+         C::Page, P::FileStructure},
+        //: Entry of Conversion options > Analysis policies, opening the page "Headings"
+        {kOptionsMenu, kAnalysisMenu, QT_TRANSLATE_NOOP("tabulyst::MainWindow", "&Headings"),
+         C::Page, P::Headings},
+        //: Entry of Conversion options > Analysis policies, opening the page "Analysis"
+        {kOptionsMenu, kAnalysisMenu, QT_TRANSLATE_NOOP("tabulyst::MainWindow", "&General layout"),
+         C::Page, P::Analysis},
+        //: Entry of Conversion options > Analysis policies, opening the page "Pre-formatted text"
+        {kOptionsMenu, kAnalysisMenu,
+         QT_TRANSLATE_NOOP("tabulyst::MainWindow", "&Pre-formatted text"), C::Page,
+         P::PreformattedText},
+        //: Entry of Conversion options > Analysis policies, opening the page "Table analysis"
+        {kOptionsMenu, kAnalysisMenu, QT_TRANSLATE_NOOP("tabulyst::MainWindow", "&Tables"), C::Page,
+         P::TableAnalysis},
+        //: Entry of Conversion options > Output Policies, opening the page "Document details"
+        {kOptionsMenu, kOutputMenu,
+         QT_TRANSLATE_NOOP("tabulyst::MainWindow", "&Title, description etc"), C::Page,
+         P::DocumentDetails},
+        //: Entry of Conversion options > Output Policies, opening the page "Table generation"
+        {kOptionsMenu, kOutputMenu, QT_TRANSLATE_NOOP("tabulyst::MainWindow", "T&able generation"),
+         C::Page, P::TableGeneration},
+        //: Entry of Conversion options > Output Policies, opening the page "Document colours"
+        {kOptionsMenu, kOutputMenu, QT_TRANSLATE_NOOP("tabulyst::MainWindow", "&Document colours"),
+         C::Page, P::DocumentColours},
+        //: Entry of Conversion options > Output Policies, opening the page "Hyperlinks"
+        {kOptionsMenu, kOutputMenu, QT_TRANSLATE_NOOP("tabulyst::MainWindow", "&Hyperlinks"),
+         C::Page, P::Hyperlinks},
+        //: Entry of Conversion options > Output Policies, opening the page "Fonts"
+        {kOptionsMenu, kOutputMenu, QT_TRANSLATE_NOOP("tabulyst::MainWindow", "&Fonts"), C::Page,
+         P::Fonts},
+        //: Entry of Conversion options > Output Policies, opening the page "Document settings"
+        {kOptionsMenu, kOutputMenu, QT_TRANSLATE_NOOP("tabulyst::MainWindow", "Document &settings"),
+         C::Page, P::DocumentSettings},
+        //: Entry of Conversion options > Output Policies, opening the page "RTF configuration"
+        {kOptionsMenu, kOutputMenu, QT_TRANSLATE_NOOP("tabulyst::MainWindow", "&RTF settings"),
+         C::Page, P::RtfConfiguration},
+        //: Entry of the Conversion options menu
+        {kOptionsMenu, nullptr, QT_TRANSLATE_NOOP("tabulyst::MainWindow", "Re-anal&yse the file"),
+         C::Reanalyse},
+        //: Entry of the Conversion options menu
+        {kOptionsMenu, nullptr, QT_TRANSLATE_NOOP("tabulyst::MainWindow", "&Reset to defaults"),
+         C::ResetPolicies},
+        //: Entry of the Settings menu, opening the page "Documentation"
+        {kSettingsMenu, nullptr, QT_TRANSLATE_NOOP("tabulyst::MainWindow", "Do&cumentation"),
+         C::Page, P::Documentation},
+        //: Entry of the Settings menu, opening the page "Drag'n'Drop"
+        {kSettingsMenu, nullptr,
+         QT_TRANSLATE_NOOP("tabulyst::MainWindow", "&Drag and drop properties"), C::Page,
+         P::DragAndDrop},
+        //: Entry of the Settings menu, opening the page "Messages"
+        {kSettingsMenu, nullptr, QT_TRANSLATE_NOOP("tabulyst::MainWindow", "Dia&gnostics"), C::Page,
+         P::Messages},
+        //: Entry of the Settings menu, opening the page "Viewers"
+        {kSettingsMenu, nullptr,
+         QT_TRANSLATE_NOOP("tabulyst::MainWindow", "&Viewers for results files"), C::Page,
+         P::Viewers},
+        //: Entry of the Settings menu, opening the page "Policy files"
+        {kSettingsMenu, nullptr, QT_TRANSLATE_NOOP("tabulyst::MainWindow", "Use of &Policy files"),
+         C::Page, P::PolicyFiles},
+        //: Entry of the Settings menu, a switch with a check mark
+        {kSettingsMenu, nullptr, QT_TRANSLATE_NOOP("tabulyst::MainWindow", "Show &Tool Tips"),
+         C::ToggleToolTips},
+        //: Entry of the Settings menu, a switch with a check mark
+        {kSettingsMenu, nullptr, QT_TRANSLATE_NOOP("tabulyst::MainWindow", "Show Status Dialog"),
+         C::ToggleStatusDialog},
+        //: Entry of the Settings menu, a switch with a check mark
+        {kSettingsMenu, nullptr,
+         QT_TRANSLATE_NOOP("tabulyst::MainWindow", "Show results automatically"),
+         C::ToggleAutoView},
+        //: Last entry of the Language menu, for languages of language files (not supported)
+        {kLanguageMenu, nullptr, QT_TRANSLATE_NOOP("tabulyst::MainWindow", "Other..."),
+         C::OtherLanguage},
+        //: Entry of the View menu
+        {kViewMenu, nullptr,
+         QT_TRANSLATE_NOOP("tabulyst::MainWindow", "View &messages from last conversion"),
+         C::ViewMessages},
+        //: Entry of the View menu
+        {kViewMenu, nullptr, QT_TRANSLATE_NOOP("tabulyst::MainWindow", "View the last &Conversion"),
+         C::ViewLast},
+        //: Entry of the View menu, a switch with a check mark
+        {kViewMenu, nullptr, QT_TRANSLATE_NOOP("tabulyst::MainWindow", "&Preview pane"),
+         C::TogglePreview},
+        //: Entry of the Help menu
+        {kHelpMenu, nullptr, QT_TRANSLATE_NOOP("tabulyst::MainWindow", "&Contents"),
+         C::HelpContents},
+        //: Entry of the Help menu
+        {kHelpMenu, nullptr, QT_TRANSLATE_NOOP("tabulyst::MainWindow", "&About..."), C::About},
     };
 
     std::vector<std::pair<const char*, QMenu*>> menus;
@@ -297,15 +379,28 @@ void MainWindow::BuildMenus() {
         menuTexts_.push_back({menu->menuAction(), title});
         return menu;
     };
+    auto* languageGroup = new QActionGroup(this);
     for (const MenuEntry& entry : kEntries) {
         QMenu* menu = menuFor(entry.menu, nullptr);
         if (entry.submenu) menu = menuFor(entry.submenu, menu);
+        // The languages come first in their menu, in the order of their table.
+        if (entry.command == Command::OtherLanguage) {
+            for (const UiLanguageInfo& info : UiLanguages()) {
+                QAction* action = menu->addAction(QString());
+                action->setCheckable(true);
+                action->setActionGroup(languageGroup);
+                menuTexts_.push_back({action, info.name});
+                languageActions_.push_back(action);
+                const UiLanguage language = info.language;
+                connect(action, &QAction::triggered, this,
+                        [this, language] { SwitchLanguage(language); });
+            }
+        }
         QAction* action = menu->addAction(QString());
-        action->setEnabled(available(entry.command));
         menuTexts_.push_back({action, entry.text});
-        const Command command = entry.command;
-        connect(action, &QAction::triggered, this, [this, command] { Trigger(command); });
-        switch (command) {
+        connect(action, &QAction::triggered, this,
+                [this, command = entry.command, page = entry.page] { Trigger(command, page); });
+        switch (entry.command) {
             case Command::ToggleToolTips:
                 toolTipsAction_ = action;
                 break;
@@ -318,26 +413,28 @@ void MainWindow::BuildMenus() {
             case Command::TogglePreview:
                 previewAction_ = action;
                 break;
-            case Command::Language:
-                action->setCheckable(true);
-                action->setChecked(std::string_view(entry.text) == "English");
-                break;
             default:
                 break;
         }
-        if (command == Command::Exit || command == Command::Reanalyse)
+        if (entry.command == Command::Exit || entry.command == Command::Reanalyse ||
+            entry.command == Command::OtherLanguage)
             menu->insertSeparator(action);
     }
+    for (QAction* action : {toolTipsAction_, statusDialogAction_, autoViewAction_, previewAction_})
+        action->setCheckable(true);
+    ShowSettingsInMenu();
+}
+
+void MainWindow::ShowSettingsInMenu() {
     for (auto [action, on] : {std::pair{toolTipsAction_, settings_.displayToolTips},
                               {statusDialogAction_, settings_.displayStatusDialog},
                               {autoViewAction_, settings_.autoView},
-                              {previewAction_, settings_.showPreview}}) {
-        action->setCheckable(true);
+                              {previewAction_, settings_.showPreview}})
         action->setChecked(on);
-    }
+    languageActions_[static_cast<size_t>(languages_.Current())]->setChecked(true);
 }
 
-void MainWindow::Trigger(Command command) {
+void MainWindow::Trigger(Command command, PageId page) {
     switch (command) {
         case Command::Convert:
         case Command::Reanalyse:
@@ -352,12 +449,14 @@ void MainWindow::Trigger(Command command) {
         case Command::Exit:
             close();
             break;
+        case Command::Page:
+            OpenSheet(page);
+            break;
         case Command::ResetPolicies:
             ResetPolicies();
             break;
         case Command::ToggleToolTips:
             settings_.displayToolTips = toolTipsAction_->isChecked();
-            ApplyToolTips();
             break;
         case Command::ToggleStatusDialog:
             settings_.displayStatusDialog = statusDialogAction_->isChecked();
@@ -382,28 +481,64 @@ void MainWindow::Trigger(Command command) {
         case Command::About:
             ShowAbout();
             break;
-        case Command::PolicyPage:
-        case Command::SettingsPage:
-        case Command::Language:
+        case Command::OtherLanguage:
+            // Language files are not supported: the entry is there and does nothing.
             break;
     }
 }
 
+PropertySheet* MainWindow::OpenSheet(PageId page) {
+    const SheetKind kind = PageOf(page).sheet;
+    PropertySheet*& sheet = sheets_[static_cast<int>(kind)];
+    if (!sheet) {
+        sheet = new PropertySheet(kind, SheetContext{*session_, settings_, dialogs_}, this);
+        connect(sheet, &PropertySheet::PoliciesApplied, this, [this] { policiesModified_ = true; });
+        connect(sheet, &PropertySheet::SettingsApplied, this, &MainWindow::ShowSettingsInMenu);
+    }
+    sheet->Open(page);
+    return sheet;
+}
+
+void MainWindow::SwitchLanguage(UiLanguage language) {
+    if (languages_.Switch(language)) {
+        const UiLanguageInfo& info = InfoOf(language);
+        settings_.language = QLatin1String(info.name);
+        settings_.selectedLanguage = true;
+        settings_.languageId = info.windowsId;
+    }
+    ShowSettingsInMenu();
+}
+
 void MainWindow::RetranslateUi() {
+    //: Label of the file list (main window); & marks the access key
     filesLabel_->setText(tr("Fil&e(s) to convert"));
+    //: Button beside the file list (main window)
     browseFiles_->setText(tr("&Browse..."));
+    //: Label of the input type list (main window)
     inputTypeLabel_->setText(tr("&Input file type"));
+    //: Label of the one-character delimiter edit (main window)
     delimiterLabel_->setText(tr("&Delimiter"));
+    //: Label of the conversion type list (main window)
     conversionTypeLabel_->setText(tr("Conversion T&ype"));
+    //: Output extension button (main window); keep the extension itself
     extensionButtons_[0]->setText(tr(".ht&ml"));
+    //: Output extension button (main window); keep the extension itself
     extensionButtons_[1]->setText(tr(".htm"));
+    //: Output extension button (main window); keep the extension itself
     extensionButtons_[2]->setText(tr(".rtf"));
+    //: Label of the output file name (main window)
     outputNameLabel_->setText(tr("Output file&name"));
+    //: Label of the output directory list (main window)
     outputDirLabel_->setText(tr("Output Di&rectory"));
+    //: Title of the group around the policy file controls (main window)
     policyGroup_->setTitle(tr("Policy file"));
+    //: Label of the policy file list (main window)
     policyLabel_->setText(tr("Load &policy file"));
+    //: Button that returns every policy to its default (main window)
     resetPolicies_->setText(tr("Rese&t"));
+    //: Button that starts the conversion (main window)
     convert_->setText(tr("C&onvert File(s)..."));
+    //: Button that opens the last result (main window)
     viewResults_->setText(tr("View Res&ults..."));
     for (const TranslatedText& text : menuTexts_) {
         if (auto* action = qobject_cast<QAction*>(text.object)) action->setText(tr(text.source));
@@ -427,30 +562,60 @@ void MainWindow::RetranslateUi() {
 
 void MainWindow::ApplyToolTips() {
     const std::pair<QWidget*, const char*> kTips[] = {
+        //: Tool tip of the file list and its "Browse..." button (main window)
         {fileList_, QT_TR_NOOP("Select the file(s) you want converted")},
         {browseFiles_, QT_TR_NOOP("Select the file(s) you want converted")},
+        //: Tool tip of the "Input file type" list (main window)
         {inputType_, QT_TR_NOOP("What kind of data do the input files hold?")},
+        //: Tool tip of the "Delimiter" edit (main window)
         {delimiter_, QT_TR_NOOP("Select the delimiter character to separate columns of data")},
+        //: Tool tip of the "Conversion Type" list (main window)
         {conversionType_, QT_TR_NOOP("What type of conversion do you want to attempt?")},
+        //: Tool tip of the .html, .htm and .rtf buttons (main window)
         {extensionButtons_[0], QT_TR_NOOP("Select the output file extension")},
         {extensionButtons_[1], QT_TR_NOOP("Select the output file extension")},
         {extensionButtons_[2], QT_TR_NOOP("Select the output file extension")},
+        //: Tool tip of the "Output filename" edit (main window)
         {outputName_, QT_TR_NOOP("Select the output filename")},
+        //: Tool tip of the "Output Directory" list and its "..." button (main window)
         {outputDir_, QT_TR_NOOP("Select an output directory.  Must be writable")},
         {browseOutputDir_, QT_TR_NOOP("Select an output directory.  Must be writable")},
+        //: Tool tip of the "Load policy file" list and its "..." button (main window)
         {policyFile_, QT_TR_NOOP("Select a policy file to load")},
         {browsePolicy_, QT_TR_NOOP("Select a policy file to load")},
+        //: Tool tip of the "Reset" button (main window)
         {resetPolicies_, QT_TR_NOOP("Reset all policies to their default values")},
+        //: Tool tip of the "Convert File(s)..." button (main window)
         {convert_, QT_TR_NOOP("Start the conversion")},
+        //: Tool tip of the "View Results..." button (main window)
         {viewResults_, QT_TR_NOOP("View the result of the last conversion")},
+        //: Tool tip of the preview pane (main window)
+        {preview_, QT_TR_NOOP("The last HTML result as it will look")},
     };
-    for (const auto& [widget, tip] : kTips)
-        widget->setToolTip(settings_.displayToolTips ? tr(tip) : QString());
+    for (const auto& [widget, tip] : kTips) widget->setToolTip(tr(tip));
 }
 
 void MainWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) RetranslateUi();
     QMainWindow::changeEvent(event);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QMainWindow::eventFilter(watched, event);
+    if (!settings_.displayToolTips) return true;
+    // A control without a tip of its own (nor one on the control it is part of) says so.
+    auto* widget = qobject_cast<QWidget*>(watched);
+    const bool control = qobject_cast<QAbstractButton*>(watched) ||
+                         qobject_cast<QComboBox*>(watched) || qobject_cast<QLineEdit*>(watched) ||
+                         qobject_cast<QAbstractSpinBox*>(watched) ||
+                         qobject_cast<QAbstractSlider*>(watched);
+    if (!widget || !control) return false;
+    for (QWidget* w = widget; w && !w->isWindow(); w = w->parentWidget())
+        if (!w->toolTip().isEmpty()) return false;
+    //: Tool tip of a control that has none of its own
+    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
+                       tr("*** No Tool Tip text for this control ***"), widget);
+    return true;
 }
 
 InputType MainWindow::CurrentInputType() const {

@@ -8,8 +8,10 @@
 
 #include "core/message_catalogue.h"
 #include "frontend/engine_bridge.h"
+#include "frontend/languages.h"
 #include "frontend/result_viewer.h"
 #include "frontend/settings.h"
+#include "frontend/sheet_pages.h"
 #include "frontend/user_dialogs.h"
 
 class QAction;
@@ -25,6 +27,7 @@ class QTextBrowser;
 
 namespace tabulyst {
 
+class PropertySheet;
 class StatusWindow;
 
 // The output extension buttons, in their order.
@@ -62,34 +65,41 @@ class MainWindow : public QMainWindow {
 
     // The settings in force (tests and the start-up read them).
     Settings& CurrentSettings() { return settings_; }
+    // The engine session holding the user's policies (tests look into it).
+    EngineSession& Session() { return *session_; }
     // The status window.
     StatusWindow& Status() { return *status_; }
     // The full path of the last result file; empty until a conversion produced one.
     const QString& LastResult() const { return lastResult_; }
     // True when the user's policies changed since they were loaded or saved.
     bool PoliciesModified() const { return policiesModified_; }
+    // Opens the property sheet that holds the page, on that page.
+    PropertySheet* OpenSheet(PageId page);
+    // Puts an interface language in force and remembers it in the settings.
+    void SwitchLanguage(UiLanguage language);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // Tool tips of every window of the program follow the "Show Tool Tips" setting.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
   private:
-    // Every menu command; entries whose pages come later stay disabled.
+    // Every menu command.
     enum class Command {
         Convert,
         LoadPolicy,
         SavePolicy,
         Exit,
-        PolicyPage,
+        Page,
         Reanalyse,
         ResetPolicies,
-        SettingsPage,
         ToggleToolTips,
         ToggleStatusDialog,
         ToggleAutoView,
-        Language,
+        OtherLanguage,
         ViewMessages,
         ViewLast,
         TogglePreview,
@@ -106,7 +116,9 @@ class MainWindow : public QMainWindow {
     void BuildMenus();
     void RetranslateUi();
     void ApplyToolTips();
-    void Trigger(Command command);
+    void Trigger(Command command, PageId page);
+    // The check marks of the menu follow the settings.
+    void ShowSettingsInMenu();
 
     // Control couplings.
     void InputTypeChanged();
@@ -148,6 +160,7 @@ class MainWindow : public QMainWindow {
 
     UserDialogs dialogs_;
     Settings settings_;
+    LanguageSwitcher languages_;
     StatusWindow* status_ = nullptr;  // a child window, owned by this one
     std::unique_ptr<EngineSession> session_;
     std::unique_ptr<ResultViewer> viewer_;
@@ -181,6 +194,8 @@ class MainWindow : public QMainWindow {
     QAction* statusDialogAction_ = nullptr;
     QAction* autoViewAction_ = nullptr;
     QAction* previewAction_ = nullptr;
+    std::vector<QAction*> languageActions_;  // in the order of UiLanguages()
+    PropertySheet* sheets_[3] = {};          // by SheetKind, made when first opened
 
     bool outputNameEdited_ = false;
     bool policiesModified_ = false;

@@ -64,6 +64,7 @@ void MainWindow::SetFiles(const QStringList& chosen) {
         (chosen.size() > 1 && path.contains(QLatin1Char('"')) ? refused : paths) << path;
     for (const QString& path : refused)
         Warn(MessageId::FileSelectionError,
+             //: Message box text; %1 is a file name
              tr("\"%1\" holds a double quote and cannot be converted together with other files.")
                  .arg(path));
     if (paths.isEmpty()) return;
@@ -190,10 +191,12 @@ void MainWindow::RefreshPreview(const QString& clipboardHtml) {
     if (lastResult_.isEmpty()) return preview_->clear();
     if (lastResult_.endsWith(QLatin1String(".rtf"), Qt::CaseInsensitive))
         return preview_->setPlainText(
+            //: Shown in the preview pane; %1 is the result's path
             tr("The last result is an RTF document:\n%1").arg(lastResult_));
     QFile file(lastResult_);
     if (file.size() > kPreviewLimit || !file.open(QIODevice::ReadOnly))
         return preview_->setPlainText(
+            //: Shown in the preview pane; %1 is the result's path
             tr("The last result cannot be previewed:\n%1").arg(lastResult_));
     const QByteArray bytes = file.readAll();
     QStringDecoder decoder = QStringDecoder::decoderForHtml(bytes);
@@ -246,6 +249,7 @@ void MainWindow::ToggleStatusWindow() {
 
 void MainWindow::ChoosePolicyFile() {
     const QString path = dialogs_.openFile(
+        //: Caption of the file chooser of File > Load policy file...
         this, tr("Load policy file"), QFileInfo(policyFile_->currentText()).path(),
         ChooserFilter(CatalogueText(MessageId::PolicyFileFilter)));
     if (path.isEmpty()) return;
@@ -277,6 +281,7 @@ void MainWindow::ResetPolicies() {
 }
 
 bool MainWindow::SavePolicyFile() {
+    //: Caption of the file chooser of File > Save policy file...
     QString path = dialogs_.saveFile(this, tr("Save policy file"),
                                      QFileInfo(policyFile_->currentText()).path(),
                                      ChooserFilter(CatalogueText(MessageId::PolicyFileFilter)));
@@ -286,15 +291,20 @@ bool MainWindow::SavePolicyFile() {
         // The chooser asked about the name typed, not about this one.
         if (QFileInfo::exists(path) &&
             dialogs_.ask(this, CatalogueText(MessageId::SaveChanges),
+                         //: Question before a policy file is replaced; %1 is its name
                          tr("\"%1\" exists. Replace it?").arg(path)) != Answer::Yes)
             return false;
     }
     const int choice = dialogs_.choose(
+        //: Question of File > Save policy file..., answered with one of the two buttons below
         this, CatalogueText(MessageId::SaveChanges), tr("Which policies shall the file hold?"),
+        //: Answer button of "Which policies shall the file hold?"
         {tr("Save changed policies only (recommended)"),
+         //: Answer button of "Which policies shall the file hold?"
          tr("Save all policies to file (only ever use this to get a sample file)")});
     if (choice < 0) return false;
     if (!session_->SavePolicies(path, choice == 1)) {
+        //: Message box text; %1 is the policy file's name
         Warn(MessageId::OutputFileError, tr("Cannot write the policy file \"%1\".").arg(path));
         return false;
     }
@@ -311,7 +321,9 @@ void MainWindow::ShowHelpContents() {
 }
 
 void MainWindow::ShowAbout() {
+    //: Title of the About box (Help > About...)
     dialogs_.inform(this, tr("About Tabulyst"),
+                    //: Text of the About box; %1 is the version
                     tr("Tabulyst %1\n\nTurns tables laid out in plain text and delimited data into "
                        "HTML and RTF "
                        "documents.")
@@ -345,6 +357,7 @@ StartupDecision MainWindow::StartWith(const QStringList& parameters) {
              FillPlaceholders(CatalogueText(MessageId::UnableToLocateFile),
                               {{QStringLiteral("ffffff"), path}}));
     if (start.steeringFiles > 0)
+        //: Message box text: a parameter beginning with "@" names a steering file
         Warn(MessageId::FileSelectionError, tr("Steering files not yet supported"));
 
     if (start.files.isEmpty() && start.unmatched.isEmpty()) {

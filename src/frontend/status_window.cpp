@@ -57,8 +57,14 @@ bool StatusWindow::AutoDismiss() const { return autoDismiss_->isChecked(); }
 void StatusWindow::SetAutoDismiss(bool on) { autoDismiss_->setChecked(on); }
 
 void StatusWindow::RetranslateUi() {
+    //: Title of the status window, which shows the messages of a conversion
     setWindowTitle(tr("Tabulyst - messages"));
+    //: Check box of the status window
     autoDismiss_->setText(tr("Auto-dismiss on completion"));
+    //: Tool tip of "Auto-dismiss on completion"
+    autoDismiss_->setToolTip(tr("Close this window when a conversion succeeds"));
+    //: Tool tip of the message text of the status window
+    view_->setToolTip(tr("The messages of the last conversion"));
 }
 
 void StatusWindow::changeEvent(QEvent* event) {

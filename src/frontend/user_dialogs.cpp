@@ -1,6 +1,8 @@
 #include "frontend/user_dialogs.h"
 
+#include <QColorDialog>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -67,6 +69,19 @@ UserDialogs DesktopDialogs() {
     d.chooseDirectory = [](QWidget* parent, const QString& caption, const QString& directory) {
         if (!InteractiveDisplay()) return QString();
         return QFileDialog::getExistingDirectory(parent, caption, directory);
+    };
+    d.chooseColour = [](QWidget* parent, const QColor& initial) -> std::optional<QColor> {
+        if (!InteractiveDisplay()) return std::nullopt;
+        const QColor chosen = QColorDialog::getColor(initial, parent);
+        if (!chosen.isValid()) return std::nullopt;
+        return chosen;
+    };
+    d.chooseFont = [](QWidget* parent, const QFont& initial) -> std::optional<QFont> {
+        if (!InteractiveDisplay()) return std::nullopt;
+        bool ok = false;
+        const QFont chosen = QFontDialog::getFont(&ok, initial, parent);
+        if (!ok) return std::nullopt;
+        return chosen;
     };
     return d;
 }

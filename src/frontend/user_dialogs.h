@@ -2,9 +2,12 @@
 // their own in place to see titles and texts and to answer for the user.
 #pragma once
 
+#include <QColor>
+#include <QFont>
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -37,6 +40,9 @@ struct UserDialogs {
         saveFile;
     std::function<QString(QWidget* parent, const QString& caption, const QString& directory)>
         chooseDirectory;
+    // The colour and font choosers, starting from the value shown.
+    std::function<std::optional<QColor>(QWidget* parent, const QColor& initial)> chooseColour;
+    std::function<std::optional<QFont>(QWidget* parent, const QFont& initial)> chooseFont;
 };
 
 // The desktop's boxes and choosers. Where no one can answer (a platform without a

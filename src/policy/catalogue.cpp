@@ -426,9 +426,26 @@ constexpr std::string_view kReadableHeaders[] = {
     "[Table generation]",
 };
 
+// Integer policies with an allowed range.
+struct Range {
+    P id;
+    int min, max;
+};
+constexpr Range kRanges[] = {{P::ListMarkupCode, 0, 2}};
+
 }  // namespace
 
 std::span<const PolicyDef> Catalogue() { return kCatalogue; }
+
+bool IntegerRange(P id, int& min, int& max) {
+    for (const Range& range : kRanges)
+        if (range.id == id) {
+            min = range.min;
+            max = range.max;
+            return true;
+        }
+    return false;
+}
 
 const PolicyDef& Def(P id) { return kCatalogue[static_cast<size_t>(id)]; }
 

@@ -77,6 +77,9 @@ std::span<const PolicyDef> Catalogue();
 const PolicyDef& Def(P id);
 // The row whose key equals the text (any case), or null.
 const PolicyDef* FindDef(std::string_view key);
+// The values a policy line may give an Integer policy; false (and min, max untouched)
+// when any number is allowed.
+bool IntegerRange(P id, int& min, int& max);
 
 // Number of policies held by a table configuration.
 constexpr int kTablePolicyCount = 28;

@@ -41,13 +41,6 @@ constexpr Alias kAliases[] = {
     {"Scope COLOR tags globally", P::ScopeColourTagsGlobally},
 };
 
-// Integer policies with an allowed range.
-struct Range {
-    P id;
-    int min, max;
-};
-constexpr Range kRanges[] = {{P::ListMarkupCode, 0, 2}};
-
 constexpr size_t kMaxPositions = 5;
 constexpr size_t kMaxBulletChars = 7;
 
@@ -292,8 +285,7 @@ int FC::ParsePolicyLine(std::string_view text, int& group, bool report, bool che
     };
     auto offerRecord = [&](P id) {
         int min = -1, max = -1;
-        for (const Range& range : kRanges)
-            if (range.id == id) min = range.min, max = range.max;
+        IntegerRange(id, min, max);
         Record(id).Parse(line, min, max);
     };
 

@@ -8,6 +8,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "frontend/user_dialogs.h"
@@ -55,10 +56,14 @@ struct RecordedDialogs {
     std::vector<Box> boxes;
     QStringList filesToOpen;  // the next multi-file chooser's answer
     int openFilesCalls = 0;
+    QString fileToOpen;  // the next single-file chooser's answer
     QString fileToSave;
     Answer answer = Answer::No;
     std::vector<Box> questions;
     int choice = 0;
+    std::optional<QColor> colourToChoose;  // the colour chooser's answer
+    QColor colourOffered;                  // the colour it was opened with
+    std::optional<QFont> fontToChoose;
 
     UserDialogs Make() {
         UserDialogs d;
@@ -77,13 +82,18 @@ struct RecordedDialogs {
             ++openFilesCalls;
             return filesToOpen;
         };
-        d.openFile = [](QWidget*, const QString&, const QString&, const QString&) {
-            return QString();
+        d.openFile = [this](QWidget*, const QString&, const QString&, const QString&) {
+            return fileToOpen;
         };
         d.saveFile = [this](QWidget*, const QString&, const QString&, const QString&) {
             return fileToSave;
         };
         d.chooseDirectory = [](QWidget*, const QString&, const QString&) { return QString(); };
+        d.chooseColour = [this](QWidget*, const QColor& initial) {
+            colourOffered = initial;
+            return colourToChoose;
+        };
+        d.chooseFont = [this](QWidget*, const QFont&) { return fontToChoose; };
         return d;
     }
 };

@@ -14,6 +14,8 @@ class tst_Startup : public QObject {
     void failedRunEndsWithStatusOne();
     void unusableSettingsStillConvert_data();
     void unusableSettingsStillConvert();
+    void policyRecord_data();
+    void policyRecord();
 
   private:
     // Runs a program in the work directory with the test's settings; its exit status.
@@ -103,6 +105,34 @@ void tst_Startup::unusableSettingsStillConvert() {
     // The default is to show the window afterwards; with no display the program ends.
     QCOMPARE(Run(TABULYST_GUI_BINARY, {"-comma", "a.csv"}), 0);
     QVERIFY(QFile::exists(Work("a.html")));
+}
+
+void tst_Startup::policyRecord_data() {
+    QTest::addColumn<QString>("qualifier");
+    QTest::addColumn<bool>("everyPolicy");
+    QTest::newRow("stated only") << "-policy" << false;
+    QTest::newRow("every policy") << "-Policy=ALL" << true;
+}
+
+void tst_Startup::policyRecord() {
+    QFETCH(QString, qualifier);
+    QFETCH(bool, everyPolicy);
+    tabulyst::test::WriteFile(Work("a.csv"), "1,2\n");
+    tabulyst::test::WriteFile(Work("house.pol"), "Default TABLE border size : 3\n");
+    const QStringList arguments{"-comma", qualifier, "house.pol", "a.csv"};
+    QCOMPARE(Run(TABULYST_BINARY, arguments), 0);
+    const QByteArray record = tabulyst::test::ReadFile(Work("a.pol"));
+    QVERIFY(record.contains("Default TABLE border size         : 3\n"));
+    // Policies nobody stated, from several sections, with their defaults.
+    for (const char* line :
+         {"TAB size                          : 8\n", "Paper size                        : A4\n",
+          "Default TABLE cell padding        : 2\n"})
+        QCOMPARE(record.contains(line), everyPolicy);
+    QVERIFY(!QFile::exists(Work("all.pol")));
+    // The desktop program started with the same parameters writes the same record.
+    QVERIFY(QFile::remove(Work("a.pol")));
+    QCOMPARE(Run(TABULYST_GUI_BINARY, arguments), 0);
+    QCOMPARE(tabulyst::test::ReadFile(Work("a.pol")), record);
 }
 
 QTEST_MAIN(tst_Startup)
