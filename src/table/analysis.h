@@ -15,6 +15,10 @@ void AnalyseDelimited(TableBlock& block);
 // Line classification (blank and rule lines, code lines) shared by both analyses, in one
 // pass over the lines; `each`, when given, sees every line of that pass too.
 void ClassifyLines(TableBlock& block, const std::function<void(const LinePass&)>& each = {});
+// The classification one line at a time, as ClassifyLines does it: started afresh, then
+// each line in order with its flags and analysis text.
+void StartTally(TableBlock& block);
+void TallyLine(TableBlock& block, int index, bool blank, bool rule, std::string_view text);
 // Header recognition from the rule lines and the header-rows policy.
 void RecogniseHeader(TableBlock& block);
 // The alignment guess for a cell text and its column width (-1 for delimited cells).

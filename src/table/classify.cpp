@@ -136,34 +136,39 @@ bool LooksLikeMailHeader(std::string_view text) {
     return false;
 }
 
-void ClassifyLines(TableBlock& block, const std::function<void(const LinePass&)>& each) {
+void StartTally(TableBlock& block) {
     block.blankLines = block.ruleLines = block.codeLines = 0;
     block.firstRule = block.secondRule = block.lastRule = -1;
     block.leadingRules = block.trailingRules = 0;
     block.leadingBlankLines = 0;
-    bool textSeen = false;
+}
+
+void TallyLine(TableBlock& block, int index, bool blank, bool rule, std::string_view text) {
+    const bool counted = index >= block.firstAnalysedLine;
+    block.trailingRules = (block.trailingRules << 1) & 2u;
+    if (blank) {
+        if (counted) ++block.blankLines;
+        if (block.leadingBlankLines == index) ++block.leadingBlankLines;
+        return;
+    }
+    if (rule) {
+        if (counted) ++block.ruleLines;
+        if (block.firstRule < 0)
+            block.firstRule = index;
+        else if (block.secondRule < 0)
+            block.secondRule = index;
+        block.lastRule = index;
+        if (index < 5) block.leadingRules |= 1u << index;
+        block.trailingRules |= 1u;
+    }
+    if (counted && LooksLikeCode(text)) ++block.codeLines;
+}
+
+void ClassifyLines(TableBlock& block, const std::function<void(const LinePass&)>& each) {
+    StartTally(block);
     for (LinePass line(block); line.Next();) {
         if (each) each(line);
-        const int i = line.Index();
-        const bool counted = i >= block.firstAnalysedLine;
-        block.trailingRules = (block.trailingRules << 1) & 2u;
-        if (line.Blank()) {
-            if (counted) ++block.blankLines;
-            if (!textSeen) ++block.leadingBlankLines;
-            continue;
-        }
-        textSeen = true;
-        if (line.Rule()) {
-            if (counted) ++block.ruleLines;
-            if (block.firstRule < 0)
-                block.firstRule = i;
-            else if (block.secondRule < 0)
-                block.secondRule = i;
-            block.lastRule = i;
-            if (i < 5) block.leadingRules |= 1u << i;
-            block.trailingRules |= 1u;
-        }
-        if (counted && LooksLikeCode(line.Text())) ++block.codeLines;
+        TallyLine(block, line.Index(), line.Blank(), line.Rule(), line.Text());
     }
 }
 

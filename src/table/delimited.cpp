@@ -99,16 +99,22 @@ void AnalyseDelimited(TableBlock& block) {
     block.kind = BlockKind::Delimited;
     block.isTable = true;
     block.delimiter = BlockDelimiter(block);
-    // Delimited lines are kept as read: the classification looks at that same text, and the
-    // fields of every line are counted in the same pass.
-    size_t columnCount = 0;
-    std::string_view field;
-    ClassifyLines(block, [&](const LinePass& line) {
-        FieldSplitter split(line.Raw(), block.delimiter);
-        size_t fields = 0;
-        while (split.Next(field)) ++fields;
-        columnCount = std::max(columnCount, fields);
-    });
+    size_t columnCount = block.tally.columns;
+    // The tally of the lines as they were added holds unless the delimiter changed or the
+    // first lines are to be left out of the counts.
+    if (!block.tally.valid || block.tally.delimiter != block.delimiter ||
+        block.firstAnalysedLine != 0 || block.LineCount() == 0) {
+        // Delimited lines are kept as read: the classification looks at that same text, and
+        // the fields of every line are counted in the same pass.
+        columnCount = 0;
+        std::string_view field;
+        ClassifyLines(block, [&](const LinePass& line) {
+            FieldSplitter split(line.Raw(), block.delimiter);
+            size_t fields = 0;
+            while (split.Next(field)) ++fields;
+            columnCount = std::max(columnCount, fields);
+        });
+    }
     // Delimited columns have no positions: every field position is a column.
     block.columns.assign(columnCount, TableColumn{});
     RecogniseHeader(block);

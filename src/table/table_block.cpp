@@ -5,6 +5,7 @@
 #include "policy/fc.h"
 #include "policy/fonts.h"
 #include "table/analysis.h"
+#include "table/classify.h"
 #include "table/delimited.h"
 #include "table/table_model.h"
 
@@ -59,12 +60,26 @@ void TableBlock::NoteDirective(DirectiveCode code) {
     if (code == DirectiveCode::BeginTaggedTable) taggedRegion = true;
 }
 
+void TableBlock::TallyDelimited(std::string_view raw) {
+    const char used = BlockDelimiter(*this);
+    if (lineCount == 0) tally.delimiter = used;
+    if (used != tally.delimiter) tally.valid = false;  // a directive changed it
+    if (!tally.valid) return;
+    const bool blank = IsBlankText(raw);
+    TallyLine(*this, lineCount, blank, !blank && IsRuleLine(raw), raw);
+    FieldSplitter split(raw, used);
+    size_t fields = 0;
+    for (std::string_view field; split.Next(field);) ++fields;
+    tally.columns = std::max(tally.columns, fields);
+}
+
 LineSource& TableBlock::Lines() const { return source_ ? *source_ : ownLines_; }
 
 void TableBlock::AddLine(std::string_view raw, std::string_view expanded) {
     // Delimited data is split from the raw text alone: no second copy is kept.
     const std::string_view full = IsDelimited(format) ? raw : expanded;
     if (!source_) ownLines_.Add(raw, full);
+    if (IsDelimited(format)) TallyDelimited(full);
     ++lineCount;
     const int length = static_cast<int>(full.size());
     const int indent = LeadingBlanks(full);

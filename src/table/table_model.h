@@ -146,7 +146,17 @@ class TableBlock {
     int headerCols = 0;
     bool hasHeader = false;
 
+    // Delimited data is classified and its fields counted as its lines are added; the
+    // analysis takes the tally when nothing it depends on changed meanwhile.
+    struct DelimitedTally {
+        char delimiter = 0;
+        bool valid = true;
+        size_t columns = 0;
+    } tally;
+
   private:
+    void TallyDelimited(std::string_view raw);
+
     mutable MemoryLines ownLines_;
     LineSource* source_ = nullptr;
 };
