@@ -172,6 +172,22 @@ bool HTMLFile::WriteLine(std::string_view line, bool noBreak) {
     return WriteLineBroken(line, noBreak) && ok;
 }
 
+bool HTMLFile::WriteTidyLines(std::string_view lines) {
+    if (!buffered_) return WriteText(lines);
+    if (removeRedundant_ || state.preformatted) {
+        bool ok = true;
+        size_t start = 0;
+        for (size_t lf; (lf = lines.find('\n', start)) != std::string_view::npos; start = lf + 1)
+            ok = WriteLine(lines.substr(start, lf - start), false) && ok;
+        return WriteLine(lines.substr(start), false) && ok;
+    }
+    bool ok = true;
+    if (buffer_.size() > static_cast<size_t>(kFlushThreshold)) ok = FlushPending(false);
+    buffer_.append(lines);
+    buffer_.push_back('\n');
+    return ok;
+}
+
 bool HTMLFile::FlushPending(bool final) {
     // The tidying variant is read once a batch: the policies do not change while a
     // table is being written.

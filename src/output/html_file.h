@@ -26,6 +26,10 @@ class HTMLFile : public OutputFile {
     bool WriteText(std::string_view text) override;
     // One line into the pending buffer, tidied; the buffer is flushed first when it is full.
     bool WriteLine(std::string_view line, bool noBreak = false) override;
+    // Lines (joined by line feeds) that tidying would leave as they are: they hold no
+    // "&nbsp;" and no "<BR>". They join the pending buffer in one piece, untouched unless
+    // "Remove redundant tags" is on; a table's rows come this way.
+    virtual bool WriteTidyLines(std::string_view lines);
     // Writes the pending lines, broken at 90 columns unless breaking is off, preformatted
     // or a link; unless final, a tail of at most 341 characters stays behind.
     bool FlushPending(bool final) override;

@@ -59,6 +59,12 @@ size_t FindBreakTag(std::string_view text, size_t from) {
     return std::string_view::npos;
 }
 
+// Whether tidying could change a text: only "&nbsp;" and "<BR>" are its business.
+bool NeedsTidying(std::string_view text) {
+    return text.find("&nbsp;") != std::string_view::npos ||
+           text.find("<BR>") != std::string_view::npos;
+}
+
 // The indent removed from the block's lines: 80 and above is never removed (and 80 is
 // what a block without text lines reports).
 int RemovedIndent(const TableBlock& block) {
@@ -112,6 +118,8 @@ class HtmlTableMarkup {
         // The same for every cell: policies and document state hold still while a table
         // is written.
         TableCellFontMarkup(block_, out_.state, fontStart_, fontEnd_);
+        tidyFree_ = !fc_.Flag(P::RemoveRedundantTags) && !NeedsTidying(fontStart_.View()) &&
+                    !NeedsTidying(fontEnd_.View());
         opening_.emplace_back(comments.open);
         opening_.push_back(StartTag());
         TextString caption = config_.Text(P::DefaultTableCaption);
@@ -142,7 +150,23 @@ class HtmlTableMarkup {
     }
 
   private:
-    void Write(std::string_view statement) { out_.WriteText(statement); }
+    // Statements are written in order: the row's untidied lines go before any other.
+    void Write(std::string_view statement) {
+        FlushRowLines();
+        out_.WriteText(statement);
+    }
+
+    void WriteTidyFree(std::string_view line) {
+        rowLines_.append(line);
+        rowLines_.push_back('\n');
+    }
+
+    void FlushRowLines() {
+        if (rowLines_.empty()) return;
+        rowLines_.pop_back();
+        out_.WriteTidyLines(rowLines_);
+        rowLines_.clear();
+    }
 
     // The cells' markup texts: a rule, or the source lines each escaped and joined by "<BR>".
     // Most cells hold nothing to escape and are taken as they are.
@@ -150,6 +174,7 @@ class HtmlTableMarkup {
         const size_t count = row.cells.size();
         texts_.resize(count);
         blank_.resize(count);
+        plain_.assign(count, false);
         if (escaped_.size() < count) escaped_.resize(count);
         for (size_t c = 0; c < count; ++c) {
             std::string_view& text = texts_[c];
@@ -162,6 +187,7 @@ class HtmlTableMarkup {
             if (source.find('\n') == std::string_view::npos &&
                 TidyingLeavesAlone(source, OutputFormat::Html)) {
                 text = source;
+                plain_[c] = true;
             } else {
                 TextString& store = escaped_[c];
                 store.Clear();
@@ -175,6 +201,7 @@ class HtmlTableMarkup {
                     store.Append(piece_);
                 }
                 text = store.View();
+                plain_[c] = text.find_first_of("&<") == std::string_view::npos;
             }
             blank_[c] = IsBlankText(text);
         }
@@ -348,10 +375,11 @@ class HtmlTableMarkup {
             }
         }
         tag += ">";
-        Write(tag);
+        WriteTidyFree(tag);
         for (size_t c = 0; c < count; c += Span(row, c))
             if (!Hidden(c)) WriteCell(row, c, rowAlign);
-        Write(minimise_ ? "</TR>" : "  </TR>");
+        WriteTidyFree(minimise_ ? "</TR>" : "  </TR>");
+        FlushRowLines();
     }
 
     static size_t Span(const TableRow& row, size_t column) {
@@ -435,6 +463,13 @@ class HtmlTableMarkup {
         }
 
         if (headerColumn) markup += strong_ ? "</STRONG>" : "</B>";
+        // A cell of one plain line is written as tidying would leave it: the break that
+        // ends every cell's text goes before the end tag anyway.
+        if (tidyFree_ && !rule && (empty || plain_[c])) {
+            markup += th ? "</TH>" : "</TD>";
+            WriteTidyFree(markup);
+            return;
+        }
         if (!rule && cell.kind != 1 && cell.kind != 2) markup += "<BR>";
         markup += th ? "</TH>" : "</TD>";
         // A break that starts a new line can only come from the text: the markup around it
@@ -497,6 +532,11 @@ class HtmlTableMarkup {
     // The markup text of each cell of the row: its source, or its escaped copy.
     std::vector<std::string_view> texts_;
     std::vector<char> blank_;  // whether each cell's markup text is blank
+    // Whether each cell's markup text holds no "&" and no tag: its line needs no tidying.
+    std::vector<char> plain_;
+    // Lines of the row that need no tidying, each ended by a line feed, written together.
+    std::string rowLines_;
+    bool tidyFree_;  // the markup around cell texts never needs tidying in this table
     std::vector<TextString> escaped_;
     TextString piece_;
     // The table font's markup around every cell's content (see cell_font.h).

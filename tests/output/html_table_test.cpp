@@ -42,7 +42,7 @@ TEST(HtmlTableTest, MultiLineCells) {
     t.Analysed({"1", "2", "3"}).blankLineSeparated = true;
     EXPECT_EQ(Write(t.block),
               (Texts{kOpen, kPlainTag, "  <TR VALIGN=\"TOP\">", "    <TD ALIGN=\"RIGHT\">1<BR>",
-                     "      2<BR>", "      3<BR></TD>", "  </TR>", "</TABLE>", kClose}));
+                     "      2<BR>", "      3</TD>", "  </TR>", "</TABLE>", kClose}));
 }
 
 TEST(HtmlTableTest, RowsAndTablesWithoutTextLeaveNoMarkup) {
@@ -54,9 +54,9 @@ TEST(HtmlTableTest, RowsAndTablesWithoutTextLeaveNoMarkup) {
 
 TEST(HtmlTableTest, IndentColumnGetsAWidthInProportionToThePage) {
     const std::pair<int, const char*> cases[] = {
-        {-1, "    <TD WIDTH=90>x<BR></TD>"},  // 800 * 9 / 80
-        {5, "    <TD WIDTH=10>x<BR></TD>"},   // 120 * 9 / 100
-        {0, "    <TD WIDTH=10>x<BR></TD>"}};
+        {-1, "    <TD WIDTH=90>x</TD>"},  // 800 * 9 / 80
+        {5, "    <TD WIDTH=10>x</TD>"},   // 120 * 9 / 100
+        {0, "    <TD WIDTH=10>x</TD>"}};
     for (auto [pageWidth, cell] : cases) {
         WriterBlock t;
         TableBlock& block = t.Analysed({"x,y"});
@@ -124,8 +124,8 @@ TEST(HtmlTableTest, HiddenLayoutColumnsAreLeftOutAndNotCountedInSpans) {
         WriteLines(t, {"[[DATA_CELL]]a [[DATA_CELL]]secret [[DATA_CELL]]c",
                        "[[DATA_CELL COLSPAN=3]]w", "[[DATA_CELL]] [[DATA_CELL]]only"});
     EXPECT_EQ(Texts(out.begin() + 3, out.end() - 2),
-              (Texts{"    <TD>a<BR></TD>", "    <TD ALIGN=\"RIGHT\">c<BR></TD>", "  </TR>",
-                     "  <TR VALIGN=\"TOP\">", "    <TD COLSPAN=2>w<BR></TD>", "  </TR>"}))
+              (Texts{"    <TD>a</TD>", "    <TD ALIGN=\"RIGHT\">c</TD>", "  </TR>",
+                     "  <TR VALIGN=\"TOP\">", "    <TD COLSPAN=2>w</TD>", "  </TR>"}))
         << "a row with text only in hidden columns would show nothing";
 }
 
@@ -133,7 +133,7 @@ TEST(HtmlTableTest, CellTextIsEscapedOnceAndEveryByteOrTenThousandFieldsAreSafe)
     WriterBlock t;
     const Texts escaped = WriteLines(t, {"<script>,a&b"});
     EXPECT_EQ(Texts(escaped.begin() + 3, escaped.begin() + 5),
-              (Texts{"    <TD>&lt;script&gt;<BR></TD>", "    <TD>a&amp;b<BR></TD>"}));
+              (Texts{"    <TD>&lt;script&gt;</TD>", "    <TD>a&amp;b</TD>"}));
 
     std::string bytes;  // every byte a field of a line can hold
     for (int b = 1; b <= 255; ++b)
@@ -143,17 +143,17 @@ TEST(HtmlTableTest, CellTextIsEscapedOnceAndEveryByteOrTenThousandFieldsAreSafe)
     ASSERT_EQ(out.size(), 9u);
     const std::string& cell = out[4];
     ASSERT_TRUE(cell.starts_with("    <TD>"));
-    ASSERT_TRUE(cell.ends_with("<BR></TD>"));
+    ASSERT_TRUE(cell.ends_with("</TD>"));
     EXPECT_EQ(cell.substr(8, cell.size() - 8 - 9).find_first_of("<>"), std::string::npos);
-    EXPECT_EQ(out[5], "    <TD>y<BR></TD>");
+    EXPECT_EQ(out[5], "    <TD>y</TD>");
 
     std::string line;
     for (int i = 0; i < 10000; ++i) line += (i ? ",v" : "v") + std::to_string(i);
     WriterBlock wide;
     const Texts cells = WriteLines(wide, {line});
     ASSERT_EQ(cells.size(), 10000u + 6u);
-    EXPECT_EQ(cells[3], "    <TD>v0<BR></TD>");
-    EXPECT_EQ(cells[10002], "    <TD>v9999<BR></TD>");
+    EXPECT_EQ(cells[3], "    <TD>v0</TD>");
+    EXPECT_EQ(cells[10002], "    <TD>v9999</TD>");
 }
 
 TEST(HtmlTableTest, TheTableFontGoesAroundEveryCellAndEmptyCellsWhenAsked) {
@@ -166,9 +166,9 @@ TEST(HtmlTableTest, TheTableFontGoesAroundEveryCellAndEmptyCellsWhenAsked) {
         const Texts out = WriteLines(t, {"a,", "b,c"});
         const std::string font = "<FONT FACE=\"Arial\" SIZE=2><B>";
         EXPECT_EQ(Texts(out.begin() + 3, out.begin() + 5),
-                  (Texts{"    <TD>" + font + "a</B></FONT><BR></TD>",
-                         emptyCells ? "    <TD>" + font + "&nbsp;</B></FONT><BR></TD>"
-                                    : "    <TD>&nbsp;<BR></TD>"}));
+                  (Texts{"    <TD>" + font + "a</B></FONT></TD>",
+                         emptyCells ? "    <TD>" + font + "&nbsp;</B></FONT></TD>"
+                                    : "    <TD>&nbsp;</TD>"}));
     }
 }
 

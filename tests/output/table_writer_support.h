@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "output/html_file.h"
+#include "output/markup_tidy.h"
 #include "output/rtf_file.h"
 #include "table/table_fixture.h"
 
@@ -13,16 +14,28 @@ namespace tabulyst::testing {
 
 using Texts = std::vector<std::string>;
 
-// An HTML document that keeps each statement as it is written, before the line pipeline.
+// An HTML document that keeps each line as it is written, tidied as the document tidies it
+// but not broken into pieces.
 class StatementHtml : public HTMLFile {
   public:
     bool WriteText(std::string_view text) override {
-        statements.emplace_back(text);
+        size_t start = 0;
+        for (size_t lf; (lf = text.find('\n', start)) != std::string_view::npos; start = lf + 1)
+            Keep(text.substr(start, lf - start));
+        Keep(text.substr(start));
         return true;
     }
     bool WriteLine(std::string_view line, bool) override { return WriteText(line); }
+    bool WriteTidyLines(std::string_view lines) override { return WriteText(lines); }
 
     Texts statements;
+
+  private:
+    void Keep(std::string_view line) {
+        std::string tidied;
+        TidyMarkup(line, tidied, false);
+        statements.push_back(std::move(tidied));
+    }
 };
 
 // An RTF document that is never opened: its styles are the defaults, and its lines, after
