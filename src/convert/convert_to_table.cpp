@@ -2,6 +2,7 @@
 #include "convert/convert_to_table.h"
 
 #include <array>
+#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -234,20 +235,57 @@ TableFormat FormatFromOptions(const CommandOptions& options, TableFormat format)
     return format;
 }
 
-bool InputIsUtf8(std::string_view path, const std::vector<TextString>* sourceLines) {
+namespace {
+
+// Whether a file's bytes are ASCII or UTF-8 with at least one multi-byte character, read
+// in blocks rather than lines: a character cut by a block's end is carried into the next.
+// A line end inside a character makes it invalid either way, so lines need not be found.
+bool FileIsUtf8(std::string_view path) {
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
+        std::fopen(std::string(path).c_str(), "rb"), &std::fclose);
+    if (!file) return false;
+    constexpr size_t kBlock = 1 << 20;
+    std::string block(kBlock + 4, '\0');
     Utf8Tally tally;
-    if (sourceLines) {
-        for (const TextString& line : *sourceLines)
-            if (!tally.Add(line)) return false;
-        return tally.multiByte;
+    size_t carried = 0;
+    bool first = true;
+    for (size_t got; (got = std::fread(block.data() + carried, 1, kBlock, file.get())) > 0;) {
+        const size_t size = carried + got;
+        size_t start = 0;
+        if (first) {
+            first = false;
+            const auto byte = [&](size_t i) { return static_cast<unsigned char>(block[i]); };
+            if (size >= 2 && ((byte(0) == 0xFF && byte(1) == 0xFE) ||
+                              (byte(0) == 0xFE && byte(1) == 0xFF)))
+                return true;  // UTF-16 is read as characters and written as UTF-8
+            if (size >= 3 && byte(0) == 0xEF && byte(1) == 0xBB && byte(2) == 0xBF) start = 3;
+        }
+        // The last character's lead byte, if it stands among the last four bytes with
+        // fewer bytes after it than it announces, waits for the next block.
+        size_t end = size;
+        for (size_t back = 1; back <= 4 && back <= size - start; ++back) {
+            const auto c = static_cast<unsigned char>(block[size - back]);
+            if ((c & 0xC0) == 0x80) continue;
+            const size_t length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+            if (length > back) end = size - back;
+            break;
+        }
+        if (!tally.Add(std::string_view(block).substr(start, end - start))) return false;
+        carried = size - end;
+        block.replace(0, carried, block, end, carried);
     }
-    TextFile file;
-    if (!file.OpenForReading(path)) return false;
-    TextString line;
-    while (file.ReadLine(line)) {
-        if (file.Utf16()) return true;
+    // A character cut short by the end of the file is no UTF-8.
+    if (carried > 0 && !tally.Add(std::string_view(block).substr(0, carried))) return false;
+    return tally.multiByte;
+}
+
+}  // namespace
+
+bool InputIsUtf8(std::string_view path, const std::vector<TextString>* sourceLines) {
+    if (!sourceLines) return FileIsUtf8(path);
+    Utf8Tally tally;
+    for (const TextString& line : *sourceLines)
         if (!tally.Add(line)) return false;
-    }
     return tally.multiByte;
 }
 

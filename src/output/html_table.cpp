@@ -65,6 +65,12 @@ bool NeedsTidying(std::string_view text) {
            text.find("<BR>") != std::string_view::npos;
 }
 
+bool MayBeRule(std::string_view text) {
+    if (text.empty()) return false;
+    const char c = text.front();
+    return c == '-' || c == '_' || c == '=' || IsBlankChar(c);
+}
+
 // The indent removed from the block's lines: 80 and above is never removed (and 80 is
 // what a block without text lines reports).
 int RemovedIndent(const TableBlock& block) {
@@ -407,7 +413,9 @@ class HtmlTableMarkup {
         // Escaped text holds no tag: one look tells whether a rule or a break can be in it.
         const bool tagsInText = text.find('<') != std::string_view::npos;
         bool rule = tagsInText && text.find("<HR") != std::string_view::npos;
-        if (!rule && LinesOf(row, c) == 1) {
+        // A rule text starts with a rule character or a blank: most texts are passed by
+        // their first byte.
+        if (!rule && LinesOf(row, c) == 1 && MayBeRule(text)) {
             const std::string_view trimmed = TrimBlanks(text);
             if (trimmed.size() >= 4 && IsRuleText(trimmed)) {
                 text = "<HR>";
@@ -420,8 +428,12 @@ class HtmlTableMarkup {
         if (cell.valignOverride != kVAlignNone) valign = cell.valignOverride;
         if (valign == rowAlign) valign = kVAlignNone;
 
-        std::string& markup = markup_;
-        markup.assign(minimise_ ? "" : "    ");
+        // A cell of one plain line is written as tidying would leave it, straight into the
+        // row's text: the break that ends every cell's text goes before the end tag anyway.
+        const bool tidyFree = tidyFree_ && !rule && (empty || plain_[c]);
+        std::string& markup = tidyFree ? rowLines_ : markup_;
+        if (!tidyFree) markup.clear();
+        markup.append(minimise_ ? "" : "    ");
         markup += th ? "<TH" : "<TD";
         if (c == 0 && specs.empty() && !block_.columns.empty() && block_.columns[0].mostlyEmpty) {
             const int width = IndentColumnWidth();
@@ -463,11 +475,8 @@ class HtmlTableMarkup {
         }
 
         if (headerColumn) markup += strong_ ? "</STRONG>" : "</B>";
-        // A cell of one plain line is written as tidying would leave it: the break that
-        // ends every cell's text goes before the end tag anyway.
-        if (tidyFree_ && !rule && (empty || plain_[c])) {
-            markup += th ? "</TH>" : "</TD>";
-            WriteTidyFree(markup);
+        if (tidyFree) {
+            markup.append(th ? "</TH>\n" : "</TD>\n");
             return;
         }
         if (!rule && cell.kind != 1 && cell.kind != 2) markup += "<BR>";

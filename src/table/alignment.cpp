@@ -37,9 +37,17 @@ bool IsDelimitedBlock(const TableBlock& block) {
 
 }  // namespace
 
+AlignmentRules::AlignmentRules(const TableBlock& block)
+    : chosen(BlockConfig(block).Value(P::DefaultTableCellAlignment)),
+      financial(block.fc.RuleSet() == kMerrill || block.fc.RuleSet() == kSec),
+      delimited(IsDelimitedBlock(block)) {}
+
 int GuessAlignment(const TableBlock& block, std::string_view text, int width) {
-    const int chosen = BlockConfig(block).Value(P::DefaultTableCellAlignment);
-    if (chosen != kAlignNone) return chosen;
+    return GuessAlignment(AlignmentRules(block), text, width);
+}
+
+int GuessAlignment(const AlignmentRules& rules, std::string_view text, int width) {
+    if (rules.chosen != kAlignNone) return rules.chosen;
     if (text.empty()) return kAlignLeft;
 
     const int length = static_cast<int>(text.size());
@@ -52,10 +60,9 @@ int GuessAlignment(const TableBlock& block, std::string_view text, int width) {
 
     const std::string_view trimmed =
         lead >= length ? std::string_view{} : text.substr(lead, length - lead - trail);
-    const int ruleSet = block.fc.RuleSet();
-    const bool numeric = IsNumericText(trimmed, ruleSet == kMerrill || ruleSet == kSec);
+    const bool numeric = IsNumericText(trimmed, rules.financial);
 
-    if (!IsDelimitedBlock(block) && width >= 1 && total >= width) return kAlignLeft;
+    if (!rules.delimited && width >= 1 && total >= width) return kAlignLeft;
     if (numeric) return kAlignRight;
     if (lead == 0) return kAlignLeft;
     if (right == 0 && lead > 1) return kAlignRight;

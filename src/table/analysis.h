@@ -23,5 +23,13 @@ void TallyLine(TableBlock& block, int index, bool blank, bool rule, std::string_
 void RecogniseHeader(TableBlock& block);
 // The alignment guess for a cell text and its column width (-1 for delimited cells).
 int GuessAlignment(const TableBlock& block, std::string_view text, int width);
+// What the guess needs of its block, read once for a line's cells rather than for each.
+struct AlignmentRules {
+    explicit AlignmentRules(const TableBlock& block);
+    int chosen;      // the alignment the policies impose, or none
+    bool financial;  // currency signs, brackets and signs count as figures
+    bool delimited;  // fields have no width to be placed in
+};
+int GuessAlignment(const AlignmentRules& rules, std::string_view text, int width);
 
 }  // namespace tabulyst

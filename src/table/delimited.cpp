@@ -1,8 +1,10 @@
 #include "table/delimited.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
+#include "core/byte_scan.h"
 #include "policy/fc.h"
 #include "table/analysis.h"
 #include "table/classify.h"
@@ -34,32 +36,25 @@ bool FieldSplitter::Next(std::string_view& field) {
     const char* p = begin;
     if (blankMode_) {
         while (p < last && *p != ' ' && *p != '\t') ++p;
-    } else if (!quoteAware_) {
-        const void* hit = std::memchr(p, delimiter_, static_cast<size_t>(last - p));
-        p = hit ? static_cast<const char*>(hit) : last;
     } else {
-        while (p < last && *p != delimiter_) {
-            if (*p != '"') {
-                ++p;
-                continue;
-            }
+        // Without quotes to mind, the search for a quote is one for the delimiter again.
+        const char quote = quoteAware_ ? '"' : delimiter_;
+        const size_t n = line_.size();
+        size_t at = next_;
+        while ((at = FindEitherByte(line_, at, delimiter_, quote)) < n && line_[at] != delimiter_) {
             // A quote opens a quoted run wherever it stands; a doubled quote stays inside
             // it and a single one ends it. An unclosed run takes the rest of the line.
-            ++p;
-            while (p < last) {
-                const void* hit = std::memchr(p, '"', static_cast<size_t>(last - p));
-                if (!hit) {
-                    p = last;
-                    break;
-                }
-                p = static_cast<const char*>(hit) + 1;
-                if (p < last && *p == '"') {
-                    ++p;
+            ++at;
+            while ((at = FindEitherByte(line_, at, '"', '"')) < n) {
+                ++at;
+                if (at < n && line_[at] == '"') {
+                    ++at;
                     continue;
                 }
                 break;
             }
         }
+        p = line_.data() + std::min(at, n);
     }
     field = std::string_view(begin, static_cast<size_t>(p - begin));
     if (p >= last) {
@@ -70,6 +65,60 @@ bool FieldSplitter::Next(std::string_view& field) {
             while (next_ < line_.size() && IsSeparator(line_[next_])) ++next_;
     }
     return true;
+}
+
+size_t CountFields(std::string_view line, char delimiter) {
+    if (delimiter == ' ' || line.empty()) {
+        FieldSplitter split(line, delimiter);
+        size_t fields = 0;
+        for (std::string_view field; split.Next(field);) ++fields;
+        return fields;
+    }
+    // A quoted run, doubled quotes and all, is exactly a stretch after an odd number of
+    // quotes: a separator counts when the quotes before it are even.
+    using namespace detail;
+    const bool quoteAware = delimiter == ',';
+    const size_t n = line.size();
+    const char* data = line.data();
+    size_t separators = 0;
+    bool quoted = false;
+    bool endsWithSeparator = false;
+    size_t i = 0;
+    for (; i + kWord <= n; i += kWord) {
+        const uint64_t word = LoadWord(data + i);
+        const uint64_t quotes = quoteAware ? BytesEqual(word, '"') : 0;
+        if (!quotes) {
+            if (!quoted) separators += std::popcount(BytesEqual(word, delimiter));
+            continue;
+        }
+        if constexpr (std::endian::native == std::endian::little) {
+            // Each byte's mark becomes the parity of the quotes up to it (a prefix XOR
+            // toward the higher bytes, which come later in memory).
+            uint64_t inside = quotes ^ (quotes << 8);
+            inside ^= inside << 16;
+            inside ^= inside << 32;
+            if (quoted) inside = ~inside & kHighs;
+            separators += std::popcount(BytesEqual(word, delimiter) & ~inside);
+            quoted = (inside >> 63) != 0;
+            continue;
+        }
+        for (size_t k = i; k < i + kWord; ++k) {
+            if (data[k] == '"')
+                quoted = !quoted;
+            else if (data[k] == delimiter && !quoted)
+                ++separators;
+        }
+    }
+    for (; i < n; ++i) {
+        if (quoteAware && data[i] == '"')
+            quoted = !quoted;
+        else if (data[i] == delimiter && !quoted)
+            ++separators;
+    }
+    // The last byte is a separator outside quotes only if the quotes before it are even,
+    // which the parity after it says as well (it is no quote).
+    endsWithSeparator = data[n - 1] == delimiter && !quoted;
+    return separators + 1 - (endsWithSeparator ? 1 : 0);
 }
 
 void FieldText(std::string_view field, char delimiter, std::string& text) {
@@ -107,12 +156,8 @@ void AnalyseDelimited(TableBlock& block) {
         // Delimited lines are kept as read: the classification looks at that same text, and
         // the fields of every line are counted in the same pass.
         columnCount = 0;
-        std::string_view field;
         ClassifyLines(block, [&](const LinePass& line) {
-            FieldSplitter split(line.Raw(), block.delimiter);
-            size_t fields = 0;
-            while (split.Next(field)) ++fields;
-            columnCount = std::max(columnCount, fields);
+            columnCount = std::max(columnCount, CountFields(line.Raw(), block.delimiter));
         });
     }
     // Delimited columns have no positions: every field position is a column.
@@ -126,11 +171,12 @@ void SplitDelimitedLine(const TableBlock& block, std::string_view raw,
     cells.resize(columnCount);
     for (TableCell& cell : cells) cell.Reset();
     FieldSplitter split(raw, block.delimiter);
+    const AlignmentRules rules(block);
     std::string_view field;
     for (size_t n = 0; n < columnCount && split.Next(field); ++n) {
         TableCell& cell = cells[n];
         FieldText(field, block.delimiter, cell.text);
-        cell.align = GuessAlignment(block, cell.text, -1);
+        cell.align = GuessAlignment(rules, cell.text, -1);
         cell.lines = IsBlankText(cell.text) ? 0 : 1;
     }
 }

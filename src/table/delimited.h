@@ -31,6 +31,8 @@ class FieldSplitter {
     bool done_;
 };
 
+// The number of fields FieldSplitter finds in a line, counted a word of bytes at a time.
+size_t CountFields(std::string_view line, char delimiter);
 // The text of a field: a quote-aware field enclosed in double quotes loses them and its
 // doubled quotes become single ones; every other field is taken as it stands.
 void FieldText(std::string_view field, char delimiter, std::string& text);

@@ -67,10 +67,7 @@ void TableBlock::TallyDelimited(std::string_view raw) {
     if (!tally.valid) return;
     const bool blank = IsBlankText(raw);
     TallyLine(*this, lineCount, blank, !blank && IsRuleLine(raw), raw);
-    FieldSplitter split(raw, used);
-    size_t fields = 0;
-    for (std::string_view field; split.Next(field);) ++fields;
-    tally.columns = std::max(tally.columns, fields);
+    tally.columns = std::max(tally.columns, CountFields(raw, used));
 }
 
 LineSource& TableBlock::Lines() const { return source_ ? *source_ : ownLines_; }

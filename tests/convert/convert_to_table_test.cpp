@@ -87,6 +87,16 @@ TEST(ConvertToTableTest, WhatCountsAsAUtf8InputAndItPassesThrough) {
     EXPECT_TRUE(InputIsUtf8(dir.Write("u16.txt", std::string("\xFF\xFEh\0i\0", 6)), nullptr));
     EXPECT_TRUE(InputIsUtf8(dir.Write("u8.txt", "a\n\xC3\xA9\n"), nullptr));
     EXPECT_FALSE(InputIsUtf8(dir.Write("l1.txt", "\xC3\xA9\n\xE9\n"), nullptr));
+    // The file is read in blocks of a megabyte: characters cut by a block's end or by a
+    // line end, and the mark that spreadsheet exports put in front.
+    for (size_t before : {(1u << 20) - 1, (1u << 20) - 2, (1u << 20) - 3}) {
+        const std::string lead(before, 'a');
+        EXPECT_TRUE(InputIsUtf8(dir.Write("cut.txt", lead + "\xF0\x9F\x98\x80\n"), nullptr));
+        EXPECT_FALSE(InputIsUtf8(dir.Write("bad.txt", lead + "\xF0\x9F\x98\n"), nullptr));
+    }
+    EXPECT_FALSE(InputIsUtf8(dir.Write("split.txt", "\xC3\n\xA9"), nullptr));
+    EXPECT_FALSE(InputIsUtf8(dir.Write("end.txt", "abc\xE2\x82"), nullptr));
+    EXPECT_FALSE(InputIsUtf8(dir.Write("bom.txt", "\xEF\xBB\xBFplain\n"), nullptr));
 }
 
 }  // namespace

@@ -61,7 +61,28 @@ TEST(FieldSplitterTest, QuotesEmptyFieldsAndDelimiters) {
         {"a  \t b c", ' ', {"a", "b", "c"}},
         {" a b ", ' ', {"", "a", "b"}},
     };
-    for (const auto& c : cases) EXPECT_EQ(Fields(c.line, c.delimiter), c.fields) << c.line;
+    for (const auto& c : cases) {
+        EXPECT_EQ(Fields(c.line, c.delimiter), c.fields) << c.line;
+        EXPECT_EQ(CountFields(c.line, c.delimiter), c.fields.size()) << c.line;
+    }
+}
+
+TEST(FieldSplitterTest, CountingAgreesWithSplittingOnLinesOfQuotesAndDelimiters) {
+    // The count goes a word of bytes at a time: lines of every length up to a few words,
+    // quotes falling anywhere in them.
+    const std::string alphabet = "a,\"\t ";
+    unsigned seed = 12345;
+    for (int i = 0; i < 20000; ++i) {
+        std::string line;
+        seed = seed * 1103515245 + 12345;
+        const size_t length = (seed >> 16) % 40;
+        for (size_t k = 0; k < length; ++k) {
+            seed = seed * 1103515245 + 12345;
+            line.push_back(alphabet[(seed >> 16) % alphabet.size()]);
+        }
+        for (char delimiter : {',', '\t'})
+            ASSERT_EQ(CountFields(line, delimiter), Fields(line, delimiter).size()) << line;
+    }
 }
 
 TEST(FieldSplitterTest, EveryByteValueAndTenThousandFieldsSurvive) {
