@@ -46,6 +46,12 @@ inline uint64_t DropFirst(uint64_t marks, size_t count) {
         return marks & (~uint64_t{0} >> (8 * count));
 }
 
+// How many bytes of the word are marked: the marks shifted to the low bit of each byte
+// and summed into the top byte (popcount is a library call on the baseline processor).
+inline size_t CountMarked(uint64_t marks) {
+    return static_cast<size_t>(((marks >> 7) * kOnes) >> 56);
+}
+
 }  // namespace detail
 
 // The position of the first byte at or after `from` that is `a` or `b`; the size when none.

@@ -598,10 +598,4 @@ std::string_view TrimBlanks(std::string_view text) {
     return text;
 }
 
-bool IsBlankText(std::string_view text) {
-    for (char c : text)
-        if (!IsBlankChar(c)) return false;
-    return true;
-}
-
 }  // namespace tabulyst

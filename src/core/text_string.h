@@ -115,7 +115,12 @@ constexpr bool IsBlankChar(char c) { return c == ' ' || c == '\t'; }
 // The text without its leading and trailing blanks.
 std::string_view TrimBlanks(std::string_view text);
 // True for an empty text or one made only of blanks.
-bool IsBlankText(std::string_view text);
+// Inline: it is asked of every cell, and nearly always answered by the first byte.
+inline bool IsBlankText(std::string_view text) {
+    for (char c : text)
+        if (!IsBlankChar(c)) return false;
+    return true;
+}
 
 // Path parts: directory up to the last '\' or '/', name, and extension with its point.
 void SplitPath(std::string_view spec, TextString& directory, TextString& name,

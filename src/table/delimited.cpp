@@ -1,7 +1,6 @@
 #include "table/delimited.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstring>
 
 #include "core/byte_scan.h"
@@ -88,7 +87,7 @@ size_t CountFields(std::string_view line, char delimiter) {
         const uint64_t word = LoadWord(data + i);
         const uint64_t quotes = quoteAware ? BytesEqual(word, '"') : 0;
         if (!quotes) {
-            if (!quoted) separators += std::popcount(BytesEqual(word, delimiter));
+            if (!quoted) separators += CountMarked(BytesEqual(word, delimiter));
             continue;
         }
         if constexpr (std::endian::native == std::endian::little) {
@@ -98,7 +97,7 @@ size_t CountFields(std::string_view line, char delimiter) {
             inside ^= inside << 16;
             inside ^= inside << 32;
             if (quoted) inside = ~inside & kHighs;
-            separators += std::popcount(BytesEqual(word, delimiter) & ~inside);
+            separators += CountMarked(BytesEqual(word, delimiter) & ~inside);
             quoted = (inside >> 63) != 0;
             continue;
         }

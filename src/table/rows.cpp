@@ -1,7 +1,13 @@
 #include "table/rows.h"
 
 #include <algorithm>
+#include <array>
+#include <condition_variable>
+#include <deque>
+#include <exception>
+#include <mutex>
 #include <string>
+#include <thread>
 
 #include "policy/fc.h"
 #include "table/classify.h"
@@ -129,7 +135,9 @@ void BuildLineCells(TableBlock& block, const LinePass& line, CutFor purpose,
         CutPlainLine(block, line.Text(), purpose, cells);
 }
 
-void ForEachRow(TableBlock& block, const std::function<void(const TableRow&)>& emit) {
+namespace {
+
+void BuildRows(TableBlock& block, const std::function<void(const TableRow&)>& emit) {
     RowBuilder rows(block, emit);
     const int headerRows = HeaderRowCount(block);
     std::vector<TableCell> cells;
@@ -167,6 +175,125 @@ void ForEachRow(TableBlock& block, const std::function<void(const TableRow&)>& e
         rows.AppendLine(line, cells);
     }
     rows.End();
+}
+
+// Rows handed from the thread that builds them to the one that writes them, in batches so
+// that the two meet once a batch rather than once a row. A few batches are in flight, so
+// the memory is that of a few hundred rows whatever the table's length.
+class RowPipe {
+  public:
+    static constexpr size_t kBatchRows = 256;
+
+    struct Batch {
+        std::vector<TableRow> rows;  // reused: the row texts keep their storage
+        size_t count = 0;
+        bool last = false;
+    };
+
+    RowPipe() {
+        for (Batch& batch : batches_) empty_.push_back(&batch);
+    }
+
+    // The builder's side. Null once the writer has given up.
+    Batch* TakeEmpty() { return Take(empty_); }
+    void PassFull(Batch* batch) { Put(full_, batch); }
+    // The writer's side. Null once the builder has failed.
+    Batch* TakeFull() { return Take(full_); }
+    void ReturnEmpty(Batch* batch) {
+        batch->count = 0;
+        batch->last = false;
+        Put(empty_, batch);
+    }
+    // Either side stops the other: nothing more will be taken or given.
+    void Stop() {
+        std::lock_guard lock(mutex_);
+        stopped_ = true;
+        changed_.notify_all();
+    }
+
+  private:
+    Batch* Take(std::deque<Batch*>& queue) {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [&] { return stopped_ || !queue.empty(); });
+        if (queue.empty()) return nullptr;
+        Batch* batch = queue.front();
+        queue.pop_front();
+        return batch;
+    }
+    void Put(std::deque<Batch*>& queue, Batch* batch) {
+        std::lock_guard lock(mutex_);
+        queue.push_back(batch);
+        changed_.notify_all();
+    }
+
+    std::array<Batch, 4> batches_;
+    std::deque<Batch*> empty_;
+    std::deque<Batch*> full_;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    bool stopped_ = false;
+};
+
+// Thrown inside the builder thread when the writer has stopped taking rows.
+struct WriterStopped {};
+
+// A long delimited table is built ahead on a second thread while its rows are written: the
+// splitting of lines and the writing of markup then take turns on two processors. Its
+// building issues no message (only rows built from several lines can), and the policies
+// and the block hold still while a table is written, so both threads only read them.
+bool BuildsAhead(const TableBlock& block) {
+    constexpr int kLinesWorthAThread = 4096;
+    return block.kind == BlockKind::Delimited && !block.blankLineSeparated &&
+           block.lineCount >= kLinesWorthAThread;
+}
+
+void BuildRowsAhead(TableBlock& block, const std::function<void(const TableRow&)>& emit) {
+    RowPipe pipe;
+    std::exception_ptr failure;
+    std::thread builder([&] {
+        try {
+            RowPipe::Batch* batch = pipe.TakeEmpty();
+            BuildRows(block, [&](const TableRow& row) {
+                if (!batch) throw WriterStopped{};
+                if (batch->count == batch->rows.size()) batch->rows.emplace_back();
+                batch->rows[batch->count++] = row;
+                if (batch->count == RowPipe::kBatchRows) {
+                    pipe.PassFull(batch);
+                    batch = pipe.TakeEmpty();
+                }
+            });
+            if (!batch) return;
+            batch->last = true;
+            pipe.PassFull(batch);
+        } catch (const WriterStopped&) {
+        } catch (...) {
+            failure = std::current_exception();
+            pipe.Stop();
+        }
+    });
+    try {
+        for (RowPipe::Batch* batch; (batch = pipe.TakeFull()) != nullptr;) {
+            for (size_t i = 0; i < batch->count; ++i) emit(batch->rows[i]);
+            const bool last = batch->last;
+            pipe.ReturnEmpty(batch);
+            if (last) break;
+        }
+    } catch (...) {
+        pipe.Stop();
+        builder.join();
+        throw;
+    }
+    builder.join();
+    if (failure) std::rethrow_exception(failure);
+}
+
+}  // namespace
+
+void ForEachRow(TableBlock& block, const std::function<void(const TableRow&)>& emit) {
+    if (BuildsAhead(block))
+        BuildRowsAhead(block, emit);
+    else
+        BuildRows(block, emit);
 }
 
 }  // namespace tabulyst

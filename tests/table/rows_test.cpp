@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "table/analysis.h"
 #include "table/table_fixture.h"
 
@@ -98,6 +100,44 @@ TEST(ForEachRowTest, ChangedColumnSpanInABlankLineSeparatedRowStartsANewRow) {
     EXPECT_EQ(rows[0].texts, (Texts{"ab", "cd"}));
     EXPECT_EQ(rows[1].texts[0], "abcdefgh");
     EXPECT_EQ(rows[1].where.substr(0, 2), "1-");
+}
+
+TEST(ForEachRowTest, ALongDelimitedTableBuiltAheadKeepsItsRowsInOrderAndStopsWithItsWriter) {
+    // Long enough for its rows to be built on a second thread, with a rule and a blank line
+    // inside; every row arrives once, in order, whole.
+    Texts lines;
+    for (int i = 0; i < 20000; ++i) lines.push_back(std::to_string(i) + ",x" + std::to_string(i));
+    lines[100] = "----";
+    lines[101] = "";
+    BlockFixture t;
+    t.Analysed(lines);
+    int expected = 0;
+    int seen = 0;
+    int rules = 0;
+    ForEachRow(t.block, [&](const TableRow& row) {
+        if (row.rule != RuleKind::None) {
+            EXPECT_EQ(expected, 100) << "the rule row stands where the rule line stood";
+            ++rules;
+            return;
+        }
+        if (expected == 100) expected = 102;
+        ASSERT_EQ(row.cells.size(), 2u);
+        EXPECT_EQ(row.cells[0].text, std::to_string(expected));
+        EXPECT_EQ(row.cells[1].text, "x" + std::to_string(expected));
+        ++expected;
+        ++seen;
+    });
+    EXPECT_EQ(seen, 19998);
+    EXPECT_EQ(rules, 1);
+
+    // A writer that fails stops the building: the failure reaches the caller, nothing hangs.
+    int written = 0;
+    EXPECT_THROW(ForEachRow(t.block,
+                            [&](const TableRow&) {
+                                if (++written == 1000) throw std::runtime_error("disk full");
+                            }),
+                 std::runtime_error);
+    EXPECT_EQ(written, 1000);
 }
 
 }  // namespace
