@@ -255,8 +255,8 @@ bool FileIsUtf8(std::string_view path) {
         if (first) {
             first = false;
             const auto byte = [&](size_t i) { return static_cast<unsigned char>(block[i]); };
-            if (size >= 2 && ((byte(0) == 0xFF && byte(1) == 0xFE) ||
-                              (byte(0) == 0xFE && byte(1) == 0xFF)))
+            if (size >= 2 &&
+                ((byte(0) == 0xFF && byte(1) == 0xFE) || (byte(0) == 0xFE && byte(1) == 0xFF)))
                 return true;  // UTF-16 is read as characters and written as UTF-8
             if (size >= 3 && byte(0) == 0xEF && byte(1) == 0xBB && byte(2) == 0xBF) start = 3;
         }

@@ -53,10 +53,9 @@ TEST(HtmlTableTest, RowsAndTablesWithoutTextLeaveNoMarkup) {
 }
 
 TEST(HtmlTableTest, IndentColumnGetsAWidthInProportionToThePage) {
-    const std::pair<int, const char*> cases[] = {
-        {-1, "    <TD WIDTH=90>x</TD>"},  // 800 * 9 / 80
-        {5, "    <TD WIDTH=10>x</TD>"},   // 120 * 9 / 100
-        {0, "    <TD WIDTH=10>x</TD>"}};
+    const std::pair<int, const char*> cases[] = {{-1, "    <TD WIDTH=90>x</TD>"},  // 800 * 9 / 80
+                                                 {5, "    <TD WIDTH=10>x</TD>"},   // 120 * 9 / 100
+                                                 {0, "    <TD WIDTH=10>x</TD>"}};
     for (auto [pageWidth, cell] : cases) {
         WriterBlock t;
         TableBlock& block = t.Analysed({"x,y"});
