@@ -1,13 +1,16 @@
 // A run over several files: master policies, log file, file list, per-file loop, end.
 #include "convert/batch_run.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <system_error>
+#include <thread>
 
 #include "convert/convert_to_table.h"
 #include "convert/file_list.h"
 #include "convert/run_log.h"
+#include "convert/side_by_side.h"
 #include "core/file_identity.h"
 #include "input/text_file.h"
 
@@ -66,6 +69,7 @@ void WritePolicyRecord(const ConversionContext& context, const FC& working,
         return;
     }
     TextFile out;
+    out.HoldReplacementsIn(context.heldFiles);
     if (!out.OpenForWriting(path)) {
         working.Issue("ERROR: Can't open file \"" + path + "\"", 10);
         return;
@@ -148,6 +152,9 @@ RunOutcome RunBatch(ConversionContext& context, FC& master,
     } else {
         FileLoopOptions loop;
         loop.format = format;
+        loop.jobs = context.options.jobs > 0
+                        ? context.options.jobs
+                        : std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
         ConvertFileList(context, master, loop, outcome);
     }
 
@@ -158,11 +165,33 @@ RunOutcome RunBatch(ConversionContext& context, FC& master,
     return outcome;
 }
 
+FileResult ConvertOneFile(ConversionContext& context, FC& master, FC& working,
+                          const FileLoopOptions& options, TableFormat format,
+                          const TextString& path, const TextString& outputSpecification) {
+    working.ResetToDefaults();
+    const int refusedBefore = context.refusedFiles;
+    if (options.resultLines) options.resultLines->clear();
+    if (!ConvertToTable(master, options.user, working, context, path, outputSpecification, format,
+                        nullptr, options.resultLines))
+        return FileResult::StopsTheRun;
+    if (context.refusedFiles > refusedBefore) return FileResult::NotConverted;
+    WritePolicyRecord(context, working, path.View());
+    return FileResult::Converted;
+}
+
 void ConvertFileList(ConversionContext& context, FC& master, const FileLoopOptions& options,
                      RunOutcome& outcome) {
     const std::vector<bool> refused = RefuseClashingDocuments(context, master, options);
-    FC working(&context.sink);
     const TableFormat format = FormatFromOptions(context.options, options.format);
+    const bool sideBySide = options.jobs > 1 && !options.resultLines && !options.user &&
+                            !context.options.console && !context.sink.messageCallback &&
+                            !context.sink.statusCallback &&
+                            context.files.Count() - context.files.index > 1;
+    if (sideBySide) {
+        ConvertSideBySide(context, master, options, format, refused, outcome);
+        return;
+    }
+    FC working(&context.sink);
     while (context.files.index < context.files.Count()) {
         const size_t at = static_cast<size_t>(context.files.index++);
         const TextString path = context.files.paths[at];
@@ -171,21 +200,18 @@ void ConvertFileList(ConversionContext& context, FC& master, const FileLoopOptio
             outcome.failed = true;
             continue;
         }
-        working.ResetToDefaults();
-        const int refusedBefore = context.refusedFiles;
-        if (options.resultLines) options.resultLines->clear();
-        if (!ConvertToTable(master, options.user, working, context, path,
-                            context.files.outputSpecs[at], format, nullptr, options.resultLines)) {
+        const FileResult result = ConvertOneFile(context, master, working, options, format, path,
+                                                 context.files.outputSpecs[at]);
+        if (result == FileResult::StopsTheRun) {
             outcome.failed = true;
             break;
         }
-        if (context.refusedFiles > refusedBefore) {
+        if (result == FileResult::NotConverted) {
             outcome.failed = true;
             continue;
         }
         ++outcome.converted;
         outcome.lastDocument = context.lastDocument;
-        WritePolicyRecord(context, working, path.View());
     }
 }
 

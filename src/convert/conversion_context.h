@@ -6,6 +6,7 @@
 
 #include "core/messages.h"
 #include "core/text_string.h"
+#include "input/text_file.h"
 #include "policy/fc.h"
 
 namespace tabulyst {
@@ -45,6 +46,7 @@ struct CommandOptions {
     bool showTags = false;
     TextString fileList;    // input specifications separated by one blank
     TextString policyFile;  // the last ".pol" word
+    int jobs = 0;           // files converted at once; 0: one per processor
 };
 
 // The files of a run, in conversion order (three parallel lists).
@@ -85,6 +87,9 @@ struct ConversionContext {
     // Files not converted: refused (their output would replace an input or the log),
     // unreadable, or whose document could not be created. Any of them fails the run.
     int refusedFiles = 0;
+    // Where the documents of a conversion wait for their turn to replace their targets when
+    // files are converted side by side; null: they replace them as they are closed.
+    std::vector<HeldFile>* heldFiles = nullptr;
 
     ConversionContext() : inDocument(std::make_unique<FC>(&sink)) {}
     ConversionContext(const ConversionContext&) = delete;

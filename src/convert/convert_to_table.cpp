@@ -74,7 +74,6 @@ void StartFile(ConversionContext& context, FC& master, const DerivedNames& names
                const TextString& input) {
     context.inputFile = input;
     SplitPath(input, context.inputDirectory, context.inputName, context.inputExtension);
-    if (context.inDocument) context.inDocument->ResetToDefaults();
     master.SetText(P::InputDirectory, names.inputDirectory);
     master.SetText(P::OutputDirectory, names.outputDirectory);
 }
@@ -293,6 +292,8 @@ bool ConvertToTable(FC& master, const FC* user, FC& working, ConversionContext& 
                     const TextString& inputSpecification, const TextString& outputSpecification,
                     TableFormat format, const std::vector<TextString>* sourceLines,
                     std::vector<TextString>* resultLines) {
+    // The in-document policies of the file before must not name this file's document.
+    if (context.inDocument) context.inDocument->ResetToDefaults();
     const DerivedNames names =
         ConversionNames(master, user, context, inputSpecification, outputSpecification);
     IssueFirstBanner(master, context, inputSpecification);
@@ -331,6 +332,7 @@ bool ConvertToTable(FC& master, const FC* user, FC& working, ConversionContext& 
 
     std::unique_ptr<OutputFile> output = MakeDocument(context.settings.target);
     if (resultLines) output->SetMemoryWrite(resultLines);
+    output->HoldReplacementsIn(context.heldFiles);
     output->outputSpecification = DocumentSpecification(context, outputSpecification);
     const bool toFile = !resultLines && !context.options.console && !sourceLines;
     if (toFile) {
@@ -371,6 +373,14 @@ bool ConvertToTable(FC& master, const FC* user, FC& working, ConversionContext& 
         return false;
     }
     output->Close();
+    // A document cut short (a full disk) is no document: the run stops, as any later
+    // document would fail the same way.
+    if (!output->WriteOk()) {
+        working.Issue("ERROR: Can't write file \"" + output->OutputPath().Str() + "\" (" +
+                          output->WriteError() + ")",
+                      10);
+        return false;
+    }
     return true;
 }
 

@@ -2,6 +2,7 @@
 #include "convert/qualifiers.h"
 
 #include <array>
+#include <charconv>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -111,9 +112,23 @@ void SetPolicyRecord(ConversionContext& context, const Found& found) {
         context.options.outputPolicyName = found.value;
 }
 
+// JOBS=n: how many files are converted at once. Anything but a whole number from 1 up is
+// refused with its reason, and the default (one per processor) stays.
+void SetJobs(ConversionContext& context, const Found& found) {
+    const std::string_view text = found.value.View();
+    int jobs = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), jobs);
+    if (error != std::errc() || end != text.data() + text.size() || jobs < 1) {
+        RunLine(context, "Can't use \"" + std::string(text) +
+                             "\" for the number of jobs: it must be a whole number from 1 up");
+        return;
+    }
+    context.options.jobs = jobs;
+}
+
 // The qualifiers in the order the parser looks for them.
 // clang-format off
-constexpr std::array<Qualifier, 26> kQualifiers = {{
+constexpr std::array<Qualifier, 27> kQualifiers = {{
     {"?", 1, ValueRule::None, [](ConversionContext& c, const Found&) { c.options.help = true; }},
     {"HELP", 2, ValueRule::None, [](ConversionContext& c, const Found&) { c.options.help = true; }, true},
     {"HTML", 2, ValueRule::None, [](ConversionContext& c, const Found&) { c.options.htmlSource = true; }},
@@ -134,6 +149,7 @@ constexpr std::array<Qualifier, 26> kQualifiers = {{
     {"DOS", 2, ValueRule::None, [](ConversionContext& c, const Found&) { c.options.dosNames = true; }},
     {"FRAMES", 1, ValueRule::None, [](ConversionContext& c, const Found&) { c.options.frames = true; }},
     {"INDEX", 1, ValueRule::Optional, SetIndex},
+    {"JOBS", 1, ValueRule::Required, SetJobs},
     {"LIST", 3, ValueRule::Optional,
      [](ConversionContext& c, const Found& f) {
          c.options.listFiles = true;
@@ -161,7 +177,7 @@ constexpr std::array<Qualifier, 26> kQualifiers = {{
 // clang-format on
 
 // The usage rows for the qualifiers, each printed as three blanks, "/" and the text.
-constexpr std::array<std::string_view, 17> kUsageRows = {
+constexpr std::array<std::string_view, 18> kUsageRows = {
     "COMMA               Input file is a comma-delimited table",
     "CONSOLE             Write HTML output to console",
     "CONTENTS            Generate contents list (if possible)",
@@ -170,6 +186,7 @@ constexpr std::array<std::string_view, 17> kUsageRows = {
     "HELP                Display this useful list of commands (\"/?\" also works)",
     "HTML                Source file is HTML (as opposed to text)",
     "INDEX[=filename]    Generate a directory index of all files converted",
+    "JOBS=n              Convert n files at once (default: one per processor)",
     "LOG[=filename]      Generate a .log file",
     "LIST[=filename]     Generate .lis and .lis1 diagnostic files",
     "OUTPUT[=filespec]   Filespec for output file(s)",

@@ -141,13 +141,30 @@ void TextFile::Abandon() { abandoned_ = true; }
 
 void TextFile::FinishWriting(OpenFile& file) {
     bool ok = !file.failed && !abandoned_;
-    if (std::fflush(file.stream) != 0 || std::ferror(file.stream)) ok = false;
-    if (std::fclose(file.stream) != 0) ok = false;
+    const auto fail = [&] {
+        if (ok && writeError_.empty()) writeError_ = SystemReason(errno);
+        ok = false;
+    };
+    if (std::fflush(file.stream) != 0 || std::ferror(file.stream)) fail();
+    if (std::fclose(file.stream) != 0) fail();
     file.stream = nullptr;
-    if (ok && std::rename(file.name.c_str(), file.targetName.c_str()) != 0) ok = false;
+    if (ok && held_) {
+        held_->push_back({file.name, file.targetName});
+        return;
+    }
+    if (ok && std::rename(file.name.c_str(), file.targetName.c_str()) != 0) fail();
     if (!ok) std::remove(file.name.c_str());
     if (!ok && !abandoned_) writeOk_ = false;
 }
+
+bool ReplaceWithHeld(const HeldFile& file, std::string& reason) {
+    if (std::rename(file.temporary.c_str(), file.target.c_str()) == 0) return true;
+    reason = SystemReason(errno);
+    std::remove(file.temporary.c_str());
+    return false;
+}
+
+void DiscardHeld(const HeldFile& file) { std::remove(file.temporary.c_str()); }
 
 void TextFile::Close() {
     while (!files_.empty()) Pop();
@@ -161,6 +178,7 @@ bool TextFile::OpenForWriting(std::string_view name, bool console, bool binary) 
     openForReading_ = false;
     openError_.clear();
     writeOk_ = true;
+    writeError_.clear();
     abandoned_ = false;
     if (memoryWrite_) {
         isOpen_ = true;
@@ -454,10 +472,13 @@ bool TextFile::PutLine(std::string_view text) {
         stream = files_.back().stream;
     }
     if (!stream) return false;
+    // After a failed write (a full disk) the rest of a long document is not tried.
+    if (!writeOk_) return false;
     if (!text.empty()) std::fwrite(text.data(), 1, text.size(), stream);
     std::fputc('\n', stream);
     if (std::ferror(stream) == 0) return true;
     if (!files_.empty()) files_.back().failed = true;
+    if (writeError_.empty()) writeError_ = SystemReason(errno);
     writeOk_ = false;
     return false;
 }

@@ -11,6 +11,17 @@
 
 namespace tabulyst {
 
+// A written file held back from replacing its target: complete, under its temporary name.
+struct HeldFile {
+    std::string temporary;
+    std::string target;
+};
+// Lets a held file replace its target; false, with the system's reason, when it cannot
+// (the temporary file is then removed).
+bool ReplaceWithHeld(const HeldFile& file, std::string& reason);
+// Drops a held file: its target stays as it was.
+void DiscardHeld(const HeldFile& file);
+
 // The file behind every file read or written: source, policy files, log, documents.
 // Reading keeps a stack of open files for includes; lines of any length arrive whole, and
 // LF, CR LF and a lone CR all end a line. Only regular files and pipes are read. A file
@@ -52,6 +63,12 @@ class TextFile : public LineSink {
     const std::string& OpenError() const { return openError_; }
     // False once a line could not be written or a written file could not replace its target.
     bool WriteOk() const { return writeOk_; }
+    // Why writing failed, in the system's words ("No space left on device"); empty if not.
+    const std::string& WriteError() const { return writeError_; }
+    // Files written from now on do not replace their targets when closed: each complete
+    // one is added to `held`, for whoever holds the list to let through or drop (null:
+    // they replace their targets at once).
+    void HoldReplacementsIn(std::vector<HeldFile>* held) { held_ = held; }
     // Lines longer than this many bytes are cut to it as they are read (0: no limit); the
     // rest of such a line is passed over without being kept.
     void SetLineLimit(size_t bytes) { lineLimit_ = bytes; }
@@ -119,6 +136,8 @@ class TextFile : public LineSink {
     size_t memoryIndex_ = 0;
     std::string openError_;
     bool writeOk_ = true;
+    std::string writeError_;
+    std::vector<HeldFile>* held_ = nullptr;
     bool abandoned_ = false;
     size_t lineLimit_ = 0;
     bool lastLineCut_ = false;

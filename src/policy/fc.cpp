@@ -1,5 +1,6 @@
 #include "policy/fc.h"
 
+#include <algorithm>
 #include <iostream>
 #include <iterator>
 
@@ -13,6 +14,27 @@ FC::FC(MessageSink* sink) : sink_(sink) {
 }
 
 FC::~FC() = default;
+
+void FC::CopyAll(const FC& other) {
+    if (&other == this) return;
+    for (size_t i = 0; i < records_.size(); ++i)
+        records_[i] = other.records_[i] ? other.records_[i]->Clone() : nullptr;
+    baseConfig_ = other.baseConfig_;
+    indentationPattern_ = other.indentationPattern_;
+    productText_ = other.productText_;
+    origin_ = other.origin_;
+    outputExtension_ = other.outputExtension_;
+    ruleSet_ = other.ruleSet_;
+    ruleSetStated_ = other.ruleSetStated_;
+    extras_ = other.extras_;
+    collecting = other.collecting;
+    quiet = other.quiet;
+    reporting = other.reporting;
+    pastEndOfInput = other.pastEndOfInput;
+    sourceFileName = other.sourceFileName;
+    std::copy(std::begin(other.documentCounters), std::end(other.documentCounters),
+              std::begin(documentCounters));
+}
 
 void FC::BuildRecords() {
     records_.clear();

@@ -28,6 +28,8 @@ struct ProgramSettings {
     std::vector<FontSpec> styles;              // named fonts of the styles file
     bool stylesLoaded = false;                 // the styles file is read once per settings
     TextString lastPolicyDirectory;            // directory of the policy file read last
+
+    bool operator==(const ProgramSettings&) const = default;
 };
 
 // Rule set codes.
@@ -43,6 +45,9 @@ class FC {
     FC(const FC&) = delete;
     FC& operator=(const FC&) = delete;
     ~FC();
+    // Becomes a whole copy of another set, every record and table setting included, while
+    // keeping its own sink and settings: a set that another thread may use on its own.
+    void CopyAll(const FC& other);
 
     // --- Records -------------------------------------------------------------------
     // The record of a policy (table policies live in the base configuration).

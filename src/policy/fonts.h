@@ -27,6 +27,8 @@ struct FontSpec {
 
     void SetFontColour(std::string_view text);
     void SetFontFace(std::string_view face);
+
+    bool operator==(const FontSpec&) const = default;
 };
 
 // Parses "face, style, size"; on failure the outputs keep their start values.

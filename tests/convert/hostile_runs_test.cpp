@@ -35,10 +35,11 @@ class HostileRun : public testing::Test {
     }
     // Runs the program in the scratch directory; `messages` receives standard error.
     int Run(const std::string& arguments, std::string* messages = nullptr,
-            const std::string& input = "") {
-        std::string command = "cd '" + dir_.string() + "' && ";
+            const std::string& input = "", const std::string& before = "") {
+        std::string command = "cd '" + dir_.string() + "' && " + before;
         if (!input.empty()) command += "printf '" + input + "' | ";
-        command += "'" TABULYST_BINARY "' " + arguments + " >stdout.txt 2>stderr.txt";
+        command += "'" TABULYST_BINARY "' " + arguments + " >'" + (dir_ / "stdout.txt").string() +
+                   "' 2>'" + (dir_ / "stderr.txt").string() + "'";
         const int status = std::system(command.c_str());
         if (messages) *messages = Read("stderr.txt");
         return WEXITSTATUS(status);
@@ -219,6 +220,68 @@ TEST_F(HostileRun, ALogThatCannotBeWrittenFallsBackOnlyToAnotherPlace) {
         << messages;
     EXPECT_EQ(messages.find("Opening"), std::string::npos) << messages;
     EXPECT_NE(messages.find("Going on without a log file"), std::string::npos) << messages;
+}
+
+TEST_F(HostileRun, AWriteErrorFailsTheRunAndKeepsTheEarlierDocument) {
+    // A file size limit stands in for a full disk: the document cannot be written whole.
+    std::string rows;
+    for (int i = 0; i < 20000; ++i) rows += std::to_string(i) + ",some text\n";
+    Write("big.csv", rows);
+    Write("big.html", "EARLIER DOCUMENT\n");
+    std::string messages;
+    const int status = Run("-comma big.csv", &messages, "", "ulimit -f 64; trap '' XFSZ; ");
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(messages.find("ERROR: Can't write file \"big.html\" (File too large)"),
+              std::string::npos)
+        << messages;
+    EXPECT_EQ(Read("big.html"), "EARLIER DOCUMENT\n");
+    EXPECT_EQ(Names(),
+              (std::vector<std::string>{"big.csv", "big.html", "stderr.txt", "stdout.txt"}));
+}
+
+TEST_F(HostileRun, FilesConvertedSideBySideGiveTheRunOfOneAfterAnother) {
+    // A file that changes the run's rule set for the files after it, a document that
+    // cannot be created, and a file that cannot be read, which stops the run there.
+    const auto make = [&](const std::string& sub) {
+        fs::create_directory(dir_ / sub);
+        for (int i = 1; i <= 12; ++i) {
+            const std::string name = sub + "/f" + (i < 10 ? "0" : "") + std::to_string(i);
+            Write(name + ".csv", "Name,Amount\nA" + std::to_string(i) + ",(12)\nB,$5\n");
+        }
+        Write(sub + "/f03.csv", "$_$_CHANGE_POLICY Rule set to be used : Merrill\nA,(1)\n");
+        fs::create_directory(dir_ / sub / "f05.html");
+        fs::remove(dir_ / sub / "f09.csv");
+        fs::create_symlink("nowhere.csv", dir_ / sub / "f09.csv");
+    };
+    make("one");
+    make("many");
+    std::string oneMessages, manyMessages;
+    const int one = Run("-comma -jobs=1 -log=run.log '*.csv'", &oneMessages, "", "cd one && ");
+    const std::string oneOut = Read("stdout.txt");
+    const int many = Run("-comma -jobs=4 -log=run.log '*.csv'", &manyMessages, "", "cd many && ");
+    EXPECT_EQ(one, 1);
+    EXPECT_EQ(many, one);
+    EXPECT_EQ(manyMessages, oneMessages);
+    EXPECT_EQ(Read("stdout.txt"), oneOut);
+    EXPECT_NE(oneMessages.find("Error opening f09.csv"), std::string::npos) << oneMessages;
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir_ / "one"))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    for (const std::string& name : names) {
+        if (name == "f09.csv" || name == "f05.html") continue;
+        EXPECT_EQ(Read("many/" + name), Read("one/" + name)) << name;
+    }
+    EXPECT_FALSE(fs::exists(dir_ / "one" / "f10.html")) << "the run stopped at f09";
+    EXPECT_FALSE(fs::exists(dir_ / "many" / "f10.html")) << "nothing after f09 is left";
+    std::vector<std::string> manyNames;
+    for (const auto& entry : fs::directory_iterator(dir_ / "many"))
+        manyNames.push_back(entry.path().filename().string());
+    std::sort(manyNames.begin(), manyNames.end());
+    EXPECT_EQ(manyNames, names);
+    // The rule set that f03 stated reached the files after it (its style sheet).
+    EXPECT_EQ(Read("many/f02.html").find("<STYLE"), std::string::npos);
+    EXPECT_NE(Read("many/f04.html").find("<STYLE"), std::string::npos);
 }
 
 }  // namespace
