@@ -194,6 +194,12 @@ void ReadIntoTable(SourceReader& reader, FC& working, TableBlock& block, TableFo
             if (again) again->NoteOptions(window.LinesRead() + 1, reader.options);
         }
         if (mailHeaders) line.mailHeader = LooksLikeMailHeader(line.text);
+        if (line.cut)
+            working.Issue("WARNING: Line " + std::to_string(line.lineNumber) + " of " +
+                              working.sourceFileName.Str() + " is longer than " +
+                              std::to_string(SourceReader::kLongestLine) +
+                              " characters: the rest of it is left out",
+                          10);
         window.Take();
     }
     const int ignored = IgnoredAtEnd(working, window.LinesRead());

@@ -48,6 +48,8 @@ bool FileLines::Next(LineText& line) {
         line.full = line_.text.View();
         return true;
     }
+    // A change made while this pass read the file, even one its read-ahead did not see.
+    if (Stamp() != stamp_) changed_ = true;
     return false;
 }
 

@@ -77,8 +77,14 @@ class SideBySide {
   public:
     SideBySide(ConversionContext& run, const FC& master, const FileLoopOptions& options,
                TableFormat format, const std::vector<bool>& refused)
-        : run_(run), master_(master), options_(options), format_(format), refused_(refused),
-          first_(static_cast<size_t>(run.files.index)), next_(first_), turn_(first_) {}
+        : run_(run),
+          master_(master),
+          options_(options),
+          format_(format),
+          refused_(refused),
+          first_(static_cast<size_t>(run.files.index)),
+          next_(first_),
+          turn_(first_) {}
 
     void Convert(RunOutcome& outcome) {
         const size_t count = static_cast<size_t>(run_.files.Count());
@@ -231,9 +237,9 @@ class SideBySide {
     const std::vector<bool>& refused_;
     std::mutex mutex_;
     std::condition_variable changed_;
-    size_t first_;      // the first file of the loop
-    size_t next_;       // the next file a worker takes
-    size_t turn_;       // the file whose turn it is
+    size_t first_;  // the first file of the loop
+    size_t next_;   // the next file a worker takes
+    size_t turn_;   // the file whose turn it is
     bool stopped_ = false;
     std::map<size_t, std::unique_ptr<Job>> finished_;
 };
@@ -241,8 +247,7 @@ class SideBySide {
 }  // namespace
 
 void ConvertSideBySide(ConversionContext& context, FC& master, const FileLoopOptions& options,
-                       TableFormat format, const std::vector<bool>& refused,
-                       RunOutcome& outcome) {
+                       TableFormat format, const std::vector<bool>& refused, RunOutcome& outcome) {
     SideBySide(context, master, options, format, refused).Convert(outcome);
 }
 

@@ -16,7 +16,6 @@ namespace tabulyst {
 // that started before an earlier one changed the run's settings (an in-document rule set,
 // a styles file) is done again after it, so nothing depends on which finished first.
 void ConvertSideBySide(ConversionContext& context, FC& master, const FileLoopOptions& options,
-                       TableFormat format, const std::vector<bool>& refused,
-                       RunOutcome& outcome);
+                       TableFormat format, const std::vector<bool>& refused, RunOutcome& outcome);
 
 }  // namespace tabulyst

@@ -28,6 +28,7 @@ struct SourceLine {
     DirectiveCode directive = DirectiveCode::None;
     int lineNumber = 0;
     bool mailHeader = false;  // looks like a mail or news header line
+    bool cut = false;         // longer than a source line may be: its end was left out
     TextString annotation;    // messages kept on the line for the diagnostics
 };
 

@@ -78,6 +78,7 @@ bool SourceReader::TakeInjected(TextString& text) {
 
 bool ReadSourceLine(SourceReader& reader, SourceLine& line) {
     line.mailHeader = false;
+    line.cut = false;
     line.annotation.Clear();
     if (reader.hasPending_) {
         reader.hasPending_ = false;
@@ -89,6 +90,7 @@ bool ReadSourceLine(SourceReader& reader, SourceLine& line) {
         do {
             if (!reader.ReadLine(line.text)) return false;
         } while (reader.skip_ > 0 && reader.skip_--);
+        line.cut = reader.LastLineCut();
         // A page break at the end of a line becomes a line of its own, ahead of the text.
         if (line.text.Length() > 1 && line.text[line.text.Length() - 1] == kFormFeed) {
             reader.pending_ = line.text;

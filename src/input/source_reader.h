@@ -28,6 +28,11 @@ struct SourceOptions {
 // lines of block definitions and ignored sections marked as such.
 class SourceReader : public TextFile {
   public:
+    // The longest source line kept, in bytes: a file of one endless line (a dump with no
+    // line feed) is read in bounded memory, its line cut there.
+    static constexpr size_t kLongestLine = 16 * 1024 * 1024;
+
+    SourceReader() { SetLineLimit(kLongestLine); }
     // Lines still to drop at the start of the file ("Lines to ignore at start of file").
     void SetSkipCount(int count) { skip_ = count > 0 ? count : 0; }
     // Queues a line to be delivered before the next line of the file.

@@ -195,18 +195,18 @@ class HtmlTableMarkup {
                 text = source;
                 plain_[c] = true;
             } else {
-                TextString& store = escaped_[c];
-                store.Clear();
+                std::string& store = escaped_[c];
+                store.clear();
                 size_t from = 0;
                 for (size_t end = 0; end != std::string_view::npos; from = end + 1) {
                     end = source.find('\n', from);
                     piece_.Assign(
                         source.substr(from, end == std::string_view::npos ? end : end - from));
                     TidyLine(fc_, out_.state, OutputFormat::Html, piece_);
-                    if (from > 0) store.Append("<BR>");
-                    store.Append(piece_);
+                    if (from > 0) store.append("<BR>");
+                    store.append(piece_.View());
                 }
-                text = store.View();
+                text = store;
                 plain_[c] = text.find_first_of("&<") == std::string_view::npos;
             }
             blank_[c] = IsBlankText(text);
@@ -546,7 +546,7 @@ class HtmlTableMarkup {
     // Lines of the row that need no tidying, each ended by a line feed, written together.
     std::string rowLines_;
     bool tidyFree_;  // the markup around cell texts never needs tidying in this table
-    std::vector<TextString> escaped_;
+    std::vector<std::string> escaped_;  // empty strings cost no storage: a row may be wide
     TextString piece_;
     // The table font's markup around every cell's content (see cell_font.h).
     TextString fontStart_;

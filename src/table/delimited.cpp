@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 #include "core/byte_scan.h"
 #include "policy/fc.h"
@@ -158,6 +159,15 @@ void AnalyseDelimited(TableBlock& block) {
         ClassifyLines(block, [&](const LinePass& line) {
             columnCount = std::max(columnCount, CountFields(line.Raw(), block.delimiter));
         });
+    }
+    // A row's cells are held while it is written: past a million of them a line is no
+    // table row but a dump, and its remaining fields are left out.
+    if (columnCount > kMostColumns) {
+        block.fc.Issue("WARNING: A line has " + std::to_string(columnCount) +
+                           " fields: only the first " + std::to_string(kMostColumns) +
+                           " become columns",
+                       10);
+        columnCount = kMostColumns;
     }
     // Delimited columns have no positions: every field position is a column.
     block.columns.assign(columnCount, TableColumn{});

@@ -31,6 +31,8 @@ class FieldSplitter {
     bool done_;
 };
 
+// The most columns a delimited table has.
+constexpr size_t kMostColumns = size_t{1} << 20;
 // The number of fields FieldSplitter finds in a line, counted a word of bytes at a time.
 size_t CountFields(std::string_view line, char delimiter);
 // The text of a field: a quote-aware field enclosed in double quotes loses them and its

@@ -179,6 +179,12 @@ TEST_F(HostileRun, APipeIsReadOnceAndItsDocumentStaysOutOfDev) {
         EXPECT_NE(html.find(cell), std::string::npos) << html;
     ASSERT_EQ(Run("-comma /dev/stdin", nullptr, "a,b\\n1,2\\n"), 0);
     EXPECT_NE(Read("stdin.html").find(">2</TD>"), std::string::npos);
+    // No temporary directory to spool to: the run says so and fails.
+    std::string messages;
+    EXPECT_EQ(Run("-comma /dev/stdin", &messages, "a,b\\n", "export TMPDIR=/nonexistent; "), 1);
+    EXPECT_NE(messages.find("ERROR: Error opening /dev/stdin (no temporary directory"),
+              std::string::npos)
+        << messages;
 }
 
 TEST_F(HostileRun, AFailedDocumentSaysOnlyWhyItFailed) {
@@ -282,6 +288,34 @@ TEST_F(HostileRun, FilesConvertedSideBySideGiveTheRunOfOneAfterAnother) {
     // The rule set that f03 stated reached the files after it (its style sheet).
     EXPECT_EQ(Read("many/f02.html").find("<STYLE"), std::string::npos);
     EXPECT_NE(Read("many/f04.html").find("<STYLE"), std::string::npos);
+}
+
+TEST_F(HostileRun, AnEndlessLineAndAMillionFieldsAreCutWithAWarning) {
+    // One line of 17 MB with no line feed: kept up to 16 MB, the rest left out.
+    Write("dump.csv", std::string(17 * 1024 * 1024, 'y'));
+    std::string messages;
+    EXPECT_EQ(Run("-comma dump.csv", &messages), 0);
+    EXPECT_NE(messages.find("WARNING: Line 1 of dump.csv is longer than 16777216 characters: "
+                            "the rest of it is left out"),
+              std::string::npos)
+        << messages;
+    const std::string dump = Read("dump.html");
+    EXPECT_NE(dump.find(std::string(16777216, 'y') + "</TD>"), std::string::npos);
+    EXPECT_EQ(dump.find(std::string(16777217, 'y')), std::string::npos);
+
+    std::string fields;
+    for (int i = 0; i < 1100000; ++i) fields += "x,";
+    Write("wide.csv", fields + "\n1,2\n");
+    EXPECT_EQ(Run("-comma wide.csv", &messages), 0);
+    EXPECT_NE(messages.find("WARNING: A line has 1100000 fields: only the first 1048576 become "
+                            "columns"),
+              std::string::npos)
+        << messages;
+    const std::string wide = Read("wide.html");
+    size_t cells = 0;
+    for (size_t at = wide.find("<TD"); at != std::string::npos; at = wide.find("<TD", at + 1))
+        ++cells;
+    EXPECT_EQ(cells, 2u * 1048576u) << "two rows of every column";
 }
 
 }  // namespace
