@@ -36,16 +36,18 @@ void FileLines::Rewind() {
 bool FileLines::Next(LineText& line) {
     if (changed_) return false;
     while (read_ < lastLine_) {
-        if (!ReadSourceLine(reader_, line_)) {
+        SourceLine& read = lines_[turn_];
+        if (!ReadSourceLine(reader_, read)) {
             changed_ = true;  // fewer lines than the first reading found
             return false;
         }
         ++read_;
         while (nextChange_ < changes_.size() && changes_[nextChange_].first <= read_)
             reader_.options = changes_[nextChange_++].second;
-        if (!ReachesTable(line_)) continue;
-        line.raw = line_.Raw();
-        line.full = line_.text.View();
+        if (!ReachesTable(read)) continue;
+        line.raw = read.Raw();
+        line.full = read.text.View();
+        turn_ = 1 - turn_;
         return true;
     }
     // A change made while this pass read the file, even one its read-ahead did not see.

@@ -47,7 +47,10 @@ class FileLines : public LineSource {
     bool changed_ = false;
 
     SourceReader reader_;
-    SourceLine line_;
+    // Lines are read into the two in turn, so that a line stays whole while the next one
+    // is read (a pass looks at both).
+    SourceLine lines_[2];
+    int turn_ = 0;
     long read_ = 0;
     size_t nextChange_ = 0;
 };

@@ -45,7 +45,7 @@ void SourceReader::FinishLine(SourceLine& line) {
     // A second copy only when tabs make the line differ from what it was.
     line.rawDiffers = options.expandTabs &&
                       (!options.delimitedData || line.directive != DirectiveCode::None) &&
-                      line.text.Contains("\t");
+                      line.text.View().find('\t') != std::string_view::npos;
     if (line.rawDiffers) {
         line.raw = line.text;
         line.text.ExpandTabs(options.tabSize);

@@ -73,6 +73,7 @@ void CutPlainLine(TableBlock& block, std::string_view text, CutFor purpose,
 
     const int length = static_cast<int>(text.size());
     const bool zeroWidth = BlockConfig(block).Flag(P::ColumnBoundariesHaveZeroWidth);
+    const AlignmentRules rules(block);
     const std::vector<bool> inTag = TagMask(block, text, purpose == CutFor::Writing);
     auto tagAt = [&](int p) { return !inTag.empty() && inTag[p]; };
 
@@ -103,7 +104,7 @@ void CutPlainLine(TableBlock& block, std::string_view text, CutFor purpose,
         TableCell& cell = cells[col];
         cell.colSpan = last - col + 1;
         cell.crossings = last - col;
-        cell.align = GuessAlignment(block, piece, ColumnWidth(block, col));
+        cell.align = GuessAlignment(rules, piece, ColumnWidth(block, col));
         const std::string_view trimmed = TrimBlanks(piece);
         cell.text.assign(trimmed);
         cell.lines = trimmed.empty() ? 0 : 1;

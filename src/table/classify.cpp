@@ -114,7 +114,9 @@ bool IsSymbolText(std::string_view text) {
     if (text.empty()) return false;
     long alnum = 0, others = 0;
     for (char c : text) {
-        if (std::isalnum(static_cast<unsigned char>(c)))
+        // ASCII letters and digits, as the C locale has them, without a call a byte.
+        const char lower = static_cast<char>(c | 0x20);
+        if ((c >= '0' && c <= '9') || (lower >= 'a' && lower <= 'z'))
             ++alnum;
         else if (!IsBlankChar(c))
             ++others;

@@ -261,7 +261,11 @@ void AnalysePlainText(TableBlock& block) {
     const bool indentRemovedAtStart = block.commonIndent > 0 && block.commonIndent < 80;
     RemoveCommonIndent(block);
     bool indentRemoved = indentRemovedAtStart;
-    ClassifyLines(block);
+    // The lines were classified as they were read; only an indent removed or a header
+    // left out changes what the classification sees.
+    if (!block.tally.plain || block.removedIndent != 0 || block.classifiedIndent != 0 ||
+        block.firstAnalysedLine != 0)
+        ClassifyLines(block);
     if (block.widest > kWidestTable && config.columnSpecs.empty()) {
         block.fc.Issue(
             "INFO: Lines wider than " + std::to_string(kWidestTable) + " characters are no table",

@@ -11,6 +11,38 @@
 namespace tabulyst {
 namespace {
 
+// A yes-or-no property counted per column: tallied while the lines pass, then handed to
+// its histogram whole (the histogram holds the same counts either way).
+struct YesNoTally {
+    int yes = 0;
+    int no = 0;
+    void Add(bool value) { ++(value ? yes : no); }
+    void Into(ValueHistogram& histogram) const {
+        histogram.Add(0, no);
+        histogram.Add(1, yes);
+    }
+};
+
+// A small whole-number property (an alignment code, a cell's column span) counted per
+// column: counts by value while the lines pass, handed to the histogram in value order.
+struct SmallTally {
+    std::vector<int> counts;
+    // A value below 0 (which no cell should have) goes to the histogram at once.
+    void Add(int value, ValueHistogram& histogram) {
+        if (value < 0) {
+            histogram.Add(value);
+            return;
+        }
+        const size_t at = static_cast<size_t>(value);
+        if (at >= counts.size()) counts.resize(at + 1, 0);
+        ++counts[at];
+    }
+    void Into(ValueHistogram& histogram) const {
+        for (size_t value = 0; value < counts.size(); ++value)
+            histogram.Add(static_cast<int>(value), counts[value]);
+    }
+};
+
 // The six cell properties counted per column.
 struct ColumnSamples {
     ValueHistogram align;
@@ -19,9 +51,17 @@ struct ColumnSamples {
     ValueHistogram text;
     ValueHistogram symbol;
     ValueHistogram number;
+    SmallTally alignTally, coveredTally;
+    YesNoTally emptyTally, textTally, symbolTally, numberTally;
 };
 
 void DeriveFlags(TableColumn& column, ColumnSamples& s) {
+    s.alignTally.Into(s.align);
+    s.coveredTally.Into(s.covered);
+    s.emptyTally.Into(s.empty);
+    s.textTally.Into(s.text);
+    s.symbolTally.Into(s.symbol);
+    s.numberTally.Into(s.number);
     for (ValueHistogram* h : {&s.align, &s.covered, &s.empty, &s.text, &s.symbol, &s.number})
         h->Sort();
     const int samples = s.empty.Samples();
@@ -58,12 +98,12 @@ void BuildColumnStatistics(TableBlock& block) {
             }
             const bool empty = cell.text.empty();
             ColumnSamples& s = samples[c];
-            s.align.Add(cell.align);
-            s.covered.Add(cell.colSpan);
-            s.empty.Add(empty ? 1 : 0);
-            s.text.Add(!empty && !cell.symbol ? 1 : 0);
-            s.symbol.Add(cell.symbol ? 1 : 0);
-            s.number.Add(empty || IsPlainNumber(cell.text, ruleSet) ? 1 : 0);
+            s.alignTally.Add(cell.align, s.align);
+            s.coveredTally.Add(cell.colSpan, s.covered);
+            s.emptyTally.Add(empty);
+            s.textTally.Add(!empty && !cell.symbol);
+            s.symbolTally.Add(cell.symbol);
+            s.numberTally.Add(empty || IsPlainNumber(cell.text, ruleSet));
         }
         if (crossing) ++block.crossingLines;
     }

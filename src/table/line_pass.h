@@ -3,7 +3,6 @@
 // reads the lines this way, so that they need not all be held in memory.
 #pragma once
 
-#include <string>
 #include <string_view>
 
 #include "table/line_source.h"
@@ -38,20 +37,17 @@ class LinePass {
     bool NextRule() const { return next_.valid && next_.rule; }
 
   private:
+    // A line's texts are views into the source, which keeps them while the next is read.
     struct Slot {
-        std::string raw, full;  // copies, when the source's texts do not stay
         LineText text;
         std::string_view analysed;
         bool blank = false;
         bool rule = false;
         bool valid = false;
-        bool sameText = false;  // the full text is the raw one
     };
     void Fetch(Slot& slot);
-    void Point(Slot& slot) const;
 
     LineSource& source_;
-    const bool stable_;
     const size_t indent_;
     const size_t classifiedIndent_;
     const bool delimited_;

@@ -20,8 +20,9 @@ class LineSource {
     virtual ~LineSource() = default;
     // Goes back to the first line.
     virtual void Rewind() = 0;
-    // The next line; false after the last. Its texts stay valid until the next call, or for
-    // as long as the source lives when StableTexts() says so.
+    // The next line; false after the last. Its texts stay valid until the next call but
+    // one (a line and the one after it can be looked at together), or for as long as the
+    // source lives when StableTexts() says so.
     virtual bool Next(LineText& line) = 0;
     virtual bool StableTexts() const { return false; }
 };

@@ -76,7 +76,16 @@ void TableBlock::AddLine(std::string_view raw, std::string_view expanded) {
     // Delimited data is split from the raw text alone: no second copy is kept.
     const std::string_view full = IsDelimited(format) ? raw : expanded;
     if (!source_) ownLines_.Add(raw, full);
-    if (IsDelimited(format)) TallyDelimited(full);
+    if (IsDelimited(format)) {
+        TallyDelimited(full);
+        tally.plain = false;
+    } else {
+        // The classification as the analysis would make it with no indent removed and no
+        // header left out, which is how most tables come; it is made again otherwise.
+        const bool blank = IsBlankText(full);
+        TallyLine(*this, lineCount, blank, !blank && IsRuleLine(full), full);
+        if (lineCount == 0) tally.plain = true;
+    }
     ++lineCount;
     const int length = static_cast<int>(full.size());
     const int indent = LeadingBlanks(full);

@@ -146,12 +146,13 @@ class TableBlock {
     int headerCols = 0;
     bool hasHeader = false;
 
-    // Delimited data is classified and its fields counted as its lines are added; the
-    // analysis takes the tally when nothing it depends on changed meanwhile.
-    struct DelimitedTally {
-        char delimiter = 0;
+    // Lines are classified (and delimited fields counted) as they are added; the analysis
+    // takes the tally when nothing it depends on changed meanwhile.
+    struct LineTally {
+        char delimiter = 0;  // delimited lines: the delimiter they were counted with
         bool valid = true;
         size_t columns = 0;
+        bool plain = false;  // the lines were classified as plain text, tabs expanded
     } tally;
 
   private:
