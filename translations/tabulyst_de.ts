@@ -641,6 +641,11 @@ Es muss beschreibbar sein</translation>
         <translation>Die Datei ist MIME-kodiert, wie es eine E-Mail sein kann</translation>
     </message>
     <message>
+        <source>A quoted comma field may hold line ends, which stay line breaks in its cell</source>
+        <extracomment>Tool tip of the policy &quot;Quoted fields may span lines&quot; on the page &quot;File structure&quot;</extracomment>
+        <translation>Ein Feld in Anführungszeichen darf Zeilenenden enthalten, die in seiner Zelle Zeilenumbrüche bleiben</translation>
+    </message>
+    <message>
         <source>Every line of the file is followed by a blank line</source>
         <extracomment>Tool tip of the policy &quot;Input file is double spaced&quot; on the page &quot;File structure&quot;</extracomment>
         <translation>Auf jede Zeile der Datei folgt eine Leerzeile</translation>

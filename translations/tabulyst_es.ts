@@ -641,6 +641,11 @@ Debe admitir escritura</translation>
         <translation>El archivo tiene codificación MIME, como puede tenerla un mensaje de correo</translation>
     </message>
     <message>
+        <source>A quoted comma field may hold line ends, which stay line breaks in its cell</source>
+        <extracomment>Tool tip of the policy &quot;Quoted fields may span lines&quot; on the page &quot;File structure&quot;</extracomment>
+        <translation>Un campo entre comillas puede contener finales de línea, que siguen siendo saltos de línea en su celda</translation>
+    </message>
+    <message>
         <source>Every line of the file is followed by a blank line</source>
         <extracomment>Tool tip of the policy &quot;Input file is double spaced&quot; on the page &quot;File structure&quot;</extracomment>
         <translation>A cada línea del archivo le sigue una línea en blanco</translation>

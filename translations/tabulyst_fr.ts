@@ -641,6 +641,11 @@ Il doit être accessible en écriture</translation>
         <translation>Le fichier est codé en MIME, comme peut l&apos;être un message électronique</translation>
     </message>
     <message>
+        <source>A quoted comma field may hold line ends, which stay line breaks in its cell</source>
+        <extracomment>Tool tip of the policy &quot;Quoted fields may span lines&quot; on the page &quot;File structure&quot;</extracomment>
+        <translation>Un champ entre guillemets peut contenir des fins de ligne, qui restent des sauts de ligne dans sa cellule</translation>
+    </message>
+    <message>
         <source>Every line of the file is followed by a blank line</source>
         <extracomment>Tool tip of the policy &quot;Input file is double spaced&quot; on the page &quot;File structure&quot;</extracomment>
         <translation>Chaque ligne du fichier est suivie d&apos;une ligne vide</translation>

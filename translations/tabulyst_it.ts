@@ -641,6 +641,11 @@ Deve essere scrivibile</translation>
         <translation>Il file ha una codifica MIME, come può averla un messaggio di posta</translation>
     </message>
     <message>
+        <source>A quoted comma field may hold line ends, which stay line breaks in its cell</source>
+        <extracomment>Tool tip of the policy &quot;Quoted fields may span lines&quot; on the page &quot;File structure&quot;</extracomment>
+        <translation>Un campo tra virgolette può contenere fine riga, che restano interruzioni di riga nella sua cella</translation>
+    </message>
+    <message>
         <source>Every line of the file is followed by a blank line</source>
         <extracomment>Tool tip of the policy &quot;Input file is double spaced&quot; on the page &quot;File structure&quot;</extracomment>
         <translation>Ogni riga del file è seguita da una riga vuota</translation>

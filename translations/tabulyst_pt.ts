@@ -641,6 +641,11 @@ Ele deve permitir gravação</translation>
         <translation>O arquivo tem codificação MIME, como pode ter uma mensagem de e-mail</translation>
     </message>
     <message>
+        <source>A quoted comma field may hold line ends, which stay line breaks in its cell</source>
+        <extracomment>Tool tip of the policy &quot;Quoted fields may span lines&quot; on the page &quot;File structure&quot;</extracomment>
+        <translation>Um campo entre aspas pode conter quebras de linha, que continuam sendo quebras de linha na sua célula</translation>
+    </message>
+    <message>
         <source>Every line of the file is followed by a blank line</source>
         <extracomment>Tool tip of the policy &quot;Input file is double spaced&quot; on the page &quot;File structure&quot;</extracomment>
         <translation>Cada linha do arquivo é seguida de uma linha em branco</translation>

@@ -641,6 +641,11 @@ Den måste vara skrivbar</translation>
         <translation>Filen är MIME-kodad, som ett e-postmeddelande kan vara</translation>
     </message>
     <message>
+        <source>A quoted comma field may hold line ends, which stay line breaks in its cell</source>
+        <extracomment>Tool tip of the policy &quot;Quoted fields may span lines&quot; on the page &quot;File structure&quot;</extracomment>
+        <translation>Ett fält inom citattecken får innehålla radslut, som förblir radbrytningar i dess cell</translation>
+    </message>
+    <message>
         <source>Every line of the file is followed by a blank line</source>
         <extracomment>Tool tip of the policy &quot;Input file is double spaced&quot; on the page &quot;File structure&quot;</extracomment>
         <translation>Varje rad i filen följs av en tom rad</translation>

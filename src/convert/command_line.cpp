@@ -1,6 +1,8 @@
 // The program's parameters: file specifications, a policy file and qualifiers.
 #include "convert/command_line.h"
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <system_error>
 
@@ -16,6 +18,9 @@ bool EndsWithNoCase(std::string_view text, std::string_view suffix) {
     return text.size() >= suffix.size() &&
            EqualsNoCase(text.substr(text.size() - suffix.size()), suffix);
 }
+
+// Where "-" reads from: the system's name for standard input, a pipe or a redirected file.
+constexpr const char* kStandardInput = "/dev/stdin";
 
 bool Exists(const std::string& path) {
     std::error_code error;
@@ -92,6 +97,19 @@ CommandLine ReadParameters(const std::vector<std::string>& parameters, Conversio
             line.version = true;
             continue;
         }
+        if (parameter == "-") {
+            line.standardInput = true;
+            // A terminal would wait for typing that nobody means to do.
+            if (::isatty(STDIN_FILENO)) {
+                line.terminalInput = true;
+                MessageBox(context,
+                           "\"-\" reads standard input, which is a terminal here: pipe "
+                           "or redirect the data into the program");
+                continue;
+            }
+            specs.emplace_back(kStandardInput);
+            continue;
+        }
         switch (ClassifyParameter(parameter)) {
             case ParameterClass::Qualifier:
                 if (!qualifiers.empty()) qualifiers += ' ';
@@ -120,6 +138,16 @@ CommandLine ReadParameters(const std::vector<std::string>& parameters, Conversio
     TextString word;
     for (int n = 1; leftOver.GetWord(n, ' ', word); ++n)
         if (!word.Empty()) specs.push_back(word.Str());
+    CommandOptions& options = context.options;
+    // Standard input alone, and no document named: the document goes to standard output, as
+    // a filter's does, and progress lines stay off it. Messages still go to standard error.
+    if (line.standardInput && !line.terminalInput && specs.size() == 1 && !options.console &&
+        options.outputSpec.Empty()) {
+        options.console = true;
+        options.makeIndex = false;
+        options.indexName.Clear();
+        context.sink.statusShown = false;
+    }
     for (const std::string& spec : specs) AddFileSpecification(spec, context, line);
     for (const TextString& file : line.files) {
         if (!context.options.fileList.Empty()) context.options.fileList.AppendChar(' ');
@@ -133,6 +161,10 @@ int RunCommandLine(const std::vector<std::string>& parameters, ConversionContext
     if (line.version) {
         OutStream(context.sink) << "Tabulyst 4.0\n";
         return 0;
+    }
+    if (line.terminalInput) {
+        PrintUsage(OutStream(context.sink));
+        return 2;
     }
     if (line.files.empty()) {
         if (line.unmatched > 0) return 1;

@@ -21,11 +21,14 @@ struct CommandLine {
     std::vector<TextString> files;
     int unmatched = 0;  // file specifications that matched nothing
     bool version = false;
+    bool standardInput = false;  // "-" named standard input
+    bool terminalInput = false;  // ... and standard input is a terminal
 };
 CommandLine ReadParameters(const std::vector<std::string>& parameters, ConversionContext& context);
 
 // Runs the program: 0 when every file converted, 1 when a conversion failed or no file
-// matched, 2 when no input file was given (after the usage text).
+// matched, 2 when no input file was given or standard input is a terminal (after the usage
+// text).
 int RunCommandLine(const std::vector<std::string>& parameters, ConversionContext& context);
 
 }  // namespace tabulyst

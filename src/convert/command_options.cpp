@@ -21,6 +21,7 @@ constexpr FlagOption kFlagOptions[] = {
     {&CommandOptions::frames, P::PlaceDocumentInFrames},
     {&CommandOptions::compositionUnit, P::InputFileIsACompositionUnit},
     {&CommandOptions::makeIndex, P::MakeDirectory},
+    {&CommandOptions::multiline, P::QuotedFieldsMaySpanLines},
 };
 
 // A text option and the policy it states when not empty.

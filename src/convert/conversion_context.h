@@ -42,6 +42,7 @@ struct CommandOptions {
     bool display = true;
     bool commaDelimited = false;
     bool tabDelimited = false;
+    bool multiline = false;  // quoted comma fields may span lines
     bool plainTable = false;
     bool showTags = false;
     TextString fileList;    // input specifications separated by one blank

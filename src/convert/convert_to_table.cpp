@@ -98,6 +98,12 @@ SourceOptions ReadingOptions(const FC& fc, bool htmlSource, TableFormat format) 
     options.delimitedData = IsDelimited(format);
     options.directivePrefix = fc.Text(P::DirectiveDelimiter).Str();
     options.htmlSource = htmlSource;
+    // Only a comma delimiter minds quotes.
+    const TextString& delimiter = fc.BaseConfig().Text(P::DefaultTableDelimiterCharacter);
+    const bool commaFields = format == TableFormat::Comma
+                                 ? delimiter.Empty() || delimiter[0] == ','
+                                 : IsDelimited(format) && !delimiter.Empty() && delimiter[0] == ',';
+    options.quotedLineBreaks = commaFields && fc.Flag(P::QuotedFieldsMaySpanLines);
     return options;
 }
 
@@ -194,6 +200,15 @@ void ReadIntoTable(SourceReader& reader, FC& working, TableBlock& block, TableFo
             if (again) again->NoteOptions(window.LinesRead() + 1, reader.options);
         }
         if (mailHeaders) line.mailHeader = LooksLikeMailHeader(line.text);
+        if (line.unclosedQuoteLine > 0)
+            working.Issue("WARNING: The quoted field opened on line " +
+                              std::to_string(line.unclosedQuoteLine) + " of " +
+                              working.sourceFileName.Str() + " is not closed: " +
+                              (line.unclosedAtEnd
+                                   ? std::string("it runs to the end of the file")
+                                   : "it ends after " + std::to_string(SourceReader::kLongestLine) +
+                                         " characters, and the lines after it are read as lines"),
+                          10);
         if (line.cut)
             working.Issue("WARNING: Line " + std::to_string(line.lineNumber) + " of " +
                               working.sourceFileName.Str() + " is longer than " +

@@ -128,7 +128,7 @@ void SetJobs(ConversionContext& context, const Found& found) {
 
 // The qualifiers in the order the parser looks for them.
 // clang-format off
-constexpr std::array<Qualifier, 27> kQualifiers = {{
+constexpr std::array<Qualifier, 28> kQualifiers = {{
     {"?", 1, ValueRule::None, [](ConversionContext& c, const Found&) { c.options.help = true; }},
     {"HELP", 2, ValueRule::None, [](ConversionContext& c, const Found&) { c.options.help = true; }, true},
     {"HTML", 2, ValueRule::None, [](ConversionContext& c, const Found&) { c.options.htmlSource = true; }},
@@ -167,6 +167,7 @@ constexpr std::array<Qualifier, 27> kQualifiers = {{
      }},
     {"RULESET", 2, ValueRule::Optional,
      [](ConversionContext& c, const Found& f) { c.options.ruleSetName = f.value; }},
+    {"MULTILINE", 3, ValueRule::None, [](ConversionContext& c, const Found&) { c.options.multiline = true; }},
     {"SIMPLE", 3, ValueRule::None, [](ConversionContext& c, const Found&) { c.options.simple = true; }},
     {"SILENT", 3, ValueRule::None, [](ConversionContext& c, const Found&) { c.options.display = false; }},
     {"COMMA", 3, ValueRule::None, [](ConversionContext& c, const Found&) { c.options.commaDelimited = true; }},
@@ -177,7 +178,7 @@ constexpr std::array<Qualifier, 27> kQualifiers = {{
 // clang-format on
 
 // The usage rows for the qualifiers, each printed as three blanks, "/" and the text.
-constexpr std::array<std::string_view, 18> kUsageRows = {
+constexpr std::array<std::string_view, 19> kUsageRows = {
     "COMMA               Input file is a comma-delimited table",
     "CONSOLE             Write HTML output to console",
     "CONTENTS            Generate contents list (if possible)",
@@ -189,6 +190,7 @@ constexpr std::array<std::string_view, 18> kUsageRows = {
     "JOBS=n              Convert n files at once (default: one per processor)",
     "LOG[=filename]      Generate a .log file",
     "LIST[=filename]     Generate .lis and .lis1 diagnostic files",
+    "MULTILINE           Quoted comma fields may span lines",
     "OUTPUT[=filespec]   Filespec for output file(s)",
     "POLICY[=filename]   Document policies used in a .pol file",
     "RTF                 Generate RTF (instead of HTML)",

@@ -36,6 +36,7 @@ void RecordInto(Job& job, const MessageSink& run) {
     sink.logPath = run.logPath;
     sink.reportingLevel = run.reportingLevel;
     sink.display = run.display;
+    sink.statusShown = run.statusShown;
     sink.suppressUrl = run.suppressUrl;
     sink.suppressInfo = run.suppressInfo;
     sink.suppressWarning = run.suppressWarning;

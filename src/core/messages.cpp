@@ -45,7 +45,7 @@ void RouteStatusLine(MessageSink& sink, std::string_view text) {
     if (sink.logFile) sink.logFile->PutLine(text);
     if (sink.statusCallback)
         sink.statusCallback(text);
-    else if (sink.display)
+    else if (sink.display && sink.statusShown)
         OutStream(sink) << text << '\n';
 }
 

@@ -18,6 +18,8 @@ struct MessageSink {
     std::function<void(std::string_view)> statusCallback;
     int32_t reportingLevel = 5;
     bool display = true;
+    // Off while standard output carries the document: progress lines would corrupt it.
+    bool statusShown = true;
     bool suppressUrl = true;
     bool suppressInfo = false;
     bool suppressWarning = false;

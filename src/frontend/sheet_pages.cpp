@@ -140,6 +140,8 @@ constexpr PolicyRow kRows[] = {
     {PageId::FileStructure, "Input file contains UNICODE characters", QT_TRANSLATE_NOOP("tabulyst::GeneratedPage", "The file holds Unicode characters")},
     //: Tool tip of the policy "Input file contains MIME encoding" on the page "File structure"
     {PageId::FileStructure, "Input file contains MIME encoding", QT_TRANSLATE_NOOP("tabulyst::GeneratedPage", "The file is MIME-encoded, as a mail message may be")},
+    //: Tool tip of the policy "Quoted fields may span lines" on the page "File structure"
+    {PageId::FileStructure, "Quoted fields may span lines", QT_TRANSLATE_NOOP("tabulyst::GeneratedPage", "A quoted comma field may hold line ends, which stay line breaks in its cell")},
     //: Tool tip of the policy "Input file is double spaced" on the page "File structure"
     {PageId::FileStructure, "Input file is double spaced", QT_TRANSLATE_NOOP("tabulyst::GeneratedPage", "Every line of the file is followed by a blank line")},
     //: Tool tip of the policy "Input file has change bars" on the page "File structure"

@@ -29,7 +29,11 @@ struct SourceLine {
     int lineNumber = 0;
     bool mailHeader = false;  // looks like a mail or news header line
     bool cut = false;         // longer than a source line may be: its end was left out
-    TextString annotation;    // messages kept on the line for the diagnostics
+    // A quoted field that spanned lines and never closed: the line it opened on, and
+    // whether it ended at the end of the file (else at the longest line kept).
+    int unclosedQuoteLine = 0;
+    bool unclosedAtEnd = false;
+    TextString annotation;  // messages kept on the line for the diagnostics
 };
 
 // True for the lines that become part of the table: ordinary and blank lines.

@@ -64,6 +64,42 @@ void SourceReader::FinishLine(SourceLine& line) {
     if (line.directive != DirectiveCode::None) line.kind = KindOf(line.directive);
 }
 
+namespace {
+
+// Whether an odd number of quotes stand in the text: a quoted run is still open after it.
+bool OddQuotes(std::string_view text) {
+    size_t quotes = 0;
+    for (size_t at = text.find('"'); at != std::string_view::npos; at = text.find('"', at + 1))
+        ++quotes;
+    return quotes % 2 == 1;
+}
+
+}  // namespace
+
+bool SourceReader::JoinQuotedLines(SourceLine& line) {
+    if (!OddQuotes(line.text.View())) return false;
+    line.lineNumber = LinesRead();
+    TextString next;
+    for (bool open = true; open;) {
+        // A quote that never closes takes no more than the longest line: the lines after
+        // that are read as lines again.
+        if (static_cast<size_t>(line.text.Length()) >= kLongestLine) {
+            line.unclosedQuoteLine = line.lineNumber;
+            return true;
+        }
+        if (!ReadLine(next)) {
+            line.unclosedQuoteLine = line.lineNumber;
+            line.unclosedAtEnd = true;
+            return true;
+        }
+        line.cut = line.cut || LastLineCut();
+        line.text.AppendChar('\n');
+        line.text.Append(next);
+        if (OddQuotes(next.View())) open = false;
+    }
+    return true;
+}
+
 void SourceReader::Inject(std::string_view text) { injected_.emplace_back(text); }
 
 bool SourceReader::TakeInjected(TextString& text) {
@@ -79,6 +115,8 @@ bool SourceReader::TakeInjected(TextString& text) {
 bool ReadSourceLine(SourceReader& reader, SourceLine& line) {
     line.mailHeader = false;
     line.cut = false;
+    line.unclosedQuoteLine = 0;
+    line.unclosedAtEnd = false;
     line.annotation.Clear();
     if (reader.hasPending_) {
         reader.hasPending_ = false;
@@ -91,6 +129,13 @@ bool ReadSourceLine(SourceReader& reader, SourceLine& line) {
             if (!reader.ReadLine(line.text)) return false;
         } while (reader.skip_ > 0 && reader.skip_--);
         line.cut = reader.LastLineCut();
+        if (reader.options.quotedLineBreaks && reader.JoinQuotedLines(line)) {
+            // A record of several lines is known by the line it starts on.
+            const int first = line.lineNumber;
+            reader.FinishLine(line);
+            line.lineNumber = first;
+            return true;
+        }
         // A page break at the end of a line becomes a line of its own, ahead of the text.
         if (line.text.Length() > 1 && line.text[line.text.Length() - 1] == kFormFeed) {
             reader.pending_ = line.text;

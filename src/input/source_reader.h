@@ -21,6 +21,9 @@ struct SourceOptions {
     // Delimited data: its lines are cut as read, so only directive lines have their tabs
     // expanded.
     bool delimitedData = false;
+    // Comma data whose quoted fields may hold line ends: a line with a quote still open is
+    // joined by the lines after it, with a line feed between, until the quote closes.
+    bool quotedLineBreaks = false;
 };
 
 // A text file read as the source of a conversion: start lines skipped, page breaks split
@@ -37,6 +40,9 @@ class SourceReader : public TextFile {
     void SetSkipCount(int count) { skip_ = count > 0 ? count : 0; }
     // Queues a line to be delivered before the next line of the file.
     void Inject(std::string_view text);
+    // Joins the lines after a line with a quoted field still open, until it closes (see
+    // SourceOptions::quotedLineBreaks); false when the line closes its quotes itself.
+    bool JoinQuotedLines(SourceLine& line);
 
     SourceOptions options;
 

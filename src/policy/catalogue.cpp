@@ -142,6 +142,7 @@ constexpr PolicyDef kCatalogue[] = {
     {P::InputFileContainsJapaneseCharacters, "Input file contains Japanese characters", Kind::Boolean, 0, "", 1, Section::GeneralAnalysis, kWritten|kReadable, -1, nullptr, nullptr},
     {P::InputFileContainsPclCodes, "Input file contains PCL codes", Kind::Boolean, 0, "", 1, Section::GeneralAnalysis, kWritten|kReadable, -1, nullptr, nullptr},
     {P::InputFileContainsUnicodeCharacters, "Input file contains UNICODE characters", Kind::Boolean, 0, "", 1, Section::GeneralAnalysis, kWritten|kReadable, -1, nullptr, nullptr},
+    {P::QuotedFieldsMaySpanLines, "Quoted fields may span lines", Kind::Boolean, 0, "", 1, Section::GeneralAnalysis, kWritten|kReadable, -1, nullptr, nullptr},
     {P::InputFileContainsMimeEncoding, "Input file contains MIME encoding", Kind::Boolean, 0, "", 1, Section::GeneralAnalysis, kWritten|kReadable, -1, nullptr, nullptr},
     {P::InputFileIsDoubleSpaced, "Input file is double spaced", Kind::Boolean, 0, "", 1, Section::GeneralAnalysis, kWritten|kReadable, -1, nullptr, nullptr},
     {P::InputFileHasChangeBars, "Input file has change bars", Kind::Boolean, 0, "", 1, Section::GeneralAnalysis, kWritten|kReadable, -1, nullptr, nullptr},

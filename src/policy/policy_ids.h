@@ -129,6 +129,7 @@ enum class P : uint16_t {
     InputFileContainsJapaneseCharacters,
     InputFileContainsPclCodes,
     InputFileContainsUnicodeCharacters,
+    QuotedFieldsMaySpanLines,
     InputFileContainsMimeEncoding,
     InputFileIsDoubleSpaced,
     InputFileHasChangeBars,

@@ -186,7 +186,11 @@ void SplitDelimitedLine(const TableBlock& block, std::string_view raw,
         TableCell& cell = cells[n];
         FieldText(field, block.delimiter, cell.text);
         cell.align = GuessAlignment(rules, cell.text, -1);
-        cell.lines = IsBlankText(cell.text) ? 0 : 1;
+        // A quoted field may hold line ends (when fields may span lines): a line each.
+        cell.lines =
+            IsBlankText(cell.text)
+                ? 0
+                : 1 + static_cast<int>(std::count(cell.text.begin(), cell.text.end(), '\n'));
     }
 }
 

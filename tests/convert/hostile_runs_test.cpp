@@ -187,6 +187,45 @@ TEST_F(HostileRun, APipeIsReadOnceAndItsDocumentStaysOutOfDev) {
         << messages;
 }
 
+TEST_F(HostileRun, StandardInputConvertsToStandardOutputAndATerminalGetsTheUsage) {
+    std::string messages;
+    ASSERT_EQ(Run("-comma -", &messages, "a,b\\n1,2\\n"), 0);
+    const std::string html = Read("stdout.txt");
+    EXPECT_EQ(html.rfind("<!DOCTYPE", 0), 0u) << "progress lines ahead of the document:\n" << html;
+    EXPECT_NE(html.find(">2</TD>"), std::string::npos) << html;
+    EXPECT_EQ(messages, "");
+    EXPECT_EQ(Names(), (std::vector<std::string>{"stderr.txt", "stdout.txt"}));
+    // Named with -output, the document goes there as for any file.
+    ASSERT_EQ(Run("-comma - -output=t.html", nullptr, "a,b\\n1,2\\n"), 0);
+    EXPECT_NE(Read("t.html").find(">2</TD>"), std::string::npos);
+    // A quote left open is reported by the line it opened on.
+    ASSERT_EQ(Run("-comma -multiline -", &messages, "a,b\\n\"x,1\\n2,3\\n"), 0);
+    EXPECT_NE(messages.find("quoted field opened on line 2 of /dev/stdin is not closed"),
+              std::string::npos)
+        << messages;
+    // A terminal as standard input: the usage, not a wait for typing.
+    const std::string onTerminal = "cd '" + dir_.string() +
+                                   "' && script -qec \"'" TABULYST_BINARY
+                                   "' -comma -\" /dev/null >terminal.txt </dev/null";
+    EXPECT_EQ(WEXITSTATUS(std::system(onTerminal.c_str())), 2);
+    EXPECT_NE(Read("terminal.txt").find("reads standard input, which is a terminal"),
+              std::string::npos);
+    EXPECT_NE(Read("terminal.txt").find("/COMMA"), std::string::npos);
+}
+
+TEST_F(HostileRun, AReaderThatClosesThePipeEndsTheRunAtOnceAndQuietly) {
+    std::string rows;
+    for (int i = 0; i < 200000; ++i) rows += std::to_string(i) + ",word,12.5\n";
+    Write("big.csv", rows);
+    const std::string command = "cd '" + dir_.string() +
+                                "' && '" TABULYST_BINARY
+                                "' -comma -console big.csv 2>stderr.txt | head -c 100 >/dev/null";
+    EXPECT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(Read("stderr.txt"), "");
+    // Nothing written beside the input, whole or in part.
+    EXPECT_EQ(Names(), (std::vector<std::string>{"big.csv", "stderr.txt"}));
+}
+
 TEST_F(HostileRun, AFailedDocumentSaysOnlyWhyItFailed) {
     Write("t.txt", "N  Q\nA  1\n");
     std::string messages;

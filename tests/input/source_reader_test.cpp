@@ -116,6 +116,23 @@ TEST_F(SourceReaderTest, LineKindsDecideWhatReachesTheTable) {
         EXPECT_EQ(read[i].kind, lines[i].second) << lines[i].first;
 }
 
+TEST_F(SourceReaderTest, AQuotedFieldHoldsLineEndsUntilItClosesOrTheFileEnds) {
+    SourceReader reader;
+    reader.options.quotedLineBreaks = true;
+    Open(reader, "a,\"x\r\n\"\"y\",b\nnext\n\"open,\nrest\n");
+    std::vector<SourceLine> lines = ReadAll(reader);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0].text.Str(), "a,\"x\n\"\"y\",b");
+    EXPECT_EQ(lines[0].lineNumber, 1);
+    EXPECT_EQ(lines[0].unclosedQuoteLine, 0);
+    EXPECT_EQ(lines[1].text.Str(), "next");
+    EXPECT_EQ(lines[1].lineNumber, 3);
+    // The quote that never closes is known by the line it opened on; nothing after it is lost.
+    EXPECT_EQ(lines[2].text.Str(), "\"open,\nrest");
+    EXPECT_EQ(lines[2].unclosedQuoteLine, 4);
+    EXPECT_TRUE(lines[2].unclosedAtEnd);
+}
+
 TEST_F(SourceReaderTest, AMillionLinesArriveInOrder) {
     const int count = 1000000;
     std::string bytes;
