@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "frontend/user_dialogs.h"
+#include "kept_documents.h"
 
 namespace tabulyst::test {
 

@@ -124,6 +124,8 @@ std::pair<std::string, std::string> RunProgram(const std::string& fixture, const
         testing::CommandOutput("cd '" + directory.string() + "' && '" TABULYST_BINARY "' " +
                                switches + " " + name + " 2>/dev/null"),
         testing::ReadFile(directory / result)};
+    testing_support::KeepDocument(testing::TestName(), out.first);
+    testing_support::KeepDocumentsIn(testing::TestName(), directory);
     std::filesystem::remove_all(directory);
     return out;
 }

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "html_test_support.h"
 #include "output/html_file.h"
 #include "output/rtf_file.h"
 #include "table/table_fixture.h"
@@ -29,6 +30,9 @@ class StatementHtml : public HTMLFile {
 // the character pipeline, go to memory.
 struct MemoryRtf {
     MemoryRtf() { file.SetMemoryWrite(&lines); }
+    ~MemoryRtf() { testing_support::KeepDocumentLines(TestName(), lines); }
+    MemoryRtf(const MemoryRtf&) = delete;
+    MemoryRtf& operator=(const MemoryRtf&) = delete;
     Texts Lines() const {
         Texts out;
         for (const TextString& line : lines) out.push_back(line.Str());
