@@ -8,7 +8,7 @@
 #                               libFuzzer's own report to build-fuzz/logs/<target>.log.
 #                               Fails when any target left an artifact.
 #   scripts/fuzz.sh --corpus    remakes fuzz/corpus/<target> from the seeds (tests/data and
-#                               examples/) and what the searches found, minimised (-merge=1).
+#                               examples/) and what the searches found, minimised to the fewest inputs that reach the same coverage (-set_cover_merge=1).
 #
 # FUZZ_TARGETS="conversion delimited" limits either to those targets.
 set -euo pipefail
@@ -82,10 +82,10 @@ if [ "${1:-}" = "--corpus" ]; then
         rm -rf "$fresh" && mkdir -p "$fresh" "$dir/corpus/$t"
         existing=()
         [ -d "fuzz/corpus/$t" ] && existing=("fuzz/corpus/$t")
-        "$dir/fuzz/fuzz_$t" -merge=1 "$fresh" "$seeds/$t" "$dir/corpus/$t" "${existing[@]}" \
+        "$dir/fuzz/fuzz_$t" -set_cover_merge=1 "$fresh" "$seeds/$t" "$dir/corpus/$t" "${existing[@]}" \
             >"$dir/merged/$t.log" 2>&1 </dev/null
         rm -rf "fuzz/corpus/$t" && mkdir -p "fuzz/corpus/$t" && cp "$fresh"/* "fuzz/corpus/$t/"
-        echo "$t: $(ls "fuzz/corpus/$t" | wc -l) files, $(du -sk "fuzz/corpus/$t" | cut -f1) KB"
+        echo "$t: $(ls "fuzz/corpus/$t" | wc -l) files, $(cat "fuzz/corpus/$t"/* | wc -c) bytes"
     done
     exit 0
 fi
