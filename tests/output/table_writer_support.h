@@ -17,6 +17,22 @@ using Texts = std::vector<std::string>;
 // An HTML document that keeps each statement as it is written, before the line pipeline.
 class StatementHtml : public HTMLFile {
   public:
+    StatementHtml() = default;
+    // A table written is also kept, in the smallest whole document, for the real readers.
+    ~StatementHtml() override {
+        std::string text =
+            "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">\n"
+            "<HTML><HEAD><TITLE>Table</TITLE></HEAD><BODY>\n";
+        bool table = false;
+        for (const std::string& statement : statements) {
+            table = table || statement.find("<TABLE") != std::string::npos;
+            text += statement + "\n";
+        }
+        if (table) testing_support::KeepDocument(TestName(), text + "</BODY></HTML>\n");
+    }
+    StatementHtml(const StatementHtml&) = delete;
+    StatementHtml& operator=(const StatementHtml&) = delete;
+
     bool WriteText(std::string_view text) override {
         statements.emplace_back(text);
         return true;
