@@ -2,8 +2,8 @@
 # Builds Tabulyst and runs every test. With --sanitize, the engine's tests, the program they
 # run and the corpus replays in build-sanitize/ under the address and undefined-behaviour
 # sanitizers: built without optimisation (the slow part is compiling, not the tests) and
-# without the desktop program, whose tests exercise the toolkit more than the engine; so the
-# second build costs about as much as the first, and CI stays under 15 minutes.
+# without the desktop program, whose tests exercise the toolkit more than the engine, so that
+# CI can afford the second build (about two thirds of the first one's compiler time).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ "${1:-}" = "--sanitize" ]; then
