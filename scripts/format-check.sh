@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Fails when a source, test or benchmark file differs from what the committed
+# Fails when a source, test, benchmark or fuzz file differs from what the committed
 # .clang-format makes of it; lists the files. With --fix, formats them instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 command -v clang-format-14 >/dev/null || bash scripts/deps.sh
-mapfile -t files < <(git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp')
+mapfile -t files < <(git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp' \
+                                  'fuzz/*.cpp' 'fuzz/*.h')
 if [ "${1:-}" = "--fix" ]; then
     clang-format-14 -i "${files[@]}"
     exit 0

@@ -97,14 +97,13 @@ std::string RTFFile::ConvertLine(std::string_view text) const {
         AppendUtf8Escaped(line, out);
         return out;
     }
-    if (fc_->Flag(P::InputFileContainsJapaneseCharacters) ||
-        (!encoding.Empty() && !IsOneOf(encoding.View(), {"ascii", "iso-8859-1"}))) {
-        std::string out;
-        out.reserve(line.size() * 2);
-        AppendHighBytesEscaped(line, out);
-        return out;
-    }
-    return line;
+    // Every other byte of 128 or above is written as its \' escape, which a reader takes
+    // from the document's code page as it would the raw byte; Latin-1 text too: RTF is
+    // seven-bit text, and a reader may drop a raw byte, or the cell it stands in.
+    std::string out;
+    out.reserve(line.size() * 2);
+    AppendHighBytesEscaped(line, out);
+    return out;
 }
 
 bool RTFFile::WriteText(std::string_view text) { return WriteLine(text, true); }

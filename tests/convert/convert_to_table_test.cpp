@@ -29,6 +29,7 @@ struct Conversion : testing_support::QuietContext {
     void Run(const std::vector<TextString>& lines, const std::string& input = "data.csv") {
         ok = ConvertToTable(master, nullptr, working, context, TextString(input), TextString(),
                             TableFormat::Comma, &lines, &result);
+        testing_support::KeepDocumentLines("ConvertToTable", result);
     }
     std::string Document() const {
         std::string text;

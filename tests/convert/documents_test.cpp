@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "kept_documents.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -65,6 +67,7 @@ TEST_P(DocumentCase, ConvertsToTheExpectedDocument) {
     if (fs::exists(source / "expected.err")) {
         EXPECT_EQ(ReadAll(work / "messages.txt"), ReadAll(source / "expected.err"));
     }
+    tabulyst::testing_support::KeepDocumentsIn("Documents_" + GetParam(), work);
     fs::remove_all(work);
 }
 

@@ -9,6 +9,8 @@
 #include <sstream>
 #include <string>
 
+#include "kept_documents.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -22,7 +24,11 @@ class HostileRun : public testing::Test {
         fs::remove_all(dir_);
         fs::create_directories(dir_);
     }
-    void TearDown() override { fs::remove_all(dir_); }
+    void TearDown() override {
+        tabulyst::testing_support::KeepDocumentsIn(
+            testing::UnitTest::GetInstance()->current_test_info()->name(), dir_);
+        fs::remove_all(dir_);
+    }
 
     void Write(const std::string& name, const std::string& text) {
         std::ofstream(dir_ / name, std::ios::binary) << text;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "frontend/user_dialogs.h"
+#include "kept_documents.h"
 
 namespace tabulyst::test {
 

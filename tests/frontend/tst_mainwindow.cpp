@@ -61,6 +61,7 @@ void tst_MainWindow::init() {
 
 void tst_MainWindow::cleanup() {
     window_.reset();
+    testing_support::KeepDocumentsIn(QTest::currentTestFunction(), work_->path().toStdString());
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 

@@ -9,6 +9,7 @@ class tst_Startup : public QObject {
     Q_OBJECT
   private slots:
     void init();
+    void cleanup();
     void sameDocumentAsCommandLine_data();
     void sameDocumentAsCommandLine();
     void failedRunEndsWithStatusOne();
@@ -29,6 +30,11 @@ void tst_Startup::init() {
     work_ = std::make_unique<QTemporaryDir>();
     tabulyst::test::WriteFile(Work("config/Quillon/Tabulyst.conf"),
                               "[4.0]\nDragAndDrop\\StartProgram=No\n");
+}
+
+void tst_Startup::cleanup() {
+    tabulyst::testing_support::KeepDocumentsIn(QTest::currentTestFunction(),
+                                               work_->path().toStdString());
 }
 
 int tst_Startup::Run(const QString& program, const QStringList& arguments) {

@@ -8,6 +8,8 @@
 #include <iterator>
 #include <string>
 
+#include "kept_documents.h"
+
 namespace tabulyst::testing_support {
 
 namespace fs = std::filesystem;
@@ -23,12 +25,13 @@ class ScratchDir {
   public:
     ScratchDir() {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        path_ = fs::path(::testing::TempDir()) /
-                (std::string("tabulyst_") + info->test_suite_name() + "_" + info->name());
+        origin_ = std::string(info->test_suite_name()) + "_" + info->name();
+        path_ = fs::path(::testing::TempDir()) / ("tabulyst_" + origin_);
         fs::remove_all(path_);
         fs::create_directories(path_);
     }
     ~ScratchDir() {
+        KeepDocumentsIn(origin_, path_);
         std::error_code error;
         fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, error);
         fs::remove_all(path_, error);
@@ -50,6 +53,7 @@ class ScratchDir {
     const fs::path& Path() const { return path_; }
 
   private:
+    std::string origin_;
     fs::path path_;
 };
 

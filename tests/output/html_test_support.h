@@ -12,12 +12,19 @@
 
 #include "core/messages.h"
 #include "core/text_string.h"
+#include "kept_documents.h"
 #include "output/html_file.h"
 #include "policy/fc.h"
 
 namespace tabulyst::testing {
 
 using Lines = std::vector<std::string>;
+
+// The running test's name, for the documents it leaves.
+inline std::string TestName() {
+    const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    return info ? std::string(info->test_suite_name()) + "_" + info->name() : "test";
+}
 
 // A document of kind `File` that writes to memory; its input file is "data.csv".
 template <class File>
@@ -36,6 +43,9 @@ struct DocumentHarness {
         file.SetMemoryWrite(&lines);
         file.state.inputFileName = "data.csv";
     }
+    ~DocumentHarness() { testing_support::KeepDocumentLines(TestName(), lines); }
+    DocumentHarness(const DocumentHarness&) = delete;
+    DocumentHarness& operator=(const DocumentHarness&) = delete;
 
     // Opens the document to memory (the document start is written).
     bool Open(std::string_view name = "data") { return file.OpenDocument(name, *fc, false); }

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "html_test_support.h"
 #include "output/html_file.h"
 #include "output/markup_tidy.h"
 #include "output/rtf_file.h"
@@ -18,6 +19,22 @@ using Texts = std::vector<std::string>;
 // but not broken into pieces.
 class StatementHtml : public HTMLFile {
   public:
+    StatementHtml() = default;
+    // A table written is also kept, in the smallest whole document, for the real readers.
+    ~StatementHtml() override {
+        std::string text =
+            "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">\n"
+            "<HTML><HEAD><TITLE>Table</TITLE></HEAD><BODY>\n";
+        bool table = false;
+        for (const std::string& statement : statements) {
+            table = table || statement.find("<TABLE") != std::string::npos;
+            text += statement + "\n";
+        }
+        if (table) testing_support::KeepDocument(TestName(), text + "</BODY></HTML>\n");
+    }
+    StatementHtml(const StatementHtml&) = delete;
+    StatementHtml& operator=(const StatementHtml&) = delete;
+
     bool WriteText(std::string_view text) override {
         size_t start = 0;
         for (size_t lf; (lf = text.find('\n', start)) != std::string_view::npos; start = lf + 1)
@@ -42,6 +59,9 @@ class StatementHtml : public HTMLFile {
 // the character pipeline, go to memory.
 struct MemoryRtf {
     MemoryRtf() { file.SetMemoryWrite(&lines); }
+    ~MemoryRtf() { testing_support::KeepDocumentLines(TestName(), lines); }
+    MemoryRtf(const MemoryRtf&) = delete;
+    MemoryRtf& operator=(const MemoryRtf&) = delete;
     Texts Lines() const {
         Texts out;
         for (const TextString& line : lines) out.push_back(line.Str());
