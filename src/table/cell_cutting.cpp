@@ -2,6 +2,7 @@
 
 #include "policy/fc.h"
 #include "table/analysis.h"
+#include "table/bar_table.h"
 #include "table/classify.h"
 #include "table/tagged_table.h"
 
@@ -70,6 +71,10 @@ void CutPlainLine(TableBlock& block, std::string_view text, CutFor purpose,
         CutTaggedLine(block, text, purpose, cells);
         return;
     }
+    if (block.barColumns) {
+        SplitBarLine(block, text, cells);
+        return;
+    }
 
     const int length = static_cast<int>(text.size());
     const bool zeroWidth = BlockConfig(block).Flag(P::ColumnBoundariesHaveZeroWidth);
@@ -103,7 +108,10 @@ void CutPlainLine(TableBlock& block, std::string_view text, CutFor purpose,
         TableCell& cell = cells[col];
         cell.colSpan = last - col + 1;
         cell.crossings = last - col;
-        cell.align = GuessAlignment(block, piece, ColumnWidth(block, col));
+        const int marked = block.columns[col].markedAlign;
+        cell.align = marked != kAlignNone && last == col
+                         ? marked
+                         : GuessAlignment(block, piece, ColumnWidth(block, col));
         const std::string_view trimmed = TrimBlanks(piece);
         cell.text.assign(trimmed);
         cell.lines = trimmed.empty() ? 0 : 1;

@@ -39,6 +39,7 @@ struct TableColumn {
     int span = 1;   // used by merging; at least 1
     int width = 0;  // characters
     int align = kAlignLeft;
+    int markedAlign = kAlignNone;  // what the colons of a markdown delimiter row ask for
     bool mostlyEmpty = false;
     bool entirelyEmpty = false;
     bool textColumn = false;
@@ -111,6 +112,7 @@ class TableBlock {
     bool blankLineSeparated = false;
     bool separatorColumns = false;
     bool userLayout = false;
+    bool barColumns = false;    // cells cut at each line's own bars (a pipe table)
     bool taggedRegion = false;  // a BEGIN_TAGGED_TABLE directive opened the region
 
     // Classification counters.
@@ -126,6 +128,8 @@ class TableBlock {
     unsigned leadingRules = 0;
     unsigned trailingRules = 0;
     int leadingBlankLines = 0;  // blank lines before the first line with text
+    int doubleBarRows = 0;      // leading wiki-table lines whose cells are parted by "||"
+    int delimiterRow = -1;      // the first rule line, when it is a markdown delimiter row
     int crossingTotal = 0;      // extra columns covered by crossing cells
     int crossingCells = 0;
     int crossingLines = 0;
