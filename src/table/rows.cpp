@@ -4,6 +4,7 @@
 #include <string>
 
 #include "policy/fc.h"
+#include "policy/line_message.h"
 #include "table/classify.h"
 #include "table/delimited.h"
 #include "table/line_pass.h"
@@ -11,11 +12,31 @@
 namespace tabulyst {
 namespace {
 
+// While the rows are built and written, messages are about the source line at hand.
+class RowLines {
+  public:
+    explicit RowLines(TableBlock& block) : block_(block), scope_(block.fc, nullptr) {}
+
+    // Line `index` of the block is at hand.
+    void At(int index) {
+        line_.lineNumber = block_.SourceLineNumber(index);
+        block_.fc.SetCurrentLine(line_.lineNumber > 0 ? &line_ : nullptr);
+    }
+
+  private:
+    TableBlock& block_;
+    SourceLine line_;
+    CurrentLineScope scope_;
+};
+
 // Collects the lines of one row and hands the row on when it ends.
 class RowBuilder {
   public:
-    RowBuilder(TableBlock& block, const std::function<void(const TableRow&)>& emit)
-        : emit_(emit), headerRows_(HeaderRowCount(block)), columns_(block.columns.size()) {
+    RowBuilder(TableBlock& block, const std::function<void(const TableRow&)>& emit, RowLines& lines)
+        : emit_(emit),
+          lines_(lines),
+          headerRows_(HeaderRowCount(block)),
+          columns_(block.columns.size()) {
         row_.cells.resize(columns_);
     }
 
@@ -26,6 +47,7 @@ class RowBuilder {
                                          [](const TableCell& cell) { return cell.lines > 0; });
         if (hasText) {
             row_.header = row_.firstLine < headerRows_;
+            lines_.At(row_.lastLine);
             emit_(row_);
         }
         for (TableCell& cell : row_.cells) cell.Reset();
@@ -109,6 +131,7 @@ class RowBuilder {
     }
 
     const std::function<void(const TableRow&)>& emit_;
+    RowLines& lines_;
     int headerRows_;
     size_t columns_;
     TableRow row_;
@@ -130,11 +153,13 @@ void BuildLineCells(TableBlock& block, const LinePass& line, CutFor purpose,
 }
 
 void ForEachRow(TableBlock& block, const std::function<void(const TableRow&)>& emit) {
-    RowBuilder rows(block, emit);
+    RowLines lines(block);
+    RowBuilder rows(block, emit, lines);
     const int headerRows = HeaderRowCount(block);
     std::vector<TableCell> cells;
     for (LinePass line(block); line.Next();) {
         const int i = line.Index();
+        lines.At(i);
         if (line.Blank()) {
             rows.End();
             continue;

@@ -1,4 +1,5 @@
 // The table region being collected, analysed and written.
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -49,6 +50,8 @@ TableBlock::TableBlock(FC& fc, TableFormat format) : fc(fc), format(format) {}
 TableBlock::~TableBlock() = default;
 
 void TableBlock::AddLine(const SourceLine& line) {
+    if (line.lineNumber > 0 && SourceLineNumber(lineCount) != line.lineNumber)
+        numberJumps_.emplace_back(lineCount, line.lineNumber);
     AddLine(line.Raw(), line.text);
     if (line.mailHeader) ++mailHeaderLines;
 }
@@ -57,6 +60,16 @@ void TableBlock::NoteDirective(DirectiveCode code) {
     // Kept among the lines, a directive would shift every position the analysis counts
     // (header rows, rule lines, the line count of the border rule).
     if (code == DirectiveCode::BeginTaggedTable) taggedRegion = true;
+}
+
+int TableBlock::SourceLineNumber(int index) const {
+    // The last jump at or before the index.
+    auto after =
+        std::upper_bound(numberJumps_.begin(), numberJumps_.end(), index,
+                         [](int i, const std::pair<int, int>& jump) { return i < jump.first; });
+    if (after == numberJumps_.begin()) return 0;
+    --after;
+    return after->second + (index - after->first);
 }
 
 LineSource& TableBlock::Lines() const { return source_ ? *source_ : ownLines_; }

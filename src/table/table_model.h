@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/formats.h"
@@ -92,6 +93,8 @@ class TableBlock {
     LineSource& Lines() const;
     // The number of lines added.
     int LineCount() const { return lineCount; }
+    // The number of the source line that gave line `index` of the block; 0 when unknown.
+    int SourceLineNumber(int index) const;
     // A directive line of the region: executed already, it takes no line position, but a
     // tagged-table directive makes the region a tagged table.
     void NoteDirective(DirectiveCode code);
@@ -153,6 +156,10 @@ class TableBlock {
   private:
     mutable MemoryLines ownLines_;
     LineSource* source_ = nullptr;
+    // Where the source numbering of the lines jumps (lines left out of the table lie
+    // between): the block index and the number of the line there. Lines in between are
+    // numbered on from it.
+    std::vector<std::pair<int, int>> numberJumps_;
 };
 
 // True for rule text: runs of one of '-', '_', '=' separated by single blanks.
