@@ -76,10 +76,12 @@ class RtfTableMarkup {
     }
 
   private:
-    // The cells' texts escaped, their lines joined by "\par "; false when no cell has text.
+    // The cells' texts escaped, their lines joined by "\par "; false when no cell that is
+    // written has text (hidden layout columns are not).
     bool Escape(TableRow& row) {
         bool any = false;
-        for (TableCell& cell : row.cells) {
+        for (size_t c = 0; c < row.cells.size(); ++c) {
+            TableCell& cell = row.cells[c];
             if (cell.text.empty()) continue;
             const std::string source = std::move(cell.text);
             cell.text.clear();
@@ -95,7 +97,7 @@ class RtfTableMarkup {
             if (IsBlankText(cell.text))
                 cell.lines = 0;
             else
-                any = true;
+                any = any || !Hidden(config_, c);
         }
         return any;
     }

@@ -121,7 +121,7 @@ TEST(RtfTable, CellsJoinTheirLinesSpanColumnsAndMeasureOnlyTheirOwnColumn) {
 }
 
 TEST(RtfTable, IndentsAndHiddenColumns) {
-    RtfBlock t({"a,b"}), unmatched({"a,b"}), hidden({"a,bbbb,c"}, 3);
+    RtfBlock t({"a,b"}), unmatched({"a,b"}), hidden({"a,bbbb,c", ",only hidden,"}, 3);
     t.fc.GetExtras().indentPositions = {0, 4};
     t.block.commonIndent = 4;
     const Texts lines = t.Write();
@@ -138,8 +138,11 @@ TEST(RtfTable, IndentsAndHiddenColumns) {
     const Texts shown = hidden.Write();
     ASSERT_GT(shown.size(), 8u);
     EXPECT_EQ(shown[2], "\\cellx316\\cellx740");
-    EXPECT_EQ(shown[6], "\\intbl a\\cell");
-    EXPECT_EQ(shown[7], "c\\cell");
+    // The row with text only where it is hidden is left out: the first is the last.
+    EXPECT_EQ(CountContaining(shown, "\\row"), 1u);
+    EXPECT_EQ(shown[3], kNoKeep);
+    EXPECT_EQ(shown[5], "\\intbl a\\cell");
+    EXPECT_EQ(shown[6], "c\\cell");
 }
 
 TEST(RtfTextWidth, CountsCharactersNotBytes) {
