@@ -8,6 +8,7 @@
 #include "output/escaping.h"
 #include "output/font_markup.h"
 #include "output/html_file.h"
+#include "output/tagged_cell.h"
 #include "policy/fc.h"
 #include "table/classify.h"
 #include "table/line_pass.h"
@@ -124,9 +125,11 @@ class HtmlTableMarkup {
     // The table is opened with its first row, so that a table with no row leaves no markup.
     void Row(const TableRow& row) {
         EscapeCells(row);
-        // Empty, or with text only in hidden columns: nothing of it would show.
+        // Empty, or with text only in hidden columns: nothing of it would show. A row that a
+        // cell above reaches into (ROWSPAN) is there all the same.
         bool shows = false;
-        for (size_t c = 0; c < row.cells.size() && !shows; ++c) shows = !Hidden(c) && !blank_[c];
+        for (size_t c = 0; c < row.cells.size() && !shows; ++c)
+            shows = !Hidden(c) && (!blank_[c] || row.cells[c].rowSpanned);
         if (!shows) return;
         if (!opened_) {
             for (const std::string& statement : opening_) Write(statement);
@@ -151,6 +154,7 @@ class HtmlTableMarkup {
         texts_.resize(count);
         blank_.resize(count);
         if (escaped_.size() < count) escaped_.resize(count);
+        if (tagged_ && decorated_.size() < count) decorated_.resize(count);
         for (size_t c = 0; c < count; ++c) {
             std::string_view& text = texts_[c];
             if (row.rule != RuleKind::None) {
@@ -176,8 +180,15 @@ class HtmlTableMarkup {
                 }
                 text = store.View();
             }
+            if (tagged_ && row.cells[c].tags.Any()) text = Decorated(row.cells[c], c, text);
             blank_[c] = IsBlankText(text);
         }
+    }
+
+    // A tagged cell's text with what its tags ask for.
+    std::string_view Decorated(const TableCell& cell, size_t c, std::string_view text) {
+        decorated_[c] = TaggedCellHtml(fc_, out_.state, cell, text, block_.columns[c].width);
+        return decorated_[c];
     }
 
     // A cell with no text after escaping has no lines.
@@ -286,6 +297,8 @@ class HtmlTableMarkup {
     // Appends the colour of a data row; false when the row stays uncoloured.
     bool AppendRowColour(std::string& tag) const {
         if (!config_.Flag(P::ColourDataRows) || noColour_) return false;
+        // Dot leaders already lead the eye along a row; colours too only when asked for.
+        if (block_.dotLeaders && !config_.Flag(P::ColourTablesWithDotLeaders)) return false;
         const TextString& colour = config_.Text(dataRows_ % 2 == 1 ? P::DefaultTableOddRowColour
                                                                    : P::DefaultTableEvenRowColour);
         if (colour.Empty()) return false;
@@ -350,7 +363,7 @@ class HtmlTableMarkup {
         tag += ">";
         Write(tag);
         for (size_t c = 0; c < count; c += Span(row, c))
-            if (!Hidden(c)) WriteCell(row, c, rowAlign);
+            if (!Hidden(c) && !row.cells[c].rowSpanned) WriteCell(row, c, rowAlign);
         Write(minimise_ ? "</TR>" : "  </TR>");
     }
 
@@ -498,6 +511,7 @@ class HtmlTableMarkup {
     std::vector<std::string_view> texts_;
     std::vector<char> blank_;  // whether each cell's markup text is blank
     std::vector<TextString> escaped_;
+    std::vector<std::string> decorated_;  // tagged cells' texts with what their tags ask for
     TextString piece_;
     // The table font's markup around every cell's content (see cell_font.h).
     TextString fontStart_;

@@ -68,7 +68,7 @@ void CutPlainLine(TableBlock& block, std::string_view text, CutFor purpose,
     if (block.columns.empty()) return;
     const int columnCount = static_cast<int>(block.columns.size());
     if (block.kind == BlockKind::Tagged) {
-        CutTaggedLine(block, text, purpose, cells);
+        CutTaggedLine(block, -1, text, purpose, cells);
         return;
     }
     if (block.barColumns) {

@@ -8,6 +8,7 @@
 #include "table/classify.h"
 #include "table/delimited.h"
 #include "table/line_pass.h"
+#include "table/tagged_table.h"
 
 namespace tabulyst {
 namespace {
@@ -36,16 +37,18 @@ class RowBuilder {
         : emit_(emit),
           lines_(lines),
           headerRows_(HeaderRowCount(block)),
-          columns_(block.columns.size()) {
+          columns_(block.columns.size()),
+          everyRow_(block.kind == BlockKind::Tagged) {
         row_.cells.resize(columns_);
     }
 
-    // Ends the row being built; a row with no text is dropped.
+    // Ends the row being built; a row with no text is dropped, but for the rows of a tagged
+    // table, which its writers judge themselves.
     void End() {
         if (!started_) return;
         const bool hasText = std::any_of(row_.cells.begin(), row_.cells.end(),
                                          [](const TableCell& cell) { return cell.lines > 0; });
-        if (hasText) {
+        if (hasText || everyRow_) {
             row_.header = row_.firstLine < headerRows_;
             lines_.At(row_.lastLine);
             emit_(row_);
@@ -69,8 +72,9 @@ class RowBuilder {
     }
 
     // A line that forms a row of its own: its cells become the row's cells.
-    void TakeLine(const LinePass& line, std::vector<TableCell>& cells) {
+    void TakeLine(const LinePass& line, std::vector<TableCell>& cells, int valign) {
         Begin(line);
+        row_.valign = valign;
         cells.resize(columns_);
         for (TableCell& cell : cells)
             cell.lines = IsBlankText(cell.text) ? 0 : std::max(1, cell.lines);
@@ -134,6 +138,7 @@ class RowBuilder {
     RowLines& lines_;
     int headerRows_;
     size_t columns_;
+    bool everyRow_;
     TableRow row_;
     bool started_ = false;
 };
@@ -148,6 +153,8 @@ void BuildLineCells(TableBlock& block, const LinePass& line, CutFor purpose,
                     std::vector<TableCell>& cells) {
     if (block.kind == BlockKind::Delimited)
         SplitDelimitedLine(block, line.Raw(), cells);
+    else if (block.kind == BlockKind::Tagged)
+        CutTaggedLine(block, line.Index(), line.Text(), purpose, cells);
     else
         CutPlainLine(block, line.Text(), purpose, cells);
 }
@@ -175,7 +182,8 @@ void ForEachRow(TableBlock& block, const std::function<void(const TableRow&)>& e
         BuildLineCells(block, line, CutFor::Writing, cells);
         if (!block.blankLineSeparated) {
             rows.End();
-            rows.TakeLine(line, cells);
+            if (cells.empty()) continue;  // a tagged line that is no row
+            rows.TakeLine(line, cells, block.spans.rowValign);
             rows.End();
             continue;
         }

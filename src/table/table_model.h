@@ -48,6 +48,25 @@ struct TableColumn {
     bool numericColumn = false;
 };
 
+// What the in-cell tags of a tagged table ask of a cell, beyond its text and alignment.
+struct CellTags {
+    std::string font;      // a FONT tag's font: a specification or a named font
+    std::string colour;    // a COLOUR tag's colour, checked
+    std::string currency;  // a CURRENCY tag's sign, set at the cell's left edge
+    int stubIndent = 0;    // levels a STUB_INDENT tag indents the text by
+    bool leaders = false;  // a DOT_LEADERS tag: dots lead from the text to the cell's edge
+    bool Any() const {
+        return stubIndent > 0 || leaders || !font.empty() || !colour.empty() || !currency.empty();
+    }
+    void Clear() {
+        font.clear();
+        colour.clear();
+        currency.clear();
+        stubIndent = 0;
+        leaders = false;
+    }
+};
+
 // One cell of a line or of a row. Its text is the source text, trimmed; the lines of a cell
 // that spans several source lines are joined by line feeds, which no source line holds.
 // Writers escape each line and join them their own way.
@@ -59,16 +78,19 @@ struct TableCell {
     int align = kAlignNone;
     int valign = kVAlignNone;
     int valignOverride = kVAlignNone;
-    int crossings = 0;    // column boundaries its text crosses
-    int kind = 0;         // 1 and 2: set by in-cell tags, no closing "<BR>"
-    bool symbol = false;  // classification for the column statistics
+    int crossings = 0;        // column boundaries its text crosses
+    int kind = 0;             // 1 and 2: set by in-cell tags, no closing "<BR>"
+    bool symbol = false;      // classification for the column statistics
+    bool rowSpanned = false;  // tagged tables: covered by a cell of a row above (ROWSPAN)
+    CellTags tags;            // tagged tables: font, colour, leaders and the like
     void Reset() {
         text.clear();
         lines = 0;
         colSpan = rowSpan = 1;
         align = valign = valignOverride = kVAlignNone;
         crossings = kind = 0;
-        symbol = false;
+        symbol = rowSpanned = false;
+        tags.Clear();
     }
 };
 
@@ -145,6 +167,19 @@ class TableBlock {
     // The indent that was removed when the lines were classified: a blank or rule line stays
     // one when the indent is put back.
     int classifiedIndent = 0;
+
+    // Tagged tables: the rows (lines with cells), whether any cell has dot leaders, and
+    // where the cells of each row go while the lines are cut in order.
+    int taggedRows = 0;
+    bool dotLeaders = false;
+    struct RowSpans {
+        std::vector<int> cover;       // per column: the rows below still covered from above
+        std::vector<int> coverSpan;   // per column: the columns the covering cell starting
+                                      // there spans (0 where none starts)
+        int lastLine = -1;            // the last line cut; cutting an earlier one starts afresh
+        int row = 0;                  // the rows cut so far
+        int rowValign = kVAlignNone;  // the vertical alignment the last line gives its row
+    } spans;
 
     char delimiter = '\t';
     std::vector<TableColumn> columns;
