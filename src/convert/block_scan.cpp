@@ -9,7 +9,7 @@
 namespace tabulyst {
 namespace {
 
-constexpr size_t kChunk = 1 << 20;
+constexpr size_t kChunk = 1 << 16;
 
 // True when the file may define a block: its bytes hold the prefix and "DEFINE_" somewhere,
 // or they are UTF-16 text, whose bytes a search cannot tell.
