@@ -55,6 +55,8 @@ constexpr TagName kTagNames[] = {
 
 // The sign a CURRENCY tag without one sets.
 constexpr std::string_view kDefaultCurrency = "$";
+// The most columns a tagged table has, and a cell spans (HTML allows no wider span).
+constexpr int kMostColumns = 1000;
 
 // One cell as the tags give it, before escaping. Argument texts are read when the cell is
 // written, so that the analysis reports nothing twice.
@@ -62,6 +64,7 @@ struct TaggedCell {
     std::string text;
     bool head = false;
     int span = 1;
+    int askedSpan = 1;  // the COLSPAN as written
     int rowSpan = 1;
     std::string_view align;
     std::string_view valign;  // the VALIGN= argument, or the word of a VALIGN tag
@@ -176,7 +179,8 @@ TaggedLine ParseLine(const TableBlock& block, std::string_view text) {
             case TagKind::DataCell: {
                 TaggedCell cell;
                 cell.head = kind == TagKind::HeadCell;
-                cell.span = PositiveNumber(Argument(arguments, "COLSPAN"), 1);
+                cell.askedSpan = PositiveNumber(Argument(arguments, "COLSPAN"), 1);
+                cell.span = std::min(cell.askedSpan, kMostColumns);
                 cell.rowSpan = PositiveNumber(Argument(arguments, "ROWSPAN"), 1);
                 cell.align = Argument(arguments, "ALIGN");
                 cell.valign = Argument(arguments, "VALIGN");
@@ -238,7 +242,8 @@ std::vector<TaggedCell>& RowCells(TaggedLine& line) {
 // Places one row's cells: each at the next column that no cell of a row above still covers
 // (ROWSPAN). A span that would run into such a column is cut there, and `overlap` is told
 // the column. `starts` receives each cell's first column, `above` the columns covered from
-// above. The row spans are held to the `rowsLeft` rows from this one on.
+// above. The row spans are held to the `rowsLeft` rows from this one on, the columns to
+// kMostColumns: a cell beyond them starts there and spans nothing.
 template <typename Overlap>
 void PlaceRow(TableBlock::RowSpans& spans, std::vector<TaggedCell>& cells, std::vector<int>& starts,
               std::vector<char>& above, int rowsLeft, Overlap overlap) {
@@ -249,6 +254,8 @@ void PlaceRow(TableBlock::RowSpans& spans, std::vector<TaggedCell>& cells, std::
     int col = 0;
     for (TaggedCell& cell : cells) {
         while (taken(col)) ++col;
+        col = std::min(col, kMostColumns);
+        cell.span = std::min(cell.span, kMostColumns - col);
         starts.push_back(col);
         for (int k = 1; k < cell.span; ++k) {
             if (!taken(col + k)) continue;
@@ -262,7 +269,7 @@ void PlaceRow(TableBlock::RowSpans& spans, std::vector<TaggedCell>& cells, std::
     for (size_t i = 0; i < cells.size(); ++i) {
         TaggedCell& cell = cells[i];
         cell.rowSpan = std::min(cell.rowSpan, std::max(rowsLeft, 1));
-        if (cell.rowSpan <= 1) continue;
+        if (cell.rowSpan <= 1 || cell.span < 1) continue;
         const size_t start = static_cast<size_t>(starts[i]);
         const size_t end = start + static_cast<size_t>(cell.span);
         if (spans.cover.size() < end) {
@@ -347,6 +354,7 @@ void AnalyseTaggedTable(TableBlock& block) {
     TableBlock::RowSpans spans;
     std::vector<int> starts;
     std::vector<char> above;
+    bool dropped = false;  // a cell stood beyond the last column a table may have
     ClassifyLines(block, [&](const LinePass& line) {
         if (line.Blank() || line.Rule()) return;
         const int i = line.Index();
@@ -357,6 +365,13 @@ void AnalyseTaggedTable(TableBlock& block) {
             const int column = PositiveNumber(details.substr(0, blank), 0);
             const std::string_view align = Argument(details, "ALIGN");
             if (column < 1 || align.empty()) continue;
+            if (column > kMostColumns) {
+                block.fc.Issue("TAG ERROR: COLUMN_DETAILS for column " + std::to_string(column) +
+                                   " ignored: a table has at most " + std::to_string(kMostColumns) +
+                                   " columns",
+                               10);
+                continue;
+            }
             if (static_cast<int>(aligns.size()) < column) aligns.resize(column, kAlignNone);
             aligns[column - 1] = ParseAlignmentWord(block.fc, align, kAlignNone);
         }
@@ -370,6 +385,7 @@ void AnalyseTaggedTable(TableBlock& block) {
         columnCount = std::max(columnCount, static_cast<int>(above.size()));
         for (size_t k = 0; k < cells.size(); ++k) {
             const int end = starts[k] + cells[k].span;
+            if (cells[k].span < 1) dropped = true;
             columnCount = std::max(columnCount, end);
             block.dotLeaders = block.dotLeaders || cells[k].leaders;
             if (cells[k].span != 1) continue;
@@ -383,6 +399,10 @@ void AnalyseTaggedTable(TableBlock& block) {
             inHeader = false;
     });
     columnCount = std::max(columnCount, static_cast<int>(aligns.size()));
+    if (dropped)
+        block.fc.Issue("TAG ERROR: Cells beyond column " + std::to_string(kMostColumns) +
+                           " of a tagged table are left out",
+                       10);
     block.columns.assign(columnCount, TableColumn{});
     for (int c = 0; c < columnCount; ++c) {
         block.columns[c].align = c < static_cast<int>(aligns.size()) ? aligns[c] : kAlignNone;
@@ -451,7 +471,7 @@ void CutTaggedLine(TableBlock& block, int index, std::string_view text, CutFor p
     for (size_t k = 0; k < sources.size(); ++k) {
         const TaggedCell& source = sources[k];
         const int col = starts[k];
-        if (col >= columnCount) break;
+        if (col >= columnCount || source.span < 1) break;
         TableCell& cell = cells[col];
         const std::string_view trimmed = TrimBlanks(source.text);
         cell.colSpan = std::min(source.span, columnCount - col);
@@ -462,6 +482,10 @@ void CutTaggedLine(TableBlock& block, int index, std::string_view text, CutFor p
         cell.align = block.columns[col].align != kAlignNone ? block.columns[col].align
                                                             : GuessAlignment(block, trimmed, -1);
         tocLinks += source.tocLinks;
+        if (writing && source.askedSpan > kMostColumns)
+            block.fc.Issue("TAG ERROR: COLSPAN=" + std::to_string(source.askedSpan) + " held to " +
+                               std::to_string(kMostColumns) + " columns",
+                           10);
         if (writing) {
             if (!source.align.empty())
                 cell.align = ParseAlignmentWord(block.fc, source.align, cell.align);

@@ -138,5 +138,30 @@ TEST(TaggedRowsTest, RowSpansTakeTheirColumnsInTheRowsBelow) {
     EXPECT_EQ(std::tuple(t.block.columns.size(), t.block.taggedRows), std::tuple(3u, 5));
 }
 
+TEST(TaggedRowsTest, HugeSpansAndColumnNumbersAreHeldToAThousandColumns) {
+    const struct {
+        std::string line;
+        const char* message;
+        size_t columns;
+    } cases[] = {
+        {"[[DATA_CELL COLSPAN=2000000000]]x", "TAG ERROR: COLSPAN=2000000000 held to 1000 columns",
+         1000},
+        {"[[COLUMN_DETAILS 2000000000 ALIGN=right]][[DATA_CELL]]x",
+         "TAG ERROR: COLUMN_DETAILS for column 2000000000 ignored: a table has at most 1000 "
+         "columns",
+         1},
+        {"[[DATA_CELL COLSPAN=900]]a[[DATA_CELL COLSPAN=900]]b[[DATA_CELL]]c",
+         "TAG ERROR: Cells beyond column 1000 of a tagged table are left out", 1000},
+    };
+    for (const auto& c : cases) {
+        PlainFixture t;
+        Tagged(t, {c.line});
+        Texts rows;
+        ForEachRow(t.block, [&rows](const TableRow& row) { rows.push_back(row.cells[0].text); });
+        EXPECT_EQ(t.Messages(), Texts{c.message}) << c.line;
+        EXPECT_EQ(t.block.columns.size(), c.columns) << c.line;
+    }
+}
+
 }  // namespace
 }  // namespace tabulyst
