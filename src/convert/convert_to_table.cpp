@@ -182,7 +182,7 @@ int IgnoredAtEnd(const FC& working, long linesRead) {
 
 // Reports what is wrong with a line as a block directive.
 void ReportBlockFault(const FC& working, const SourceLine& line, std::string_view prefix,
-                      BlockDirectiveFault fault) {
+                      const SourceBlocks& blocks, BlockDirectiveFault fault) {
     if (fault == BlockDirectiveFault::None) return;
     std::string_view keyword;
     RecogniseDirective(prefix, line.text, &keyword);
@@ -195,6 +195,12 @@ void ReportBlockFault(const FC& working, const SourceLine& line, std::string_vie
             break;
         case BlockDirectiveFault::EndNotExpected:
             working.Issue("TAG ERROR: END_BLOCK not expected here.", 10);
+            break;
+        case BlockDirectiveFault::TooLong:
+            working.Issue("TAG ERROR: Block " + blocks.DefiningName() + " is longer than " +
+                              std::to_string(kMostBlockBytes) +
+                              " bytes: the rest of it is left out",
+                          10);
             break;
         case BlockDirectiveFault::None:
             break;
@@ -213,7 +219,7 @@ void ReadIntoTable(SourceReader& reader, FC& working, TableBlock& block, TableFo
         SourceLine& line = window.Next();
         // What is reported now is about this line.
         CurrentLineScope current(working, &line);
-        ReportBlockFault(working, line, reader.options.directivePrefix,
+        ReportBlockFault(working, line, reader.options.directivePrefix, blocks,
                          blocks.Take(line, reader.options.directivePrefix));
         if (line.directive != DirectiveCode::None && line.kind != LineKind::Ignored) {
             ExecuteDirective(working, line.directive, line.text);

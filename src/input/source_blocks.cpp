@@ -35,6 +35,12 @@ BlockDirectiveFault SourceBlocks::Take(const SourceLine& line, std::string_view 
         }
         if (line.directive == D::DefineBlock || line.directive == D::ResetBlock)
             return BlockDirectiveFault::Recursive;
+        if (full_) return BlockDirectiveFault::None;
+        openBytes_ += line.Raw().size() + 1;
+        if (openBytes_ > kMostBlockBytes) {
+            full_ = true;
+            return BlockDirectiveFault::TooLong;
+        }
         open_.lines.emplace_back(line.Raw());
         return BlockDirectiveFault::None;
     }
@@ -42,6 +48,8 @@ BlockDirectiveFault SourceBlocks::Take(const SourceLine& line, std::string_view 
         case D::DefineBlock: {
             defining_ = true;
             openedAt_ = line.lineNumber;
+            openBytes_ = 0;
+            full_ = false;
             open_ = Block{};
             open_.name.assign(BlockDirectiveName(prefix, line.text));
             return open_.name.empty() ? BlockDirectiveFault::FailedToParse

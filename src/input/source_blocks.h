@@ -18,7 +18,12 @@ enum class BlockDirectiveFault : uint8_t {
     FailedToParse,   // no name where one is needed
     Recursive,       // a definition or reset inside a definition
     EndNotExpected,  // END_BLOCK with no definition open
+    TooLong,         // the definition outgrows kMostBlockBytes: the rest is left out
 };
+
+// The most text a block keeps: a definition never ended must not take the whole file
+// into memory.
+inline constexpr size_t kMostBlockBytes = 1 << 20;
 
 class SourceBlocks {
   public:
@@ -28,11 +33,11 @@ class SourceBlocks {
     // The lines of the block of that name (the last definition counts); null when the
     // source defines none.
     const std::vector<std::string>* Find(std::string_view name) const;
-    // True when no block is defined.
-    bool Empty() const { return blocks_.empty(); }
     // The number of the line that opened a definition still open (the end of the source
     // came first), else 0.
     int UnendedDefinition() const { return defining_ ? openedAt_ : 0; }
+    // The name of the block being defined (empty outside a definition).
+    const std::string& DefiningName() const { return open_.name; }
 
   private:
     struct Block {
@@ -45,6 +50,8 @@ class SourceBlocks {
     Block open_;
     bool defining_ = false;
     int openedAt_ = 0;
+    size_t openBytes_ = 0;   // the text the open definition keeps
+    bool full_ = false;      // the open definition keeps no more
     bool ignoring_ = false;  // inside BEGIN_IGNORE ... END_IGNORE
 };
 

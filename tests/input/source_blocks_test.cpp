@@ -54,5 +54,22 @@ TEST(SourceBlocksTest, DefinitionsResetsIgnoredSectionsAndFaults) {
     EXPECT_EQ(blocks.UnendedDefinition(), 18);
 }
 
+TEST(SourceBlocksTest, ADefinitionKeepsAMegabyteAtMost) {
+    std::vector<TextString> source = {"$_$_DEFINE_BLOCK HTML_FOOTER"};
+    const std::string line(999, 'x');  // a thousand bytes a line, its line feed counted
+    for (int i = 0; i < 1100; ++i) source.emplace_back(line);
+    source.emplace_back("$_$_END_BLOCK");
+    SourceReader reader;
+    reader.SetMemoryRead(&source);
+    ASSERT_TRUE(reader.OpenForReading(""));
+    SourceBlocks blocks;
+    std::vector<int> tooLong;
+    for (SourceLine line; ReadSourceLine(reader, line);)
+        if (blocks.Take(line, "$_$_") == F::TooLong) tooLong.push_back(line.lineNumber);
+    EXPECT_EQ(tooLong, std::vector<int>{1050}) << "reported once, where it outgrows 1048576";
+    ASSERT_NE(blocks.Find("HTML_FOOTER"), nullptr);
+    EXPECT_EQ(blocks.Find("HTML_FOOTER")->size(), 1048u);
+}
+
 }  // namespace
 }  // namespace tabulyst
