@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "convert/block_scan.h"
 #include "convert/file_lines.h"
 #include "convert/file_list.h"
 #include "convert/spool.h"
@@ -15,6 +16,7 @@
 #include "output/documents.h"
 #include "output/escaping.h"
 #include "output/table_writer.h"
+#include "policy/line_message.h"
 #include "table/classify.h"
 #include "table/directives.h"
 #include "table/table_model.h"
@@ -184,16 +186,47 @@ int IgnoredAtEnd(const FC& working, long linesRead) {
     return ignored;
 }
 
-// Reads the whole source into the table, executing directives as they are read. A file
-// read again later (`again`, when given) learns where the reading options changed and
-// where the table's lines end.
+// Reports what is wrong with a line as a block directive.
+void ReportBlockFault(const FC& working, const SourceLine& line, std::string_view prefix,
+                      const SourceBlocks& blocks, BlockDirectiveFault fault) {
+    if (fault == BlockDirectiveFault::None) return;
+    std::string_view keyword;
+    RecogniseDirective(prefix, line.text, &keyword);
+    switch (fault) {
+        case BlockDirectiveFault::FailedToParse:
+            working.Issue("TAG ERROR: Failed to parse " + std::string(keyword), 10);
+            break;
+        case BlockDirectiveFault::Recursive:
+            working.Issue("TAG ERROR: recursive " + std::string(keyword) + " detected.", 10);
+            break;
+        case BlockDirectiveFault::EndNotExpected:
+            working.Issue("TAG ERROR: END_BLOCK not expected here.", 10);
+            break;
+        case BlockDirectiveFault::TooLong:
+            working.Issue("TAG ERROR: Block " + blocks.DefiningName() + " is longer than " +
+                              std::to_string(kMostBlockBytes) +
+                              " bytes: the rest of it is left out",
+                          10);
+            break;
+        case BlockDirectiveFault::None:
+            break;
+    }
+}
+
+// Reads the whole source into the table, executing directives as they are read and
+// following the block definitions. A file read again later (`again`, when given) learns
+// where the reading options changed and where the table's lines end.
 void ReadIntoTable(SourceReader& reader, FC& working, TableBlock& block, TableFormat format,
-                   bool htmlSource, FileLines* again) {
+                   bool htmlSource, FileLines* again, SourceBlocks& blocks) {
     // Mail headers matter only to the plain-text analysis, and only when looked for.
     const bool mailHeaders = !IsDelimited(format) && working.Flag(P::LookForMailAndUsenetHeaders);
     LineWindow window(block);
     while (ReadSourceLine(reader, window.Next())) {
         SourceLine& line = window.Next();
+        // What is reported now is about this line.
+        CurrentLineScope current(working, &line);
+        ReportBlockFault(working, line, reader.options.directivePrefix, blocks,
+                         blocks.Take(line, reader.options.directivePrefix));
         if (line.directive != DirectiveCode::None && line.kind != LineKind::Ignored) {
             ExecuteDirective(working, line.directive, line.text);
             reader.options = ReadingOptions(working, htmlSource, format);
@@ -217,6 +250,10 @@ void ReadIntoTable(SourceReader& reader, FC& working, TableBlock& block, TableFo
                           10);
         window.Take();
     }
+    if (const int opened = blocks.UnendedDefinition())
+        working.Issue("TAG ERROR: END_BLOCK not seen: the block defined on line " +
+                          std::to_string(opened) + " takes the rest of the file",
+                      10);
     const int ignored = IgnoredAtEnd(working, window.LinesRead());
     window.Flush(ignored);
     if (again) again->NoteEnd(window.LinesRead(), ignored);
@@ -351,7 +388,15 @@ bool ConvertToTable(FC& master, const FC* user, FC& working, ConversionContext& 
         again = std::make_unique<FileLines>(spool.Path(), reader.options,
                                             working.Value(P::LinesToIgnoreAtStartOfFile));
 
+    // The blocks the source defines go into the document start, which is written first.
+    const SourceBlocks defined = ScanSourceBlocks(spool.Path(), sourceLines, reader.options,
+                                                  working.Value(P::LinesToIgnoreAtStartOfFile));
+    SourceBlocks read;
+    // Definitions have been collected: this pass issues the messages about its lines.
+    IssuingPass issuing(working);
+
     std::unique_ptr<OutputFile> output = MakeDocument(context.settings.target);
+    output->state.blocks = &defined;
     if (resultLines) output->SetMemoryWrite(resultLines);
     output->HoldReplacementsIn(context.heldFiles);
     output->outputSpecification = DocumentSpecification(context, outputSpecification);
@@ -377,8 +422,10 @@ bool ConvertToTable(FC& master, const FC* user, FC& working, ConversionContext& 
 
     TableBlock block(working, format);
     block.ReadLinesFrom(again.get());
-    ReadIntoTable(reader, working, block, format, context.options.htmlSource, again.get());
+    ReadIntoTable(reader, working, block, format, context.options.htmlSource, again.get(), read);
     reader.Close();  // its buffers are not needed while the table is written
+    // The reading knows the definitions as they stand at the end of the source.
+    output->state.blocks = &read;
     working.pastEndOfInput = true;
     block.Analyse(static_cast<int>(format));
     // A document that could not be created has said why; nothing more is written to it.

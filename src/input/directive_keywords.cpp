@@ -67,9 +67,9 @@ constexpr Keyword kKeywords[] = {
     {"END_DIAGRAM", D::Swallowed},
     {"BEGIN_CONTENTS", D::Swallowed},
     {"END_CONTENTS", D::Swallowed},
-    {"RESET_BLOCK", D::Swallowed},
-    {"DEFINE_VARIABLE", D::Swallowed},
-    {"RESET_HTML_FRAGMENT", D::Swallowed},
+    {"RESET_BLOCK", D::ResetBlock},
+    {"DEFINE_VARIABLE", D::DefineVariable},
+    {"RESET_HTML_FRAGMENT", D::ResetBlock},
     {"ALLOW", D::Swallowed},
     {"DISALLOW", D::Swallowed},
 };
@@ -110,6 +110,8 @@ DirectiveRoute RouteOf(DirectiveCode code) {
         case D::BeginUserTable:
         case D::EndCommaDelimitedTable:
         case D::Swallowed:
+        case D::ResetBlock:
+        case D::DefineVariable:
         case D::BeginIgnore:
         case D::EndIgnore:
             return DirectiveRoute::Reading;

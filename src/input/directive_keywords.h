@@ -54,6 +54,8 @@ enum class DirectiveCode : int16_t {
     Swallowed,
     DefineBlock,  // DEFINE_BLOCK, DEFINE_HTML_FRAGMENT
     EndBlock,
+    ResetBlock,  // RESET_BLOCK, RESET_HTML_FRAGMENT
+    DefineVariable,
     BeginIgnore,
     EndIgnore,
 };

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/text_string.h"
+#include "input/source_blocks.h"
 #include "policy/fonts.h"
 
 namespace tabulyst {
@@ -21,7 +22,8 @@ struct DocumentState {
     bool fontTags = true;      // fonts as FONT tags (off: the style sheet carries them)
     FontSpec currentFont;
     int currentSize = 12;
-    std::vector<TextString> fontClasses;  // "number-face-family-style"
+    std::vector<TextString> fontClasses;   // "number-face-family-style"
+    const SourceBlocks* blocks = nullptr;  // the blocks the source defines, when known
 };
 
 }  // namespace tabulyst

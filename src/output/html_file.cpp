@@ -132,13 +132,12 @@ bool HTMLFile::OpenDocument(std::string_view name, FC& fc, bool console) {
     monitor_.Clear();
     DocumentHeadTexts head = ComputeDocumentHeadTexts(fc);
     HeaderFrameOptions options = MakeHeaderFrameOptions(false);
-    return HTML_StartDocument(this, head, fc.Text(P::HtmlHeaderFile), fc, options);
+    return HTML_StartDocument(this, head, DocumentHeader(fc, state), fc, options);
 }
 
 bool HTMLFile::EndDocument() {
     if (!fc_) return false;  // never opened: there is no conversion to report through
-    return HTML_EndDocument(this, *fc_, fc_->Text(P::HtmlFooterFile),
-                            MakeHeaderFrameOptions(false));
+    return HTML_EndDocument(this, *fc_, DocumentFooter(*fc_, state), MakeHeaderFrameOptions(false));
 }
 
 std::unique_ptr<TableWriter> HTMLFile::MakeTableWriter() {

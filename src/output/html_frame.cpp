@@ -140,12 +140,29 @@ bool IsAbsolutePath(std::string_view name) {
            (name[0] == '/' || name[0] == '\\' || (name.size() > 1 && name[1] == ':'));
 }
 
+// Writes a block the source defines, line by line, as it stands.
+void WriteBlock(HTMLFile& file, const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) file.WriteText(line);
+}
+
+// The lines of a block the source defines; null when it defines none of that name.
+const std::vector<std::string>* SourceBlock(const HTMLFile& file, std::string_view name) {
+    return file.state.blocks ? file.state.blocks->Find(name) : nullptr;
+}
+
 // Writes a header, footer or script: a block marker ("*NAME*") names a block defined in
-// the source, which this product never defines; anything else is a file read relative
-// to "Input directory". A file that cannot be opened is reported and skipped.
+// the source; anything else is a file read relative to "Input directory". A file that
+// cannot be opened is reported and skipped.
 void IncludeText(HTMLFile& file, const FC& fc, std::string_view name) {
     if (name.empty()) return;
-    if (std::count(name.begin(), name.end(), '*') == 2) return;
+    if (std::count(name.begin(), name.end(), '*') == 2) {
+        const size_t first = name.find('*');
+        const size_t second = name.find('*', first + 1);
+        const std::string_view block = name.substr(first + 1, second - first - 1);
+        if (const std::vector<std::string>* lines = SourceBlock(file, block))
+            WriteBlock(file, *lines);
+        return;
+    }
     std::string path;
     const TextString& directory = fc.Text(P::InputDirectory);
     if (!IsAbsolutePath(name) && !directory.Empty()) {
@@ -334,6 +351,16 @@ int BaseFontSizeCode(int points) {
 
 }  // namespace
 
+TextString DocumentHeader(const FC& fc, const DocumentState& state) {
+    if (state.blocks && state.blocks->Find("HTML_HEADER")) return TextString("*HTML_HEADER*");
+    return fc.Text(P::HtmlHeaderFile);
+}
+
+TextString DocumentFooter(const FC& fc, const DocumentState& state) {
+    if (state.blocks && state.blocks->Find("HTML_FOOTER")) return TextString("*HTML_FOOTER*");
+    return fc.Text(P::HtmlFooterFile);
+}
+
 DocumentHeadTexts ComputeDocumentHeadTexts(const FC& fc) {
     DocumentHeadTexts head;
     head.title = fc.Text(P::DocumentTitle);
@@ -472,7 +499,10 @@ bool HTML_StartDocument(HTMLFile* file, const DocumentHeadTexts& head, std::stri
         }
         if (fc.Flag(P::PlaceDocumentInFrames) && fc.Flag(P::OnlyAllowPagesToBeViewedInFrames))
             WriteFrameRedirect(*file, fc);
-        IncludeText(*file, fc, fc.Text(P::HtmlScriptFile));
+        if (const std::vector<std::string>* script = SourceBlock(*file, "HEAD_SCRIPT"))
+            WriteBlock(*file, *script);
+        else
+            IncludeText(*file, fc, fc.Text(P::HtmlScriptFile));
         if (!options.baseTarget.Empty())
             file->WriteText("  <BASE TARGET=\"" + Attribute(options.baseTarget) + "\">");
         file->WriteText("");

@@ -35,6 +35,11 @@ struct HeaderFrameOptions {
     TextString baseTarget;
 };
 
+// The header of a document: the block HTML_HEADER when the source defines one (as its
+// marker "*HTML_HEADER*"), else the "HTML header file" policy.
+TextString DocumentHeader(const FC& fc, const DocumentState& state);
+// The footer likewise: the block HTML_FOOTER, else the "HTML footer file" policy.
+TextString DocumentFooter(const FC& fc, const DocumentState& state);
 // The head texts from the policies (the source analysis supplies none here).
 DocumentHeadTexts ComputeDocumentHeadTexts(const FC& fc);
 // The frame options of an open; `directoryLinks` is the open's directory-link switch.

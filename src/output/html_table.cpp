@@ -8,6 +8,7 @@
 #include "output/escaping.h"
 #include "output/font_markup.h"
 #include "output/html_file.h"
+#include "output/tagged_cell.h"
 #include "policy/fc.h"
 #include "table/classify.h"
 #include "table/line_pass.h"
@@ -138,9 +139,11 @@ class HtmlTableMarkup {
     // The table is opened with its first row, so that a table with no row leaves no markup.
     void Row(const TableRow& row) {
         EscapeCells(row);
-        // Empty, or with text only in hidden columns: nothing of it would show.
+        // Empty, or with text only in hidden columns: nothing of it would show. A row that a
+        // cell above reaches into (ROWSPAN) is there all the same.
         bool shows = false;
-        for (size_t c = 0; c < row.cells.size() && !shows; ++c) shows = !Hidden(c) && !blank_[c];
+        for (size_t c = 0; c < row.cells.size() && !shows; ++c)
+            shows = !Hidden(c) && (!blank_[c] || row.cells[c].rowSpanned);
         if (!shows) return;
         if (!opened_) {
             for (const std::string& statement : opening_) Write(statement);
@@ -182,6 +185,7 @@ class HtmlTableMarkup {
         blank_.resize(count);
         plain_.assign(count, false);
         if (escaped_.size() < count) escaped_.resize(count);
+        if (tagged_ && decorated_.size() < count) decorated_.resize(count);
         for (size_t c = 0; c < count; ++c) {
             std::string_view& text = texts_[c];
             if (row.rule != RuleKind::None) {
@@ -209,8 +213,18 @@ class HtmlTableMarkup {
                 text = store;
                 plain_[c] = text.find_first_of("&<") == std::string_view::npos;
             }
+            if (tagged_ && row.cells[c].tags.Any()) {
+                text = Decorated(row.cells[c], c, text);
+                plain_[c] = false;  // decorations are markup
+            }
             blank_[c] = IsBlankText(text);
         }
+    }
+
+    // A tagged cell's text with what its tags ask for.
+    std::string_view Decorated(const TableCell& cell, size_t c, std::string_view text) {
+        decorated_[c] = TaggedCellHtml(fc_, out_.state, cell, text, block_.columns[c].width);
+        return decorated_[c];
     }
 
     // A cell with no text after escaping has no lines.
@@ -319,6 +333,8 @@ class HtmlTableMarkup {
     // Appends the colour of a data row; false when the row stays uncoloured.
     bool AppendRowColour(std::string& tag) const {
         if (!config_.Flag(P::ColourDataRows) || noColour_) return false;
+        // Dot leaders already lead the eye along a row; colours too only when asked for.
+        if (block_.dotLeaders && !config_.Flag(P::ColourTablesWithDotLeaders)) return false;
         const TextString& colour = config_.Text(dataRows_ % 2 == 1 ? P::DefaultTableOddRowColour
                                                                    : P::DefaultTableEvenRowColour);
         if (colour.Empty()) return false;
@@ -383,7 +399,7 @@ class HtmlTableMarkup {
         tag += ">";
         WriteTidyFree(tag);
         for (size_t c = 0; c < count; c += Span(row, c))
-            if (!Hidden(c)) WriteCell(row, c, rowAlign);
+            if (!Hidden(c) && !row.cells[c].rowSpanned) WriteCell(row, c, rowAlign);
         WriteTidyFree(minimise_ ? "</TR>" : "  </TR>");
         FlushRowLines();
     }
@@ -547,6 +563,7 @@ class HtmlTableMarkup {
     std::string rowLines_;
     bool tidyFree_;  // the markup around cell texts never needs tidying in this table
     std::vector<std::string> escaped_;  // empty strings cost no storage: a row may be wide
+    std::vector<std::string> decorated_;  // tagged cells' texts with what their tags ask for
     TextString piece_;
     // The table font's markup around every cell's content (see cell_font.h).
     TextString fontStart_;

@@ -53,6 +53,8 @@ bool RTFFile::OpenDocument(std::string_view name, FC& fc, bool console) {
     int previousPhase = state.phase;
     if (state.phase == 0) state.phase = 3;
     SetUpRtfStyles(&fc, styles_);
+    // The fonts of the styles file are the document's further fonts.
+    if (fc.Settings()) extraFonts = fc.Settings()->styles;
     braceLevel_ = 0;
     braceChecking_ = true;
     for (const std::string& line : RtfHeaderLines(fc, state, styles_, extraFonts, LocalNow()))

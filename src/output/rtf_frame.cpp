@@ -301,11 +301,39 @@ void FontTable(const FC& fc, const DocumentState& state, const RtfStyles& styles
     lines.emplace_back("}");
 }
 
-void StyleSheet(const FC& fc, const RtfStyles& styles, int language,
-                std::vector<std::string>& lines) {
+// True when a paragraph style of the document bears the name.
+bool IsStyleName(const RtfStyles& styles, std::string_view name) {
+    for (const RtfStyle& style : styles)
+        if (EqualsNoCase(style.name, name)) return true;
+    return false;
+}
+
+// The style sheet line of a named font of the styles file that is a style of its own.
+std::string NamedStyleLine(const FontSpec& font, int number, int fontNumber) {
+    std::string line = "{\\s" + Number(number) + "\\widctlpar ";
+    if (font.bold) line += "\\b";
+    if (font.italic) line += "\\i";
+    line += "\\f" + Number(fontNumber) + "\\fs" + Number(2L * font.size) + "\\kerning28";
+    line += " \\sbasedon0 ";
+    AppendFaceName(font.name.View(), line);
+    line += ";}";
+    return line;
+}
+
+void StyleSheet(const FC& fc, const RtfStyles& styles, const std::vector<FontSpec>& extraFonts,
+                int language, std::vector<std::string>& lines) {
     lines.push_back("{\\stylesheet{\\widctlpar \\f4\\fs20\\lang" + Number(language) +
                     " \\snext0 Normal;}");
     for (int i = 0; i < kRtfStyleCount; ++i) lines.push_back(StyleSheetLine(fc, styles[i], i));
+    // Named fonts that are no paragraph style of the document become styles of their own.
+    if (fc.Value(P::UseOfRtfStyles) >= 2)
+        for (size_t i = 0; i < extraFonts.size(); ++i) {
+            const FontSpec& font = extraFonts[i];
+            if (font.name.Empty() || IsStyleName(styles, font.name.View())) continue;
+            const int index = static_cast<int>(i);
+            lines.push_back(
+                NamedStyleLine(font, kRtfNamedStyleBase + index, kRtfExtraFontBase + index));
+        }
     lines.emplace_back("{\\*\\cs10 \\additive Default Paragraph Font;}");
     lines.emplace_back("{\\*\\cs32 \\additive \\ul\\cf2 \\sbasedon10 Hyperlink;}");
     lines.emplace_back("{\\*\\cs33 \\additive \\f5\\fs20\\sbasedon10 footnote reference;}");
@@ -393,6 +421,16 @@ void SetUpRtfStyle(const FC* fc, int index, RtfStyle& style) {
 
 void SetUpRtfStyles(const FC* fc, RtfStyles& styles) {
     for (int i = 0; i < kRtfStyleCount; ++i) SetUpRtfStyle(fc, i, styles[i]);
+    // A named font of the styles file that bears a style's name is that style's font.
+    if (!fc || !fc->Settings() || fc->Value(P::UseOfRtfStyles) < 1) return;
+    for (const FontSpec& font : fc->Settings()->styles) {
+        if (font.face.Empty()) continue;  // its specification did not parse
+        for (RtfStyle& style : styles) {
+            if (!EqualsNoCase(style.name, font.name.View())) continue;
+            style.font = font;
+            style.font.valid = true;
+        }
+    }
 }
 
 std::string ParagraphStart(const FC* fc, const RtfStyle& style, unsigned parts) {
@@ -481,7 +519,7 @@ std::vector<std::string> RtfHeaderLines(const FC& fc, DocumentState& state, cons
     lines.push_back("\\deff0\\deflang" + Number(language) + "\\deflangfe1033");
     FontTable(fc, state, styles, extraFonts, lines);
     for (const char* line : kColourTable) lines.emplace_back(line);
-    StyleSheet(fc, styles, language, lines);
+    StyleSheet(fc, styles, extraFonts, language, lines);
     InfoGroup(fc, state, now, lines);
     lines.push_back(RtfPageSetup(fc));
     lines.push_back(std::string("\\widowctrl\\ftnbj\\aenddoc") +

@@ -65,7 +65,8 @@ using RtfStyles = std::array<RtfStyle, kRtfStyleCount>;
 // Fills one style from the style table, its alignment and font from the policies (defaults
 // when `fc` is null). An index outside the table is reported and leaves the style unchanged.
 void SetUpRtfStyle(const FC* fc, int index, RtfStyle& style);
-// Fills every style.
+// Fills every style; with "Use of RTF Styles" 1 or more, a named font of the styles file
+// that bears a style's name (any case) becomes that style's font.
 void SetUpRtfStyles(const FC* fc, RtfStyles& styles);
 
 // The parts of a paragraph start that a caller may ask for.
@@ -90,6 +91,8 @@ std::string RtfPageSetup(const FC& fc);
 
 // Every header line in order, ending with the line that opens the two content groups.
 // Also sets the document's current font size when "Base FONT Size in pts" was stated.
+// With "Use of RTF Styles" 2 or more, each further font with a name that is no style of the
+// document becomes a style of its own.
 std::vector<std::string> RtfHeaderLines(const FC& fc, DocumentState& state, const RtfStyles& styles,
                                         const std::vector<FontSpec>& extraFonts,
                                         const std::tm& now);
@@ -100,5 +103,7 @@ constexpr int kRtfExtraFontBase = 200;
 constexpr int kRtfFontClassBase = 100;
 // First font number of the style fonts.
 constexpr int kRtfStyleFontBase = 20;
+// First style number of the named fonts of a styles file that are styles of their own.
+constexpr int kRtfNamedStyleBase = 100;
 
 }  // namespace tabulyst

@@ -7,6 +7,7 @@
 
 #include "output/escaping.h"
 #include "output/rtf_file.h"
+#include "output/tagged_cell.h"
 #include "policy/fc.h"
 #include "table/classify.h"
 #include "table/line_pass.h"
@@ -21,6 +22,34 @@ constexpr int kKeepLimit = 40;
 // Space between cell text and cell edge, and between two cells (twips).
 constexpr int kCellGap = 108;
 constexpr int kColumnGap = 216;
+// How far one level of a stub indent moves a cell's text (twips).
+constexpr int kStubIndent = 180;
+
+// The colours of the document's colour table, by the names the colour check leaves.
+struct ColourNumber {
+    std::string_view name;
+    int number;
+};
+constexpr ColourNumber kColourNumbers[] = {
+    {"Black", 1},   {"Blue", 2},    {"Aqua", 3},   {"Lime", 4},  {"Fuchsia", 5}, {"Magenta", 5},
+    {"Red", 6},     {"Yellow", 7},  {"White", 8},  {"Navy", 9},  {"Teal", 10},   {"Green", 11},
+    {"Purple", 12}, {"Maroon", 13}, {"Olive", 14}, {"Gray", 15}, {"Silver", 16},
+};
+
+// The colour table's number of a colour; 0 for one the table does not hold.
+int ColourNumberOf(std::string_view colour) {
+    for (const ColourNumber& entry : kColourNumbers)
+        if (EqualsNoCase(entry.name, colour)) return entry.number;
+    return 0;
+}
+
+// The font table entries every document has, by face.
+struct FixedFont {
+    std::string_view face;
+    int number;
+};
+constexpr FixedFont kFixedFonts[] = {
+    {"Symbol", 1}, {"Courier New", 2}, {"Times New Roman", 4}, {"Arial", 5}};
 
 bool Hidden(const TabConfig& config, size_t column) {
     return column < config.columnSpecs.size() && config.columnSpecs[column].hidden;
@@ -65,8 +94,17 @@ class RtfTableMarkup {
         ForEachRow(block_, [&](const TableRow& row) {
             // Rule lines give no row: they draw the borders of the rows around them.
             if (row.rule != RuleKind::None) return;
+            // The rows of a tagged table are counted as the source gives them, empty or not.
+            const int number = row.header ? ++headerRows_ : ++dataRows_;
             TableRow escaped = row;
-            if (!Escape(escaped)) return;
+            if (!Escape(escaped)) {
+                if (tagged_)
+                    fc_.Issue("INFO: Discarding empty " +
+                                  std::string(row.header ? "header" : "data") + " row No. " +
+                                  std::to_string(number),
+                              4);
+                return;
+            }
             // A row is written once the next one is known, so that the last row is known too.
             if (held) WriteRow(*held, false);
             held = std::move(escaped);
@@ -76,10 +114,13 @@ class RtfTableMarkup {
     }
 
   private:
-    // The cells' texts escaped, their lines joined by "\par "; false when no cell has text.
+    // The cells' texts escaped, their lines joined by "\par "; false when no cell that is
+    // written has text (hidden layout columns are not) and no cell above reaches into it.
     bool Escape(TableRow& row) {
         bool any = false;
-        for (TableCell& cell : row.cells) {
+        for (size_t c = 0; c < row.cells.size(); ++c) {
+            TableCell& cell = row.cells[c];
+            if (cell.rowSpanned && !Hidden(config_, c)) any = true;
             if (cell.text.empty()) continue;
             const std::string source = std::move(cell.text);
             cell.text.clear();
@@ -95,7 +136,7 @@ class RtfTableMarkup {
             if (IsBlankText(cell.text))
                 cell.lines = 0;
             else
-                any = true;
+                any = any || !Hidden(config_, c);
         }
         return any;
     }
@@ -113,6 +154,71 @@ class RtfTableMarkup {
         return edges_[std::min(column, edges_.size() - 1)];
     }
 
+    // The width of the text of a cell from `column` over `span` columns (twips).
+    int TextWidth(size_t column, size_t span) const {
+        const int left = column > 0 ? Edge(column - 1) : 0;
+        return std::max(Edge(column + span - 1) - left - 2 * kCellGap, kCellGap);
+    }
+
+    // The cell's vertical alignment: its own, its layout column's, its tag's; in a tagged
+    // table else its row's (header rows sit at the bottom).
+    int VerticalAlignment(const TableRow& row, size_t c) const {
+        const TableCell& cell = row.cells[c];
+        int valign = cell.valign;
+        if (c < config_.columnSpecs.size() && config_.columnSpecs[c].valign != kVAlignNone)
+            valign = config_.columnSpecs[c].valign;
+        if (cell.valignOverride != kVAlignNone) valign = cell.valignOverride;
+        if (valign == kVAlignNone && tagged_) valign = row.header ? kVAlignBottom : row.valign;
+        return valign;
+    }
+
+    // The table's font entry of a face, or -1 when the font table has none for it.
+    int FontNumber(std::string_view face) const {
+        for (size_t i = 0; i < out_.extraFonts.size(); ++i)
+            if (EqualsNoCase(out_.extraFonts[i].face.View(), face))
+                return kRtfExtraFontBase + static_cast<int>(i);
+        for (int i = 0; i < kRtfStyleCount; ++i)
+            if (EqualsNoCase(out_.Style(i).font.face.View(), face)) return out_.Style(i).fontNumber;
+        for (const FixedFont& fixed : kFixedFonts)
+            if (EqualsNoCase(fixed.face, face)) return fixed.number;
+        return -1;
+    }
+
+    // What the tags of a tagged cell add to its statement: font, colour and indent before
+    // the text, the currency sign and dot leaders around it on tab stops at the cell's edge.
+    // False when the text is placed by a tab stop, so that it takes no alignment.
+    bool AddTaggedParts(const TableCell& cell, size_t c, size_t span, std::string& prefix,
+                        std::string& text) {
+        const CellTags& tags = cell.tags;
+        if (!tags.font.empty()) {
+            const FontSpec font = TaggedCellFont(fc_, tags, out_.Style(kStyleTable).font);
+            const int number = FontNumber(font.face.View());
+            if (number >= 0) prefix += "\\f" + std::to_string(number);
+            prefix += "\\fs" + std::to_string(2 * font.size);
+            if (font.bold) prefix += "\\b";
+            if (font.italic) prefix += "\\i";
+            prefix += " ";
+        }
+        if (const int colour = ColourNumberOf(tags.colour); colour > 0)
+            prefix += "\\cf" + std::to_string(colour) + " ";
+        if (tags.stubIndent > 0)
+            prefix += "\\li" + std::to_string(kStubIndent * tags.stubIndent) + " ";
+        const std::string stop = std::to_string(TextWidth(c, span));
+        if (!tags.currency.empty()) {
+            piece_.Assign(tags.currency);
+            TidyLine(fc_, out_.state, OutputFormat::Rtf, piece_);
+            prefix += "\\tqr\\tx" + stop + " ";
+            text = piece_.Str() + "\\tab " + text;
+            return false;
+        }
+        if (tags.leaders) {
+            prefix += "\\tqr\\tldot\\tx" + stop + " ";
+            text += "\\tab";
+            return false;
+        }
+        return true;
+    }
+
     void WriteRow(const TableRow& row, bool last) {
         std::string borders;
         if (!help_) {
@@ -125,6 +231,14 @@ class RtfTableMarkup {
         std::string cells;
         for (size_t c = 0; c < count; c += Span(row, c)) {
             if (Hidden(config_, c)) continue;
+            // A cell over several rows is merged with the cells below it.
+            if (row.cells[c].rowSpan > 1)
+                cells += "\\clvmgf";
+            else if (row.cells[c].rowSpanned)
+                cells += "\\clvmrg";
+            const int valign = VerticalAlignment(row, c);
+            if (valign == kVAlignCentre) cells += "\\clvertalc";
+            if (valign == kVAlignBottom) cells += "\\clvertalb";
             cells += borders + "\\cellx" + std::to_string(Edge(c + Span(row, c) - 1) + offset_);
         }
         out_.WriteText(cells);
@@ -152,11 +266,17 @@ class RtfTableMarkup {
 
             const bool bold = row.header || c < static_cast<size_t>(headerCols_);
             std::string prefix = bold ? "\\b " : "";
-            const int align = empty ? kAlignNone : Alignment(cell, c);
+            std::string_view text =
+                cell.text.empty() ? std::string_view(" ") : std::string_view(cell.text);
+            bool aligned = true;
+            if (tagged_ && cell.tags.Any()) {
+                taggedText_.assign(text);
+                aligned = AddTaggedParts(cell, c, Span(row, c), prefix, taggedText_);
+                text = taggedText_;
+            }
+            const int align = empty || !aligned ? kAlignNone : Alignment(cell, c);
             if (align == kAlignCentre) prefix += "\\qc ";
             if (align == kAlignRight) prefix += "\\qr ";
-            const std::string_view text =
-                cell.text.empty() ? std::string_view(" ") : std::string_view(cell.text);
             if (prefix.empty()) {
                 statement.append(text).append("\\cell");
             } else {
@@ -173,6 +293,10 @@ class RtfTableMarkup {
     const TabConfig& config_;
     FC& fc_;
     RTFFile& out_;
+    const bool tagged_ = block_.kind == BlockKind::Tagged;
+    int headerRows_ = 0;  // the header and data rows met so far
+    int dataRows_ = 0;
+    std::string taggedText_;  // a tagged cell's text with its tags' parts
     TextString piece_;
     bool help_ = false;
     int headerCols_ = 0;

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "policy/colours.h"
+#include "policy/line_message.h"
 
 namespace tabulyst {
 
@@ -82,6 +83,13 @@ void FC::SetText(P id, std::string_view text, bool markSet) {
 }
 
 void FC::Issue(std::string_view text, int importance) const {
+    if (currentLine_)
+        IssueLineMessage(*currentLine_, *this, text, importance);
+    else
+        IssueUnattached(text, importance);
+}
+
+void FC::IssueUnattached(std::string_view text, int importance) const {
     if (origin_.Empty()) {
         Route(text, importance);
         return;

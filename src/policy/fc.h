@@ -10,6 +10,7 @@
 #include "core/formats.h"
 #include "core/messages.h"
 #include "core/text_string.h"
+#include "input/source_line.h"
 #include "policy/catalogue.h"
 #include "policy/fonts.h"
 #include "policy/policy.h"
@@ -69,8 +70,15 @@ class FC {
     // Where this set's messages are routed (null: the console).
     MessageSink* Sink() const { return sink_; }
     void SetSink(MessageSink* sink) { sink_ = sink; }
-    // The entry all stages report through; filtered by this set's message policies.
+    // The entry all stages report through; filtered by this set's message policies. While
+    // a source line is current, the message is about it (see IssueLineMessage).
     void Issue(std::string_view text, int importance) const;
+    // Routes a message as it stands, whatever line is current.
+    void IssueUnattached(std::string_view text, int importance) const;
+    // The source line being read or written, whose messages carry its number; null when
+    // there is none. The line must outlive its time as the current one.
+    void SetCurrentLine(SourceLine* line) { currentLine_ = line; }
+    SourceLine* CurrentLine() const { return currentLine_; }
     // Progress lines (banners, "Generating HTML file ...").
     void IssueStatus(std::string_view text) const;
     // Where the messages now issued come from (" (in a.pol, line 3)"), appended to each;
@@ -191,6 +199,7 @@ class FC {
     int indentationPattern_ = 0;
     TextString productText_{"Tabulyst 4.0"};
     TextString origin_;
+    SourceLine* currentLine_ = nullptr;
     TextString outputExtension_{".html"};
     int ruleSet_ = kNoRuleSet;
     bool ruleSetStated_ = false;

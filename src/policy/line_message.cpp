@@ -29,7 +29,18 @@ void IssueLineMessage(SourceLine& line, const FC& fc, std::string_view text, int
     routed.AppendNumber('1', line.lineNumber);
     routed.Append(" - ");
     routed.Append(text);
-    fc.Issue(routed, importance);
+    fc.IssueUnattached(routed, importance);
 }
+
+CurrentLineScope::CurrentLineScope(FC& fc, SourceLine* line)
+    : fc_(fc), previous_(fc.CurrentLine()) {
+    fc.SetCurrentLine(line);
+}
+
+CurrentLineScope::~CurrentLineScope() { fc_.SetCurrentLine(previous_); }
+
+IssuingPass::IssuingPass(FC& fc) : fc_(fc), collecting_(fc.collecting) { fc.collecting = false; }
+
+IssuingPass::~IssuingPass() { fc_.collecting = collecting_; }
 
 }  // namespace tabulyst

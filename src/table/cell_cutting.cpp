@@ -2,6 +2,7 @@
 
 #include "policy/fc.h"
 #include "table/analysis.h"
+#include "table/bar_table.h"
 #include "table/classify.h"
 #include "table/tagged_table.h"
 
@@ -67,7 +68,11 @@ void CutPlainLine(TableBlock& block, std::string_view text, CutFor purpose,
     if (block.columns.empty()) return;
     const int columnCount = static_cast<int>(block.columns.size());
     if (block.kind == BlockKind::Tagged) {
-        CutTaggedLine(block, text, purpose, cells);
+        CutTaggedLine(block, -1, text, purpose, cells);
+        return;
+    }
+    if (block.barColumns) {
+        SplitBarLine(block, text, cells);
         return;
     }
 
@@ -104,7 +109,10 @@ void CutPlainLine(TableBlock& block, std::string_view text, CutFor purpose,
         TableCell& cell = cells[col];
         cell.colSpan = last - col + 1;
         cell.crossings = last - col;
-        cell.align = GuessAlignment(rules, piece, ColumnWidth(block, col));
+        const int marked = block.columns[col].markedAlign;
+        cell.align = marked != kAlignNone && last == col
+                         ? marked
+                         : GuessAlignment(rules, piece, ColumnWidth(block, col));
         const std::string_view trimmed = TrimBlanks(piece);
         cell.text.assign(trimmed);
         cell.lines = trimmed.empty() ? 0 : 1;

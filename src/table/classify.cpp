@@ -18,6 +18,14 @@ constexpr std::array<bool, 256> kRuleLineBytes = [] {
     return table;
 }();
 
+// Bytes of the delimiter row of a markdown pipe table ("|:---|---:|") and of the lines
+// that frame a grid table ("+===+===+").
+constexpr std::array<bool, 256> kPipeRuleBytes = [] {
+    std::array<bool, 256> table{};
+    for (unsigned char c : std::string_view(" \t|-:+=")) table[c] = true;
+    return table;
+}();
+
 // First words that start a C-like declaration or statement.
 // clang-format off
 constexpr std::array<std::string_view, 25> kCodeWords = {
@@ -60,6 +68,15 @@ const TabConfig& BlockConfig(const TableBlock& block) {
     return block.config ? *block.config : block.fc.BaseConfig();
 }
 
+bool IsPipeRuleLine(std::string_view text) {
+    bool dash = false;
+    for (char c : text) {
+        if (!kPipeRuleBytes[static_cast<unsigned char>(c)]) return false;
+        dash = dash || c == '-' || c == '=';
+    }
+    return dash;
+}
+
 bool IsRuleLine(std::string_view text) {
     if (IsBlankText(text)) return false;
     // At least 95% rule characters and blanks, that is fewer than one byte in twenty of
@@ -67,7 +84,8 @@ bool IsRuleLine(std::string_view text) {
     const long size = static_cast<long>(text.size());
     long others = 0;
     for (char c : text)
-        if (!kRuleLineBytes[static_cast<unsigned char>(c)] && 20 * ++others >= size) return false;
+        if (!kRuleLineBytes[static_cast<unsigned char>(c)] && 20 * ++others >= size)
+            return IsPipeRuleLine(text);
     return true;
 }
 
@@ -183,7 +201,16 @@ void RecogniseHeader(TableBlock& block) {
     const int r2 = block.secondRule;
     const int rl = block.lastRule;
 
-    bool header = policyRows > 0;
+    // Pipe tables say where their header ends: the delimiter row of a markdown table
+    // (which belongs to the header, so that it draws no rule of its own), or the doubled
+    // bars between a wiki table's header cells.
+    int pipeRows = 0;
+    if (block.delimiterRow >= 1 && block.delimiterRow < 4)
+        pipeRows = block.delimiterRow + 1;
+    else if (block.doubleBarRows > 0 && block.doubleBarRows < n)
+        pipeRows = block.doubleBarRows;
+
+    bool header = policyRows > 0 || pipeRows > 0;
     if (!header) {
         if (rules == 1 && r1 == 1 && n == 3)
             header = true;
@@ -210,6 +237,8 @@ void RecogniseHeader(TableBlock& block) {
         // The policy counts rows of text; header rows count lines, so leading blank lines
         // are added. A rule line's index counts them already.
         rows = policyRows + block.leadingBlankLines;
+    } else if (pipeRows > 0) {
+        rows = pipeRows;
     } else {
         if (r1 == 0)
             rows = r2;

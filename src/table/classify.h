@@ -11,8 +11,12 @@ namespace tabulyst {
 // The configuration a block is analysed with: its own, else the base of its policy set.
 const TabConfig& BlockConfig(const TableBlock& block);
 
-// True for a non-blank line that is 95% or more blanks and rule characters (+ - = _ ~).
+// True for a non-blank line that is 95% or more blanks and rule characters (+ - = _ ~), or
+// a pipe-table rule (see IsPipeRuleLine).
 bool IsRuleLine(std::string_view text);
+// True for a line of bars, dashes, colons, plus and equals signs and blanks that holds a
+// dash or an equals sign: the delimiter row of a markdown pipe table ("|:---|---:|").
+bool IsPipeRuleLine(std::string_view text);
 // True when a line looks like C-like program source.
 bool LooksLikeCode(std::string_view text);
 // True when a cell text is a plain number; `ruleSet` 1 or 2 also allows currency and brackets.

@@ -6,6 +6,7 @@
 
 #include "policy/fc.h"
 #include "table/analysis.h"
+#include "table/bar_table.h"
 #include "table/cell_cutting.h"
 #include "table/classify.h"
 #include "table/line_pass.h"
@@ -261,11 +262,14 @@ void AnalysePlainText(TableBlock& block) {
     const bool indentRemovedAtStart = block.commonIndent > 0 && block.commonIndent < 80;
     RemoveCommonIndent(block);
     bool indentRemoved = indentRemovedAtStart;
-    // The lines were classified as they were read; only an indent removed or a header
-    // left out changes what the classification sees.
+    // The lines were classified as they were read; only an indent removed or a header left
+    // out changes what the classification sees, and only bars need the lines scanned again.
+    BarScan bars;
     if (!block.tally.plain || block.removedIndent != 0 || block.classifiedIndent != 0 ||
-        block.firstAnalysedLine != 0)
-        ClassifyLines(block);
+        block.firstAnalysedLine != 0 || block.tally.bars)
+        ClassifyLines(block, [&bars](const LinePass& line) { bars.Take(line); });
+    block.doubleBarRows = bars.DoubleBarRows();
+    block.delimiterRow = bars.DelimiterRow();
     if (block.widest > kWidestTable && config.columnSpecs.empty()) {
         block.fc.Issue(
             "INFO: Lines wider than " + std::to_string(kWidestTable) + " characters are no table",
@@ -273,10 +277,18 @@ void AnalysePlainText(TableBlock& block) {
         a.MarkNot(BlockKind::Preformatted);
         return;
     }
-    const std::vector<PositionStats> stats = GatherPositionStats(block);
-
     block.isTable = true;
     const bool layout = !config.columnSpecs.empty();
+    if (!layout && bars.SplitsAtBars()) {
+        // A pipe table whose bars wander: each line is cut at its own bars.
+        TakeBarColumns(block, bars.MostCells());
+        MarkColumnAlignments(block, bars.AlignmentRow());
+        BuildColumnStatistics(block);
+        RecogniseHeader(block);
+        return;
+    }
+    const std::vector<PositionStats> stats = GatherPositionStats(block);
+
     const int policySeparation = config.Value(P::MinimumTableColumnSeparation);
     int m = StartingSeparation(block);
     const int f = a.mergeFactor;
@@ -325,6 +337,7 @@ void AnalysePlainText(TableBlock& block) {
         }
         break;
     }
+    if (block.isTable && !block.userLayout) MarkColumnAlignments(block, bars.AlignmentRow());
     RecogniseHeader(block);
 }
 

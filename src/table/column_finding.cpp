@@ -141,11 +141,19 @@ void FindColumns(TableBlock& block, const std::vector<PositionStats>& stats, int
 
     if (separatorRuns > 2) {
         int lastBoundary = -1;
-        for (int p = 1; p <= lastPosition; ++p) {
+        // The bars that open the lines ("||" of a wiki table) end no column.
+        int first = 1;
+        if (stats[0].separatorFlag)
+            while (first <= lastPosition && stats[first].separatorFlag) ++first;
+        for (int p = first; p <= lastPosition; ++p) {
             if (!stats[p].separatorFlag) continue;
+            // Adjacent separators ("||" between the cells of a wiki table) are one boundary.
+            int end = p;
+            while (end < lastPosition && stats[end + 1].separatorFlag) ++end;
             const int start = block.columns.empty() ? 1 : block.columns.back().gapEnd + 1;
-            block.columns.push_back(MakeColumn(start, p, p, stats[p].separatorLines));
-            lastBoundary = p;
+            block.columns.push_back(MakeColumn(start, end, p, stats[p].separatorLines));
+            lastBoundary = end;
+            p = end;
         }
         block.columns.push_back(MakeColumn(lastBoundary + 1, width - 1, width - 1, -1));
         block.separatorColumns = true;

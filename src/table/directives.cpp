@@ -147,6 +147,13 @@ void OpenRegion(FC& fc, DirectiveCode code) {
     region = static_cast<int>(code);
 }
 
+// Directives that mean nothing to a tagged table: its header rows are its rows of head cells,
+// and its columns come from its cell tags.
+bool IgnoredInTaggedTable(DirectiveCode code) {
+    return code == D::TableHeaderRows || code == D::TableMinColumnSeparation ||
+           code == D::TableMayBeSparse || code == D::TableDelimiter;
+}
+
 bool OpensRegion(DirectiveCode code) {
     return code == D::BeginTable || code == D::BeginUserTable || code == D::BeginDelimitedTable ||
            code == D::BeginCommaDelimitedTable || code == D::BeginTaggedTable;
@@ -227,6 +234,13 @@ void ExecuteDirective(FC& fc, DirectiveCode code, std::string_view line) {
             return;
         default:
             break;
+    }
+    if (IgnoredInTaggedTable(code) &&
+        fc.documentCounters[kTableRegionCounter] == static_cast<int>(D::BeginTaggedTable)) {
+        TextString message("TAG ERROR: Ignoring directive in user table - ");
+        message.Append(line);
+        fc.Issue(message, 10);
+        return;
     }
     TextString value;
     if (ValueOf(fc, code, line, value)) SetFromValue(fc, *effect, value);

@@ -10,28 +10,53 @@
 #include <thread>
 
 #include "policy/fc.h"
+#include "policy/line_message.h"
 #include "table/classify.h"
 #include "table/delimited.h"
 #include "table/line_pass.h"
+#include "table/tagged_table.h"
 
 namespace tabulyst {
 namespace {
 
+// While the rows are built and written, messages are about the source line at hand.
+class RowLines {
+  public:
+    explicit RowLines(TableBlock& block) : block_(block), scope_(block.fc, nullptr) {}
+
+    // Line `index` of the block is at hand.
+    void At(int index) {
+        line_.lineNumber = block_.SourceLineNumber(index);
+        block_.fc.SetCurrentLine(line_.lineNumber > 0 ? &line_ : nullptr);
+    }
+
+  private:
+    TableBlock& block_;
+    SourceLine line_;
+    CurrentLineScope scope_;
+};
+
 // Collects the lines of one row and hands the row on when it ends.
 class RowBuilder {
   public:
-    RowBuilder(TableBlock& block, const std::function<void(const TableRow&)>& emit)
-        : emit_(emit), headerRows_(HeaderRowCount(block)), columns_(block.columns.size()) {
+    RowBuilder(TableBlock& block, const std::function<void(const TableRow&)>& emit, RowLines* lines)
+        : emit_(emit),
+          lines_(lines),
+          headerRows_(HeaderRowCount(block)),
+          columns_(block.columns.size()),
+          everyRow_(block.kind == BlockKind::Tagged) {
         row_.cells.resize(columns_);
     }
 
-    // Ends the row being built; a row with no text is dropped.
+    // Ends the row being built; a row with no text is dropped, but for the rows of a tagged
+    // table, which its writers judge themselves.
     void End() {
         if (!started_) return;
         const bool hasText = std::any_of(row_.cells.begin(), row_.cells.end(),
                                          [](const TableCell& cell) { return cell.lines > 0; });
-        if (hasText) {
+        if (hasText || everyRow_) {
             row_.header = row_.firstLine < headerRows_;
+            if (lines_) lines_->At(row_.lastLine);
             emit_(row_);
         }
         for (TableCell& cell : row_.cells) cell.Reset();
@@ -53,8 +78,9 @@ class RowBuilder {
     }
 
     // A line that forms a row of its own: its cells become the row's cells.
-    void TakeLine(const LinePass& line, std::vector<TableCell>& cells) {
+    void TakeLine(const LinePass& line, std::vector<TableCell>& cells, int valign) {
         Begin(line);
+        row_.valign = valign;
         cells.resize(columns_);
         for (TableCell& cell : cells)
             cell.lines = IsBlankText(cell.text) ? 0 : std::max(1, cell.lines);
@@ -115,8 +141,10 @@ class RowBuilder {
     }
 
     const std::function<void(const TableRow&)>& emit_;
+    RowLines* lines_;
     int headerRows_;
     size_t columns_;
+    bool everyRow_;
     TableRow row_;
     bool started_ = false;
 };
@@ -131,18 +159,24 @@ void BuildLineCells(TableBlock& block, const LinePass& line, CutFor purpose,
                     std::vector<TableCell>& cells) {
     if (block.kind == BlockKind::Delimited)
         SplitDelimitedLine(block, line.Raw(), cells);
+    else if (block.kind == BlockKind::Tagged)
+        CutTaggedLine(block, line.Index(), line.Text(), purpose, cells);
     else
         CutPlainLine(block, line.Text(), purpose, cells);
 }
 
 namespace {
 
-void BuildRows(TableBlock& block, const std::function<void(const TableRow&)>& emit) {
-    RowBuilder rows(block, emit);
+// Builds the rows of the block in order. `lines`, when given, follows the source line at
+// hand, so that messages name it; a builder on a thread of its own gives none.
+void BuildRows(TableBlock& block, const std::function<void(const TableRow&)>& emit,
+               RowLines* lines) {
+    RowBuilder rows(block, emit, lines);
     const int headerRows = HeaderRowCount(block);
     std::vector<TableCell> cells;
     for (LinePass line(block); line.Next();) {
         const int i = line.Index();
+        if (lines) lines->At(i);
         if (line.Blank()) {
             rows.End();
             continue;
@@ -158,7 +192,8 @@ void BuildRows(TableBlock& block, const std::function<void(const TableRow&)>& em
         BuildLineCells(block, line, CutFor::Writing, cells);
         if (!block.blankLineSeparated) {
             rows.End();
-            rows.TakeLine(line, cells);
+            if (cells.empty()) continue;  // a tagged line that is no row
+            rows.TakeLine(line, cells, block.spans.rowValign);
             rows.End();
             continue;
         }
@@ -253,7 +288,9 @@ void BuildRowsAhead(TableBlock& block, const std::function<void(const TableRow&)
     std::thread builder([&] {
         try {
             RowPipe::Batch* batch = pipe.TakeEmpty();
-            BuildRows(block, [&](const TableRow& row) {
+            BuildRows(
+                block,
+                [&](const TableRow& row) {
                 if (!batch) throw WriterStopped{};
                 if (batch->count == batch->rows.size()) batch->rows.emplace_back();
                 batch->rows[batch->count++] = row;
@@ -261,7 +298,8 @@ void BuildRowsAhead(TableBlock& block, const std::function<void(const TableRow&)
                     pipe.PassFull(batch);
                     batch = pipe.TakeEmpty();
                 }
-            });
+                },
+                nullptr);
             if (!batch) return;
             batch->last = true;
             pipe.PassFull(batch);
@@ -272,8 +310,12 @@ void BuildRowsAhead(TableBlock& block, const std::function<void(const TableRow&)
         }
     });
     try {
+        RowLines lines(block);
         for (RowPipe::Batch* batch; (batch = pipe.TakeFull()) != nullptr;) {
-            for (size_t i = 0; i < batch->count; ++i) emit(batch->rows[i]);
+            for (size_t i = 0; i < batch->count; ++i) {
+                lines.At(batch->rows[i].lastLine);
+                emit(batch->rows[i]);
+            }
             const bool last = batch->last;
             pipe.ReturnEmpty(batch);
             if (last) break;
@@ -290,10 +332,12 @@ void BuildRowsAhead(TableBlock& block, const std::function<void(const TableRow&)
 }  // namespace
 
 void ForEachRow(TableBlock& block, const std::function<void(const TableRow&)>& emit) {
-    if (BuildsAhead(block))
+    if (BuildsAhead(block)) {
         BuildRowsAhead(block, emit);
-    else
-        BuildRows(block, emit);
+        return;
+    }
+    RowLines lines(block);
+    BuildRows(block, emit, &lines);
 }
 
 }  // namespace tabulyst

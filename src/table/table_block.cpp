@@ -1,4 +1,5 @@
 // The table region being collected, analysed and written.
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -50,6 +51,8 @@ TableBlock::TableBlock(FC& fc, TableFormat format) : fc(fc), format(format) {}
 TableBlock::~TableBlock() = default;
 
 void TableBlock::AddLine(const SourceLine& line) {
+    if (line.lineNumber > 0 && SourceLineNumber(lineCount) != line.lineNumber)
+        numberJumps_.emplace_back(lineCount, line.lineNumber);
     AddLine(line.Raw(), line.text);
     if (line.mailHeader) ++mailHeaderLines;
 }
@@ -70,6 +73,16 @@ void TableBlock::TallyDelimited(std::string_view raw) {
     tally.columns = std::max(tally.columns, CountFields(raw, used));
 }
 
+int TableBlock::SourceLineNumber(int index) const {
+    // The last jump at or before the index.
+    auto after =
+        std::upper_bound(numberJumps_.begin(), numberJumps_.end(), index,
+                         [](int i, const std::pair<int, int>& jump) { return i < jump.first; });
+    if (after == numberJumps_.begin()) return 0;
+    --after;
+    return after->second + (index - after->first);
+}
+
 LineSource& TableBlock::Lines() const { return source_ ? *source_ : ownLines_; }
 
 void TableBlock::AddLine(std::string_view raw, std::string_view expanded) {
@@ -85,6 +98,7 @@ void TableBlock::AddLine(std::string_view raw, std::string_view expanded) {
         const bool blank = IsBlankText(full);
         TallyLine(*this, lineCount, blank, !blank && IsRuleLine(full), full);
         if (lineCount == 0) tally.plain = true;
+        if (!tally.bars && full.find('|') != std::string_view::npos) tally.bars = true;
     }
     ++lineCount;
     const int length = static_cast<int>(full.size());

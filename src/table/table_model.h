@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/formats.h"
@@ -39,11 +40,31 @@ struct TableColumn {
     int span = 1;   // used by merging; at least 1
     int width = 0;  // characters
     int align = kAlignLeft;
+    int markedAlign = kAlignNone;  // what the colons of a markdown delimiter row ask for
     bool mostlyEmpty = false;
     bool entirelyEmpty = false;
     bool textColumn = false;
     bool symbolColumn = false;
     bool numericColumn = false;
+};
+
+// What the in-cell tags of a tagged table ask of a cell, beyond its text and alignment.
+struct CellTags {
+    std::string font;      // a FONT tag's font: a specification or a named font
+    std::string colour;    // a COLOUR tag's colour, checked
+    std::string currency;  // a CURRENCY tag's sign, set at the cell's left edge
+    int stubIndent = 0;    // levels a STUB_INDENT tag indents the text by
+    bool leaders = false;  // a DOT_LEADERS tag: dots lead from the text to the cell's edge
+    bool Any() const {
+        return stubIndent > 0 || leaders || !font.empty() || !colour.empty() || !currency.empty();
+    }
+    void Clear() {
+        font.clear();
+        colour.clear();
+        currency.clear();
+        stubIndent = 0;
+        leaders = false;
+    }
 };
 
 // One cell of a line or of a row. Its text is the source text, trimmed; the lines of a cell
@@ -57,16 +78,19 @@ struct TableCell {
     int align = kAlignNone;
     int valign = kVAlignNone;
     int valignOverride = kVAlignNone;
-    int crossings = 0;    // column boundaries its text crosses
-    int kind = 0;         // 1 and 2: set by in-cell tags, no closing "<BR>"
-    bool symbol = false;  // classification for the column statistics
+    int crossings = 0;        // column boundaries its text crosses
+    int kind = 0;             // 1 and 2: set by in-cell tags, no closing "<BR>"
+    bool symbol = false;      // classification for the column statistics
+    bool rowSpanned = false;  // tagged tables: covered by a cell of a row above (ROWSPAN)
+    CellTags tags;            // tagged tables: font, colour, leaders and the like
     void Reset() {
         text.clear();
         lines = 0;
         colSpan = rowSpan = 1;
         align = valign = valignOverride = kVAlignNone;
         crossings = kind = 0;
-        symbol = false;
+        symbol = rowSpanned = false;
+        tags.Clear();
     }
 };
 
@@ -91,6 +115,8 @@ class TableBlock {
     LineSource& Lines() const;
     // The number of lines added.
     int LineCount() const { return lineCount; }
+    // The number of the source line that gave line `index` of the block; 0 when unknown.
+    int SourceLineNumber(int index) const;
     // A directive line of the region: executed already, it takes no line position, but a
     // tagged-table directive makes the region a tagged table.
     void NoteDirective(DirectiveCode code);
@@ -111,6 +137,7 @@ class TableBlock {
     bool blankLineSeparated = false;
     bool separatorColumns = false;
     bool userLayout = false;
+    bool barColumns = false;    // cells cut at each line's own bars (a pipe table)
     bool taggedRegion = false;  // a BEGIN_TAGGED_TABLE directive opened the region
 
     // Classification counters.
@@ -126,6 +153,8 @@ class TableBlock {
     unsigned leadingRules = 0;
     unsigned trailingRules = 0;
     int leadingBlankLines = 0;  // blank lines before the first line with text
+    int doubleBarRows = 0;      // leading wiki-table lines whose cells are parted by "||"
+    int delimiterRow = -1;      // the first rule line, when it is a markdown delimiter row
     int crossingTotal = 0;      // extra columns covered by crossing cells
     int crossingCells = 0;
     int crossingLines = 0;
@@ -138,6 +167,19 @@ class TableBlock {
     // The indent that was removed when the lines were classified: a blank or rule line stays
     // one when the indent is put back.
     int classifiedIndent = 0;
+
+    // Tagged tables: the rows (lines with cells), whether any cell has dot leaders, and
+    // where the cells of each row go while the lines are cut in order.
+    int taggedRows = 0;
+    bool dotLeaders = false;
+    struct RowSpans {
+        std::vector<int> cover;       // per column: the rows below still covered from above
+        std::vector<int> coverSpan;   // per column: the columns the covering cell starting
+                                      // there spans (0 where none starts)
+        int lastLine = -1;            // the last line cut; cutting an earlier one starts afresh
+        int row = 0;                  // the rows cut so far
+        int rowValign = kVAlignNone;  // the vertical alignment the last line gives its row
+    } spans;
 
     char delimiter = '\t';
     std::vector<TableColumn> columns;
@@ -153,6 +195,7 @@ class TableBlock {
         bool valid = true;
         size_t columns = 0;
         bool plain = false;  // the lines were classified as plain text, tabs expanded
+        bool bars = false;   // a line holds a "|": the block may be a pipe or wiki table
     } tally;
 
   private:
@@ -160,6 +203,10 @@ class TableBlock {
 
     mutable MemoryLines ownLines_;
     LineSource* source_ = nullptr;
+    // Where the source numbering of the lines jumps (lines left out of the table lie
+    // between): the block index and the number of the line there. Lines in between are
+    // numbered on from it.
+    std::vector<std::pair<int, int>> numberJumps_;
 };
 
 // True for rule text: runs of one of '-', '_', '=' separated by single blanks.

@@ -14,8 +14,11 @@ bool IsTaggedBlock(const TableBlock& block);
 // Prepares a tagged block: one row per line, columns counted from the cells, the leading
 // rows of head cells as header rows, column alignments from COLUMN_DETAILS.
 void AnalyseTaggedTable(TableBlock& block);
-// Cuts one line of a tagged block into its cells (see CutPlainLine).
-void CutTaggedLine(TableBlock& block, std::string_view text, CutFor purpose,
+// Cuts line `index` of a tagged block into its cells (see CutPlainLine); a line that is no
+// row leaves no cells. Lines cut in order follow the row spans (ROWSPAN) from line to line:
+// a position covered from above is a row-spanned cell. An index of -1 cuts a line on its
+// own.
+void CutTaggedLine(TableBlock& block, int index, std::string_view text, CutFor purpose,
                    std::vector<TableCell>& cells);
 
 }  // namespace tabulyst

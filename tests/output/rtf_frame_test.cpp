@@ -147,5 +147,34 @@ TEST(RtfStyles, FaceNamesCannotBreakTheHeader) {
     EXPECT_EQ(RtfFontEntry(f.fc.get(), odd, 7), "{\\f7\\froman\\fprq2\\fcharset0 OddFace;}");
 }
 
+TEST(RtfStyles, NamedFontsOfAStylesFileByUseOfRtfStyles) {
+    const auto named = [](const char* name, const char* specification) {
+        FontSpec font;
+        font.name = name;
+        ApplyFontSpec(specification, font);
+        return font;
+    };
+    const std::string timesTable = "{\\s2\\widctlpar \\f27\\fs20\\kerning28 \\sbasedon0 Table;}";
+    const std::string arialTable = "{\\s2\\widctlpar \\b\\f27\\fs18\\kerning28 \\sbasedon0 Table;}";
+    const std::string memo = "{\\s101\\widctlpar \\i\\f201\\fs22\\kerning28 \\sbasedon0 Memo;}";
+    const struct {
+        int use;
+        std::string table;  // the style sheet line of the "Table" style
+        bool memoStyle;     // the font that names no style is a style of its own
+    } cases[] = {{0, timesTable, false}, {1, arialTable, false}, {2, arialTable, true}};
+    for (const auto& c : cases) {
+        Frame f;
+        f.settings.styles = {named("table", "Arial, Bold, 9"),
+                             named("Memo", "Courier New, Italic, 11")};
+        f.extraFonts = f.settings.styles;  // as the document's open registers them
+        f.fc->SetValue(P::UseOfRtfStyles, c.use);
+        const Lines lines = f.Header();
+        EXPECT_TRUE(Has(lines, {"{\\f200\\fswiss\\fprq2\\fcharset0 Arial;}",
+                                "{\\f201\\fmodern\\fprq1\\fcharset0 Courier New;}", c.table}))
+            << c.use;
+        EXPECT_EQ(Has(lines, {memo}), c.memoStyle) << c.use;
+    }
+}
+
 }  // namespace
 }  // namespace tabulyst

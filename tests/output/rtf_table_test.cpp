@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -121,7 +125,7 @@ TEST(RtfTable, CellsJoinTheirLinesSpanColumnsAndMeasureOnlyTheirOwnColumn) {
 }
 
 TEST(RtfTable, IndentsAndHiddenColumns) {
-    RtfBlock t({"a,b"}), unmatched({"a,b"}), hidden({"a,bbbb,c"}, 3);
+    RtfBlock t({"a,b"}), unmatched({"a,b"}), hidden({"a,bbbb,c", ",only hidden,"}, 3);
     t.fc.GetExtras().indentPositions = {0, 4};
     t.block.commonIndent = 4;
     const Texts lines = t.Write();
@@ -138,8 +142,103 @@ TEST(RtfTable, IndentsAndHiddenColumns) {
     const Texts shown = hidden.Write();
     ASSERT_GT(shown.size(), 8u);
     EXPECT_EQ(shown[2], "\\cellx316\\cellx740");
-    EXPECT_EQ(shown[6], "\\intbl a\\cell");
-    EXPECT_EQ(shown[7], "c\\cell");
+    // The row with text only where it is hidden is left out: the first is the last.
+    EXPECT_EQ(CountContaining(shown, "\\row"), 1u);
+    EXPECT_EQ(shown[3], kNoKeep);
+    EXPECT_EQ(shown[5], "\\intbl a\\cell");
+    EXPECT_EQ(shown[6], "c\\cell");
+}
+
+// A tagged table with row spans, vertical alignments and cell tags; its second data row is
+// empty.
+const Texts kTaggedLines = {
+    "[[HEAD_CELL]]Item[[HEAD_CELL]]Sum",
+    "[[DATA_CELL ROWSPAN=2 VALIGN=centre]]Fees[[DATA_CELL]][[CURRENCY]]12",
+    "[[DATA_CELL VALIGN=bottom]][[COLOUR red]]3",
+    "[[DATA_CELL]][[DATA_CELL]]",
+    "[[DATA_CELL]][[DOT_LEADERS]][[STUB_INDENT 2]]Net[[DATA_CELL]][[FONT Arial, Bold, 9]]15",
+};
+
+void AddTagged(test::BlockFixture& t) {
+    t.block.NoteDirective(DirectiveCode::BeginTaggedTable);
+    t.Analysed(kTaggedLines);
+}
+
+TEST(RtfTable, TaggedTablesMergeRowSpansAlignCellsAndPlaceSignsAndLeaders) {
+    test::BlockFixture t(TableFormat::User);
+    AddTagged(t);
+    tabulyst::testing::MemoryRtf rtf;
+    RtfTableWriter(rtf.file).WriteTable(t.block);
+    // Columns: "Item" 400 + 108 + 216 = 724, then "Sum" 300 + 108 + 216 more: 1348; less 108
+    // for the table's offset. Text between two edges is their distance less 216: tab stops
+    // at 508 and 408.
+    const std::string rowEnd = kRowEnd;
+    EXPECT_EQ(rtf.Lines(), (Texts{"{",
+                                  "\\trowd \\trgaph108\\trleft-108",
+                                  "\\clvertalb\\cellx616\\clvertalb\\cellx1240",
+                                  kKeep,
+                                  kFont,
+                                  "{",
+                                  "\\keepn\\intbl {\\b Item\\b0 \\cell}",
+                                  "{\\b Sum\\b0 \\cell}",
+                                  rowEnd,
+                                  "\\trowd \\trgaph108\\trleft-108",
+                                  "\\clvmgf\\clvertalc\\cellx616\\cellx1240",
+                                  kKeep,
+                                  kFont,
+                                  "{",
+                                  "\\keepn\\intbl Fees\\cell",
+                                  "{\\tqr\\tx408 $\\tab 12\\cell}",
+                                  rowEnd,
+                                  "\\trowd \\trgaph108\\trleft-108",
+                                  "\\clvmrg\\cellx616\\clvertalb\\cellx1240",
+                                  kKeep,
+                                  kFont,
+                                  "{",
+                                  "\\keepn\\intbl  \\cell",
+                                  "{\\cf6 \\qr 3\\cell}",
+                                  rowEnd,
+                                  "\\trowd \\trgaph108\\trleft-108",
+                                  "\\cellx616\\cellx1240",
+                                  kNoKeep,
+                                  "{",
+                                  "\\intbl {\\li360 \\tqr\\tldot\\tx508 Net\\tab\\cell}",
+                                  "{\\f31\\fs18\\b \\qr 15\\cell}",
+                                  rowEnd,
+                                  "}"}));
+    EXPECT_EQ(t.Messages(), Texts{"INFO: Discarding empty data row No. 3"});
+}
+
+TEST(RtfTable, TaggedTableReadsBack) {
+    tabulyst::testing::RtfHarness h;
+    ASSERT_TRUE(h.Open("tagged"));
+    TableBlock block(*h.fc, TableFormat::User);
+    block.NoteDirective(DirectiveCode::BeginTaggedTable);
+    for (const std::string& line : kTaggedLines) block.AddLine(line, line);
+    block.Analyse(static_cast<int>(TableFormat::User));
+    RtfTableWriter(h.file).WriteTable(block);
+    ASSERT_TRUE(h.file.EndDocument());
+    const Texts lines = h.Lines();
+    const std::string html = tabulyst::testing::ReadBackWithUnrtf(lines, "--html");
+    EXPECT_TRUE(InOrder(html, {"Item", "Sum", "Fees", "$", "12", "<font color=\"#ff0000\">", "3",
+                               "Net", "<font face=\"Arial\">", "<b>", "15"}))
+        << html;
+    // LibreOffice, where it is installed, merges the cells over two rows.
+    if (std::system("command -v soffice >/dev/null 2>&1") != 0) return;
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("tabulyst_lo_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    {
+        std::ofstream out(dir / "tagged.rtf", std::ios::binary);
+        for (const std::string& line : lines) out << line << '\n';
+    }
+    tabulyst::testing::CommandOutput("cd '" + dir.string() + "' && HOME='" + dir.string() +
+                                     "' soffice --headless --convert-to html tagged.rtf 2>&1");
+    std::ifstream converted(dir / "tagged.html");
+    const std::string merged((std::istreambuf_iterator<char>(converted)),
+                             std::istreambuf_iterator<char>());
+    std::filesystem::remove_all(dir);
+    EXPECT_NE(merged.find("rowspan=\"2\""), std::string::npos) << merged;
 }
 
 TEST(RtfTextWidth, CountsCharactersNotBytes) {

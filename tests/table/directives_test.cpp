@@ -85,5 +85,17 @@ TEST(ExecuteDirectiveTest, ATableInsideHtmlIsReported) {
     EXPECT_EQ(t.Messages(), Texts{"TAG ERROR: END_HTML not seen before BEGIN_TABLE"});
 }
 
+TEST(ExecuteDirectiveTest, DirectivesATaggedTableHasNoUseForAreReportedAndIgnored) {
+    DirectiveFixture t;
+    t.Run("$_$_TABLE_HEADER_ROWS 2");
+    t.Run("$_$_BEGIN_TAGGED_TABLE");
+    t.Run("$_$_TABLE_HEADER_ROWS 3");
+    t.Run("$_$_TABLE_BORDER 1");
+    EXPECT_EQ(t.Base().Value(P::DefaultTableHeaderRows), 2);
+    EXPECT_EQ(t.Base().Value(P::DefaultTableBorderSize), 1);
+    EXPECT_EQ(t.Messages(),
+              Texts{"TAG ERROR: Ignoring directive in user table - $_$_TABLE_HEADER_ROWS 3"});
+}
+
 }  // namespace
 }  // namespace tabulyst

@@ -4,6 +4,7 @@
 
 #include "table/analysis.h"
 #include "table/directives.h"
+#include "table/rows.h"
 #include "table/table_fixture.h"
 
 namespace tabulyst {
@@ -48,7 +49,7 @@ TEST(CutTaggedLineTest, CellsSpansAlignmentsAndOtherTags) {
                "[[DATA_CELL]] A & B [[DATA_CELL]]7[[NEW_CELL COLSPAN=2 ALIGN=centre "
                "VALIGN=bottom]][[B]]x[[/B]]"});
     std::vector<TableCell> cells;
-    CutTaggedLine(t.block, t.Text(1), CutFor::Writing, cells);
+    CutTaggedLine(t.block, -1, t.Text(1), CutFor::Writing, cells);
     ASSERT_EQ(cells.size(), 4u);
     EXPECT_EQ((Texts{cells[0].text, cells[1].text, cells[2].text}),
               (Texts{"A & B", "7", "[[B]]x[[/B]]"}));
@@ -63,8 +64,103 @@ TEST(CutTaggedLineTest, TextOutsideAnyCellIsReportedOnceAndKept) {
     EXPECT_EQ(t.Cells(1), (Texts{"loose words", "c"}));
     EXPECT_EQ(t.Messages(), (Texts{"TAG ERROR: No NEW_CELL definition for \"loose words\""}));
     std::vector<TableCell> cells;
-    CutTaggedLine(t.block, t.Text(1), CutFor::Analysis, cells);  // no second report
+    CutTaggedLine(t.block, -1, t.Text(1), CutFor::Analysis, cells);  // no second report
     EXPECT_EQ(t.Messages().size(), 1u);
+}
+
+TEST(CutTaggedLineTest, CellTagsSetPropertiesAndAreNoText) {
+    PlainFixture t;
+    Tagged(t, {"[[VALIGN b]][[DATA_CELL]][[STUB_INDENT 2]]Net [[FONT Arial, Bold, 9]][[COLOUR "
+               "ff0000]][[DATA_CELL]][[CURRENCY]]1,200[[DOT_LEADERS]][[TOCLINK]]"});
+    std::vector<TableCell> cells;
+    CutTaggedLine(t.block, 0, t.Text(0), CutFor::Writing, cells);
+    ASSERT_EQ(cells.size(), 2u);
+    EXPECT_EQ((Texts{cells[0].text, cells[1].text}), (Texts{"Net", "1,200"}));
+    const CellTags& net = cells[0].tags;
+    EXPECT_EQ((Texts{net.font, net.colour}), (Texts{"Arial, Bold, 9", "Red"}));
+    EXPECT_EQ(std::tuple(net.stubIndent, net.leaders), std::tuple(2, false));
+    const CellTags& figure = cells[1].tags;
+    EXPECT_EQ(std::tuple(figure.currency, figure.leaders, figure.stubIndent),
+              std::tuple(std::string("$"), true, 0));
+    EXPECT_EQ(t.block.spans.rowValign, kVAlignBottom) << "a VALIGN before the first cell";
+    EXPECT_TRUE(t.Messages().empty());
+}
+
+TEST(CutTaggedLineTest, MisplacedDoubledAndBadTagsAreReported) {
+    const struct {
+        const char* line;
+        const char* message;
+    } cases[] = {
+        {"[[HEAD_CELL]][[STUB_INDENT]]Year",
+         "TAG ERROR: STUB_INDENT tag only allowed in data cells"},
+        {"[[DATA_CELL]][[STUB_INDENT 1]][[STUB_INDENT 2]]x",
+         "WARNING: STUB_INDENT multiply defined"},
+        {"[[DATA_CELL]][[TOCLINK]]a[[DATA_CELL]][[TOCLINK]]b",
+         "TAG_ERROR: Ambiguous TOCLINK tags in row 1"},
+        {"[[COLUMN_DETAILS 1 ALIGN=r]][[VERTICAL_ALIGNMENT top]]",
+         "TAG ERROR: VERTICAL_ALIGNMENT tag only valid inside tables"},
+        {"[[DATA_CELL]][[FONT Arial, Heavy]]x",
+         "TAG ERROR: Failed to parse FONT tag \"Arial, Heavy\""},
+        {"[[DATA_CELL]][[COLOUR cyan]]x", "WARNING: \"cyan\" is not a standard HTML colour"},
+    };
+    for (const auto& c : cases) {
+        PlainFixture t;
+        Tagged(t, {c.line});
+        std::vector<TableCell> cells;
+        CutTaggedLine(t.block, 0, t.Text(0), CutFor::Writing, cells);
+        EXPECT_EQ(t.Messages(), Texts{c.message}) << c.line;
+    }
+}
+
+TEST(TaggedRowsTest, RowSpansTakeTheirColumnsInTheRowsBelow) {
+    PlainFixture t;
+    Tagged(t, {"[[HEAD_CELL]]A[[HEAD_CELL]]B[[HEAD_CELL]]C",
+               "[[DATA_CELL ROWSPAN=2]]a[[DATA_CELL]]b[[DATA_CELL ROWSPAN=9]]c", "[[DATA_CELL]]d",
+               "[[DATA_CELL COLSPAN=3]]e", "", "[[COLUMN_DETAILS 1 ALIGN=left]]",
+               "[[DATA_CELL]]f[[DATA_CELL]]g"});
+    // A cell reads "text{columns}{rows}"; a position covered from above reads "^".
+    Texts rows;
+    ForEachRow(t.block, [&rows](const TableRow& row) {
+        std::string text;
+        for (size_t c = 0; c < row.cells.size(); c += std::max(row.cells[c].colSpan, 1)) {
+            const TableCell& cell = row.cells[c];
+            text += c > 0 ? " | " : "";
+            text += cell.rowSpanned ? "^" : cell.text;
+            if (cell.colSpan > 1) text += "{c" + std::to_string(cell.colSpan) + "}";
+            if (cell.rowSpan > 1) text += "{r" + std::to_string(cell.rowSpan) + "}";
+        }
+        rows.push_back(text);
+    });
+    // The last span is held to the rows there are; the row that runs into it is cut short.
+    EXPECT_EQ(rows,
+              (Texts{"A | B | C", "a{r2} | b | c{r4}", "^ | d | ^", "e{c2} | ^", "f | g | ^"}));
+    EXPECT_EQ(t.Messages(), Texts{"ERROR: Cell overlap detected at (3,2)"});
+    EXPECT_EQ(std::tuple(t.block.columns.size(), t.block.taggedRows), std::tuple(3u, 5));
+}
+
+TEST(TaggedRowsTest, HugeSpansAndColumnNumbersAreHeldToAThousandColumns) {
+    const struct {
+        std::string line;
+        const char* message;
+        size_t columns;
+    } cases[] = {
+        {"[[DATA_CELL COLSPAN=2000000000]]x", "TAG ERROR: COLSPAN=2000000000 held to 1000 columns",
+         1000},
+        {"[[COLUMN_DETAILS 2000000000 ALIGN=right]][[DATA_CELL]]x",
+         "TAG ERROR: COLUMN_DETAILS for column 2000000000 ignored: a table has at most 1000 "
+         "columns",
+         1},
+        {"[[DATA_CELL COLSPAN=900]]a[[DATA_CELL COLSPAN=900]]b[[DATA_CELL]]c",
+         "TAG ERROR: Cells beyond column 1000 of a tagged table are left out", 1000},
+    };
+    for (const auto& c : cases) {
+        PlainFixture t;
+        Tagged(t, {c.line});
+        Texts rows;
+        ForEachRow(t.block, [&rows](const TableRow& row) { rows.push_back(row.cells[0].text); });
+        EXPECT_EQ(t.Messages(), Texts{c.message}) << c.line;
+        EXPECT_EQ(t.block.columns.size(), c.columns) << c.line;
+    }
 }
 
 }  // namespace
