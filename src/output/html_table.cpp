@@ -562,7 +562,7 @@ class HtmlTableMarkup {
     // Lines of the row that need no tidying, each ended by a line feed, written together.
     std::string rowLines_;
     bool tidyFree_;  // the markup around cell texts never needs tidying in this table
-    std::vector<std::string> escaped_;  // empty strings cost no storage: a row may be wide
+    std::vector<std::string> escaped_;    // empty strings cost no storage: a row may be wide
     std::vector<std::string> decorated_;  // tagged cells' texts with what their tags ask for
     TextString piece_;
     // The table font's markup around every cell's content (see cell_font.h).

@@ -291,13 +291,13 @@ void BuildRowsAhead(TableBlock& block, const std::function<void(const TableRow&)
             BuildRows(
                 block,
                 [&](const TableRow& row) {
-                if (!batch) throw WriterStopped{};
-                if (batch->count == batch->rows.size()) batch->rows.emplace_back();
-                batch->rows[batch->count++] = row;
-                if (batch->count == RowPipe::kBatchRows) {
-                    pipe.PassFull(batch);
-                    batch = pipe.TakeEmpty();
-                }
+                    if (!batch) throw WriterStopped{};
+                    if (batch->count == batch->rows.size()) batch->rows.emplace_back();
+                    batch->rows[batch->count++] = row;
+                    if (batch->count == RowPipe::kBatchRows) {
+                        pipe.PassFull(batch);
+                        batch = pipe.TakeEmpty();
+                    }
                 },
                 nullptr);
             if (!batch) return;
