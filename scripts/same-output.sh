@@ -37,7 +37,8 @@ mapfile -t inputs < <(cd "$root" && find tests/data examples -type f ! -name com
 # Runs one build on one input in a fixed place, so that paths in messages agree.
 run() {
     local bin=$1 set=$2 input=$3 keep=$4
-    local ext=${input##*.}
+    local base=${input##*/} ext=txt
+    [[ $base == *.* ]] && ext=${base##*.}
     rm -rf "$work/run" && mkdir -p "$work/run"
     cp "$root/$input" "$work/run/in.$ext"
     # shellcheck disable=SC2086
