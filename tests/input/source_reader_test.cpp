@@ -131,6 +131,12 @@ TEST_F(SourceReaderTest, AQuotedFieldHoldsLineEndsUntilItClosesOrTheFileEnds) {
     EXPECT_EQ(lines[2].text.Str(), "\"open,\nrest");
     EXPECT_EQ(lines[2].unclosedQuoteLine, 4);
     EXPECT_TRUE(lines[2].unclosedAtEnd);
+
+    // A NUL inside the quotes is a blank, as anywhere else, and ends nothing.
+    SourceReader nul;
+    nul.options.quotedLineBreaks = true;
+    Open(nul, std::string("\"x\0\ny\",1\n", 9));
+    EXPECT_EQ(Texts(nul), (Lines{"\"x \ny\",1"}));
 }
 
 TEST_F(SourceReaderTest, AMillionLinesArriveInOrder) {
