@@ -144,31 +144,21 @@ class tst_MainWindow : public QObject {
         QTest::addColumn<QString>("output");  // output directory
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("text");
-        QTest::newRow("missing input") << "%1/none.csv"
-                                       << "%1"
-                                       << "File selection error"
-                                       << "No files found \"%1/none.csv\"";
-        QTest::newRow("directory input") << "%1/dir"
-                                         << "%1"
-                                         << "File selection error"
-                                         << "No files found \"%1/dir\"";
-        QTest::newRow("missing input directory") << "%1/nowhere/a.csv"
-                                                 << "%1"
-                                                 << "Directory Error"
-                                                 << "Invalid Input Directory";
-        QTest::newRow("output directory missing") << "%1/a.csv"
-                                                  << "%1/nowhere"
-                                                  << "Directory Error"
-                                                  << "Invalid Output Directory.\nMust be writable";
-        QTest::newRow("output directory is a file")
-            << "%1/a.csv"
-            << "%1/a.csv"
-            << "Directory Error"
-            << "Invalid Output Directory.\nMust be writable";
-        QTest::newRow("quotes, blanks, non-ASCII") << "%1/we \"said\" ü; x.csv"
-                                                   << "%1"
-                                                   << ""
-                                                   << "";
+        const auto row = [](const char* name, const char* files, const char* output,
+                            const char* title, const char* text) {
+            QTest::newRow(name) << QString(files) << QString(output) << QString(title)
+                                << QString(text);
+        };
+        row("missing input", "%1/none.csv", "%1", "File selection error",
+            "No files found \"%1/none.csv\"");
+        row("directory input", "%1/dir", "%1", "File selection error", "No files found \"%1/dir\"");
+        row("missing input directory", "%1/nowhere/a.csv", "%1", "Directory Error",
+            "Invalid Input Directory");
+        row("output directory missing", "%1/a.csv", "%1/nowhere", "Directory Error",
+            "Invalid Output Directory.\nMust be writable");
+        row("output directory is a file", "%1/a.csv", "%1/a.csv", "Directory Error",
+            "Invalid Output Directory.\nMust be writable");
+        row("quotes, blanks, non-ASCII", "%1/we \"said\" ü; x.csv", "%1", "", "");
     }
     void badInput() {
         QFETCH(QString, files);

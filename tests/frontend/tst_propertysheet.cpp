@@ -89,25 +89,24 @@ class tst_PropertySheet : public QObject {
         QVERIFY(!window_->PoliciesModified());
     }
     void valuesHeldToTheirRange_data() {
-        QTest::addColumn<QByteArray>("line");
         QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");  // as the policy file states it
         QTest::addColumn<int>("shown");
         QTest::addColumn<int>("stored");
-        QTest::newRow("separation 0") << QByteArray("Minimum TABLE column separation : 0")
-                                      << "Minimum TABLE column separation" << 1 << 0;
-        QTest::newRow("separation (none)") << QByteArray("Minimum TABLE column separation : (none)")
-                                           << "Minimum TABLE column separation" << 1 << -1;
-        QTest::newRow("extending 50")
-            << QByteArray("Table extending factor : 50") << "Table extending factor" << 10 << 50;
-        QTest::newRow("merging -3")
-            << QByteArray("Column merging factor : -3") << "Column merging factor" << 0 << -3;
+        const QString separation = "Minimum TABLE column separation";
+        QTest::newRow("separation 0") << separation << "0" << 1 << 0;
+        QTest::newRow("separation (none)") << separation << "(none)" << 1 << -1;
+        QTest::newRow("extending 50") << "Table extending factor"
+                                      << "50" << 10 << 50;
+        QTest::newRow("merging -3") << "Column merging factor"
+                                    << "-3" << 0 << -3;
     }
     void valuesHeldToTheirRange() {
-        QFETCH(QByteArray, line);
         QFETCH(QString, key);
+        QFETCH(QString, value);
         QFETCH(int, shown);
         QFETCH(int, stored);
-        LoadPolicies(line + "\n");
+        LoadPolicies((key + " : " + value + "\n").toUtf8());
         PropertySheet* sheet = Open(PageId::TableAnalysis);
         QWidget* control = sheet->Page(PageId::TableAnalysis)->findChild<QWidget*>(key);
         QCOMPARE(control->property("value").toInt(), shown);

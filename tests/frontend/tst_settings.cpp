@@ -23,9 +23,6 @@ class tst_Settings : public QObject {
         // 9 lists of 10, 10 window positions, 5 language numbers, 9 texts, 15 switches.
         QCOMPARE(store.allKeys().size(), 90 + 10 + 5 + 9 + 15);
         QCOMPARE(store.value("4.0/DDEWorking").toString(), QStringLiteral("Yes"));
-        QCOMPARE(store.value("4.0/AddURLPrefix").toString(), QStringLiteral("Yes"));
-        QCOMPARE(store.value("4.0/DefaultPolicy/Used").toString(), QStringLiteral("No"));
-        QCOMPARE(store.value("4.0/Dialogs/Main/Left").toString(), QStringLiteral("0"));
         QVERIFY(store.contains("4.0/CurrentDir"));
         QVERIFY(store.contains("4.0/Files/MRU09"));
         QVERIFY(store.contains("4.0/HTMLScript/MRU00"));
