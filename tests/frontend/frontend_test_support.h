@@ -2,6 +2,8 @@
 // program's boxes and choosers themselves.
 #pragma once
 
+#include <QAction>
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -98,6 +100,14 @@ struct RecordedDialogs {
         return d;
     }
 };
+
+// The action of the window with this menu text; null, with a warning, when there is none.
+inline QAction* FindAction(const QWidget& window, const QString& text) {
+    for (QAction* action : window.findChildren<QAction*>())
+        if (action->text() == text) return action;
+    qWarning() << "no action" << text;
+    return nullptr;
+}
 
 // Writes a file, creating its directory.
 inline void WriteFile(const QString& path, const QByteArray& content) {

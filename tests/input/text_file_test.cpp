@@ -112,24 +112,18 @@ TEST_F(TextFileTest, PutLineReplacesTheFileAndEndsEachLineInALineFeed) {
     std::string expectedOuter, expectedInner;
     {
         TextFile file;
+        const auto put = [&file](const std::string& prefix, std::string& expected) {
+            for (int i = 0; i < 10000; ++i) {
+                EXPECT_TRUE(file.PutLine(prefix + std::to_string(i)));
+                expected += prefix + std::to_string(i) + "\n";
+            }
+        };
         ASSERT_TRUE(file.OpenForWriting(dir_.Write("outer.txt", "")));
-        for (int i = 0; i < 10000; ++i) {
-            const std::string line = "outer line " + std::to_string(i);
-            EXPECT_TRUE(file.PutLine(line));
-            expectedOuter += line + "\n";
-        }
+        put("outer line ", expectedOuter);
         ASSERT_TRUE(file.OpenForWriting(dir_.Write("inner.txt", "")));
-        for (int i = 0; i < 10000; ++i) {
-            const std::string line = "inner line " + std::to_string(i);
-            EXPECT_TRUE(file.PutLine(line));
-            expectedInner += line + "\n";
-        }
+        put("inner line ", expectedInner);
         file.Pop();
-        for (int i = 0; i < 10000; ++i) {
-            const std::string line = "outer again " + std::to_string(i);
-            EXPECT_TRUE(file.PutLine(line));
-            expectedOuter += line + "\n";
-        }
+        put("outer again ", expectedOuter);
     }
     EXPECT_EQ(dir_.Read("outer.txt"), expectedOuter);
     EXPECT_EQ(dir_.Read("inner.txt"), expectedInner);

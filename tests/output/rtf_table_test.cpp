@@ -251,22 +251,3 @@ TEST(RtfTextWidth, CountsCharactersNotBytes) {
     courier.size = 8;
     EXPECT_EQ(RtfTextWidth("abc", courier, false, false), 348) << "3 x 8 x 10 x 1.45";
 }
-
-TEST(RtfTable, TableInADocumentReadsBack) {
-    tabulyst::testing::RtfHarness h;
-    ASSERT_TRUE(h.Open("prices"));
-    TableBlock block(*h.fc, TableFormat::Comma);
-    block.config = &h.fc->BaseConfig();
-    block.kind = BlockKind::Delimited;
-    block.delimiter = ',';
-    for (std::string_view row : {"Item,Price", "Apples,1.20", "Pears {ripe},0.50"})
-        block.AddLine(row, row);
-    block.columns.assign(2, TableColumn{});
-    RtfTableWriter(h.file).WriteTable(block);
-    ASSERT_TRUE(h.file.EndDocument());
-    const Texts lines = h.Lines();
-    EXPECT_EQ(tabulyst::testing::OpenGroups(lines), 0);
-    EXPECT_TRUE(h.messages.empty());
-    const std::string text = tabulyst::testing::ReadBackWithUnrtf(lines);
-    EXPECT_TRUE(InOrder(text, {"Item", "Price", "Apples", "1.20", "Pears {ripe}", "0.50"})) << text;
-}
