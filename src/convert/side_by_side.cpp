@@ -30,18 +30,23 @@ struct Job {
     }
 };
 
+// The filters a policy set gives a sink, which pass from the run to a job and back.
+void CopyFilters(const MessageSink& from, MessageSink& to) {
+    to.reportingLevel = from.reportingLevel;
+    to.display = from.display;
+    to.statusShown = from.statusShown;
+    to.suppressUrl = from.suppressUrl;
+    to.suppressInfo = from.suppressInfo;
+    to.suppressWarning = from.suppressWarning;
+    to.suppressProgramError = from.suppressProgramError;
+    to.suppressTagError = from.suppressTagError;
+}
+
 // The sink of a job: the run's filters, its streams and log recorded.
 void RecordInto(Job& job, const MessageSink& run) {
     MessageSink& sink = job.context.sink;
     sink.logPath = run.logPath;
-    sink.reportingLevel = run.reportingLevel;
-    sink.display = run.display;
-    sink.statusShown = run.statusShown;
-    sink.suppressUrl = run.suppressUrl;
-    sink.suppressInfo = run.suppressInfo;
-    sink.suppressWarning = run.suppressWarning;
-    sink.suppressProgramError = run.suppressProgramError;
-    sink.suppressTagError = run.suppressTagError;
+    CopyFilters(run, sink);
     sink.runDisplay = run.runDisplay;
     sink.err = &job.record.Err();
     sink.out = &job.record.Out();
@@ -53,13 +58,7 @@ void TakeOver(ConversionContext& run, Job& job) {
     ConversionContext& done = job.context;
     MessageSink& sink = run.sink;
     job.record.Replay(sink);
-    sink.reportingLevel = done.sink.reportingLevel;
-    sink.display = done.sink.display;
-    sink.suppressUrl = done.sink.suppressUrl;
-    sink.suppressInfo = done.sink.suppressInfo;
-    sink.suppressWarning = done.sink.suppressWarning;
-    sink.suppressProgramError = done.sink.suppressProgramError;
-    sink.suppressTagError = done.sink.suppressTagError;
+    CopyFilters(done.sink, sink);
     if (!done.sink.runBuffer.Empty()) {
         if (!sink.runBuffer.Empty()) sink.runBuffer.AppendChar('\n');
         sink.runBuffer.Append(done.sink.runBuffer);
