@@ -1,6 +1,6 @@
-// The twelve cases of the csv-spectrum suite (tests/data/csv-spectrum, BSD-licensed): each
-// comma file, converted by the program, gives the cells its JSON twin lists, as a reader
-// of the document sees them.
+// The twelve cases of a public suite of comma files (tests/data/public-csv-cases, BSD-licensed,
+// see its LICENSE): each comma file, converted by the program, gives the cells its JSON twin
+// lists, as a reader of the document sees them.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -15,7 +15,7 @@ namespace {
 
 using Grid = std::vector<std::vector<std::string>>;
 
-const std::string kSuite = TABULYST_TEST_DATA "/csv-spectrum/";
+const std::string kSuite = TABULYST_TEST_DATA "/public-csv-cases/";
 
 std::string ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -150,7 +150,7 @@ Grid CellsOf(const std::string& html) {
 
 std::string Convert(const std::string& name, const std::string& qualifiers) {
     // Named by qualifiers too: the two tests may run at once.
-    const std::string out = testing::TempDir() + "csv-spectrum-" + name +
+    const std::string out = testing::TempDir() + "public-csv-" + name +
                             (qualifiers.empty() ? "" : "-multiline") + ".html";
     const std::string command = "'" TABULYST_BINARY "' -comma -console -silent " + qualifiers +
                                 " '" + kSuite + name + ".csv' >'" + out + "'";
@@ -170,14 +170,14 @@ Grid Expected(const std::string& name) {
     return grid;
 }
 
-TEST(CsvSpectrum, EveryCaseGivesItsCellsWithQuotedFieldsSpanningLines) {
+TEST(PublicCsvCases, EveryCaseGivesItsCellsWithQuotedFieldsSpanningLines) {
     for (const char* name : {"comma_in_quotes", "empty", "empty_crlf", "escaped_quotes", "json",
                              "location_coordinates", "newlines", "newlines_crlf",
                              "quotes_and_newlines", "simple", "simple_crlf", "utf8"})
         EXPECT_EQ(CellsOf(Convert(name, "-multiline")), Expected(name)) << name;
 }
 
-TEST(CsvSpectrum, CasesOfOneLineARecordNeedNoPolicy) {
+TEST(PublicCsvCases, CasesOfOneLineARecordNeedNoPolicy) {
     for (const char* name : {"comma_in_quotes", "empty", "empty_crlf", "escaped_quotes", "json",
                              "location_coordinates", "simple", "simple_crlf", "utf8"})
         EXPECT_EQ(CellsOf(Convert(name, "")), Expected(name)) << name;
