@@ -36,9 +36,7 @@ void Convert(const std::vector<tabulyst::TextString>& lines, tabulyst::TableForm
     using namespace tabulyst;
     fuzz::SilentSink silent;
     ConversionContext context;
-    context.sink.reportingLevel = 10;
-    context.sink.runDisplay = false;
-    context.sink.err = context.sink.out = &silent.discard;
+    context.sink = silent.sink;
     context.settings.target = target;
     // The master set is prepared as a run prepares it when no policy file is named.
     FC master(&context.sink);

@@ -11,9 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace tabulyst;
     fuzz::SilentSink silent;
     ConversionContext context;
-    context.sink.reportingLevel = 10;
-    context.sink.runDisplay = false;
-    context.sink.err = context.sink.out = &silent.discard;
+    context.sink = silent.sink;
     // The words of a command line are joined by blanks; none of them can hold a NUL.
     TextString line(fuzz::Bytes(data, size));
     for (int32_t i = 0; i < line.Length(); ++i)

@@ -18,6 +18,7 @@
 #include "output/table_writer.h"
 #include "policy/line_message.h"
 #include "table/classify.h"
+#include "table/delimited.h"
 #include "table/directives.h"
 #include "table/table_model.h"
 
@@ -101,10 +102,9 @@ SourceOptions ReadingOptions(const FC& fc, bool htmlSource, TableFormat format) 
     options.directivePrefix = fc.Text(P::DirectiveDelimiter).Str();
     options.htmlSource = htmlSource;
     // Only a comma delimiter minds quotes.
-    const TextString& delimiter = fc.BaseConfig().Text(P::DefaultTableDelimiterCharacter);
-    const bool commaFields = format == TableFormat::Comma
-                                 ? delimiter.Empty() || delimiter[0] == ','
-                                 : IsDelimited(format) && !delimiter.Empty() && delimiter[0] == ',';
+    const bool commaFields =
+        IsDelimited(format) &&
+        DelimiterFor(format, fc.BaseConfig().Text(P::DefaultTableDelimiterCharacter)) == ',';
     options.quotedLineBreaks = commaFields && fc.Flag(P::QuotedFieldsMaySpanLines);
     return options;
 }

@@ -138,10 +138,13 @@ void FieldText(std::string_view field, char delimiter, std::string& text) {
     text.append(rest);
 }
 
-char BlockDelimiter(const TableBlock& block) {
-    const TextString& chosen = BlockConfig(block).Text(P::DefaultTableDelimiterCharacter);
+char DelimiterFor(TableFormat format, const TextString& chosen) {
     if (!chosen.Empty()) return chosen[0];
-    return block.format == TableFormat::Comma ? ',' : '\t';
+    return format == TableFormat::Comma ? ',' : '\t';
+}
+
+char BlockDelimiter(const TableBlock& block) {
+    return DelimiterFor(block.format, BlockConfig(block).Text(P::DefaultTableDelimiterCharacter));
 }
 
 void AnalyseDelimited(TableBlock& block) {
@@ -181,16 +184,20 @@ void SplitDelimitedLine(const TableBlock& block, std::string_view raw,
     for (TableCell& cell : cells) cell.Reset();
     FieldSplitter split(raw, block.delimiter);
     const AlignmentRules rules(block);
+    // Only a record whose quoted fields spanned lines holds line ends: a line each.
+    const bool lineEnds = raw.find('\n') != std::string_view::npos;
     std::string_view field;
     for (size_t n = 0; n < columnCount && split.Next(field); ++n) {
         TableCell& cell = cells[n];
         FieldText(field, block.delimiter, cell.text);
         cell.align = GuessAlignment(rules, cell.text, -1);
-        // A quoted field may hold line ends (when fields may span lines): a line each.
-        cell.lines =
-            IsBlankText(cell.text)
-                ? 0
-                : 1 + static_cast<int>(std::count(cell.text.begin(), cell.text.end(), '\n'));
+        if (IsBlankText(cell.text))
+            cell.lines = 0;
+        else
+            cell.lines =
+                lineEnds
+                    ? 1 + static_cast<int>(std::count(cell.text.begin(), cell.text.end(), '\n'))
+                    : 1;
     }
 }
 

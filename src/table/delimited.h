@@ -41,8 +41,11 @@ void FieldText(std::string_view field, char delimiter, std::string& text);
 // Splits one line of a delimited block (as read) into one cell per field, texts as read.
 void SplitDelimitedLine(const TableBlock& block, std::string_view raw,
                         std::vector<TableCell>& cells);
-// The delimiter of a delimited block: the first character of the delimiter policy when it
-// is not empty, else a comma for comma-delimited blocks and a tab for the others.
+// The delimiter of delimited data of this format: the first character of the delimiter
+// policy's text when it is not empty, else a comma for comma-delimited data and a tab for
+// the others.
+char DelimiterFor(TableFormat format, const TextString& chosen);
+// The delimiter of a delimited block, by its format and its delimiter policy.
 char BlockDelimiter(const TableBlock& block);
 
 }  // namespace tabulyst
