@@ -15,8 +15,8 @@ bool IsCutChar(char c) {
 }
 
 // Marks the positions covered by in-line tags, so that no tag is ever cut apart.
-// Reports end delimiters that have no start delimiter before them.
-std::vector<bool> TagMask(const TableBlock& block, std::string_view text, bool report) {
+// Counts end delimiters that have no start delimiter before them.
+std::vector<bool> TagMask(const TableBlock& block, std::string_view text, int& strays) {
     std::vector<bool> mask;
     const std::string_view open = block.fc.Text(P::StartTagDelimiter).View();
     const std::string_view close = block.fc.Text(P::EndTagDelimiter).View();
@@ -32,12 +32,7 @@ std::vector<bool> TagMask(const TableBlock& block, std::string_view text, bool r
             for (size_t i = p; i < end + close.size(); ++i) mask[i] = true;
             p = end + close.size();
         } else if (text.compare(p, close.size(), close) == 0) {
-            if (report) {
-                TextString message("INFO: Unbalanced tag delimiter inside table cell :\"");
-                message.Append(close);
-                message.Append("\"");
-                block.fc.Issue(message, 10);
-            }
+            ++strays;
             ++p;
         } else {
             ++p;
@@ -57,13 +52,22 @@ int ColumnWidth(const TableBlock& block, int col) {
 
 }  // namespace
 
+void ReportStrayTagEnds(const TableBlock& block, int count) {
+    for (int i = 0; i < count; ++i) {
+        TextString message("INFO: Unbalanced tag delimiter inside table cell :\"");
+        message.Append(block.fc.Text(P::EndTagDelimiter).View());
+        message.Append("\"");
+        block.fc.Issue(message, 10);
+    }
+}
+
 void StartLineCells(const TableBlock& block, std::vector<TableCell>& cells) {
     cells.resize(block.columns.size());
     for (TableCell& cell : cells) cell.Reset();
 }
 
 void CutPlainLine(TableBlock& block, std::string_view text, CutFor purpose,
-                  std::vector<TableCell>& cells) {
+                  std::vector<TableCell>& cells, int* strayTagEnds) {
     StartLineCells(block, cells);
     if (block.columns.empty()) return;
     const int columnCount = static_cast<int>(block.columns.size());
@@ -79,7 +83,12 @@ void CutPlainLine(TableBlock& block, std::string_view text, CutFor purpose,
     const int length = static_cast<int>(text.size());
     const bool zeroWidth = BlockConfig(block).Flag(P::ColumnBoundariesHaveZeroWidth);
     const AlignmentRules rules(block);
-    const std::vector<bool> inTag = TagMask(block, text, purpose == CutFor::Writing);
+    int strays = 0;
+    const std::vector<bool> inTag = TagMask(block, text, strays);
+    if (strayTagEnds)
+        *strayTagEnds = strays;
+    else if (purpose == CutFor::Writing)
+        ReportStrayTagEnds(block, strays);
     auto tagAt = [&](int p) { return !inTag.empty() && inTag[p]; };
 
     int start = 0;

@@ -14,8 +14,13 @@ enum class CutFor : uint8_t { Analysis, Writing };
 // Cuts a line of an analysed plain-text block (its analysis text) into one cell per column
 // (a cell whose text runs across boundaries covers several columns). Cell texts are the
 // source texts, trimmed; their alignment is guessed.
+// When `strayTagEnds` is given, end tag delimiters with no start before them are counted
+// there rather than reported: a line cut on a thread of its own leaves the report to the
+// thread that writes (ReportStrayTagEnds).
 void CutPlainLine(TableBlock& block, std::string_view text, CutFor purpose,
-                  std::vector<TableCell>& cells);
+                  std::vector<TableCell>& cells, int* strayTagEnds = nullptr);
+// Reports `count` end tag delimiters with no start before them.
+void ReportStrayTagEnds(const TableBlock& block, int count);
 // Gives the row one empty cell per column.
 void StartLineCells(const TableBlock& block, std::vector<TableCell>& cells);
 

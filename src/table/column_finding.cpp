@@ -6,6 +6,7 @@
 #include "table/classify.h"
 #include "table/column_analysis.h"
 #include "table/line_pass.h"
+#include "table/shared_pass.h"
 
 namespace tabulyst {
 namespace {
@@ -57,23 +58,50 @@ void SetFirstAnalysedLine(TableBlock& block) {
 
 std::vector<PositionStats> GatherPositionStats(const TableBlock& block) {
     const int width = std::max(block.widest, 1);
-    std::vector<int> blanks(width, 0), separators(width, 0), endsAt(width + 1, 0);
-    int samples = 0;
-    const int n = block.lineCount;
-    for (LinePass line(block); line.Next();) {
-        if (line.Index() < block.firstAnalysedLine || line.Blank()) continue;
-        ++samples;
-        const std::string_view text = line.Text();
-        const size_t length = std::min<size_t>(text.size(), width);
-        for (size_t p = 0; p < length; ++p) {
-            const char c = text[p];
-            if (c == ' ' || c == '\t')
-                ++blanks[p];
-            else if (IsSeparatorAt(text, p))
-                ++separators[p];
-        }
-        ++endsAt[length];  // every position from the line's end on is blank
+    // What one lane of the pass counts.
+    struct Lane {
+        std::vector<int> blanks, separators, endsAt;
+        int samples = 0;
+    };
+    std::vector<Lane> lanes(kPassLanes);
+    for (Lane& lane : lanes) {
+        lane.blanks.assign(width, 0);
+        lane.separators.assign(width, 0);
+        lane.endsAt.assign(width + 1, 0);
     }
+    ShareLines(
+        block, true,
+        [&block](const LinePass& line) {
+            return line.Index() >= block.firstAnalysedLine && !line.Blank();
+        },
+        [&](int laneIndex, int, std::string_view text) {
+            Lane& lane = lanes[laneIndex];
+            ++lane.samples;
+            const size_t length = std::min<size_t>(text.size(), width);
+            for (size_t p = 0; p < length; ++p) {
+                const char c = text[p];
+                if (c == ' ' || c == '\t')
+                    ++lane.blanks[p];
+                else if (IsSeparatorAt(text, p))
+                    ++lane.separators[p];
+            }
+            ++lane.endsAt[length];  // every position from the line's end on is blank
+        });
+    Lane& sum = lanes[0];
+    for (size_t l = 1; l < lanes.size(); ++l) {
+        const Lane& lane = lanes[l];
+        sum.samples += lane.samples;
+        for (int p = 0; p < width; ++p) {
+            sum.blanks[p] += lane.blanks[p];
+            sum.separators[p] += lane.separators[p];
+        }
+        for (int p = 0; p <= width; ++p) sum.endsAt[p] += lane.endsAt[p];
+    }
+    const std::vector<int>& blanks = sum.blanks;
+    const std::vector<int>& separators = sum.separators;
+    const std::vector<int>& endsAt = sum.endsAt;
+    const int samples = sum.samples;
+    const int n = block.lineCount;
 
     const TabConfig& config = BlockConfig(block);
     const bool sparse = config.Flag(P::ExpectSparseTables);

@@ -7,6 +7,7 @@
 #include "table/classify.h"
 #include "table/column_analysis.h"
 #include "table/line_pass.h"
+#include "table/shared_pass.h"
 
 namespace tabulyst {
 namespace {
@@ -17,6 +18,10 @@ struct YesNoTally {
     int yes = 0;
     int no = 0;
     void Add(bool value) { ++(value ? yes : no); }
+    void Absorb(const YesNoTally& other) {
+        yes += other.yes;
+        no += other.no;
+    }
     void Into(ValueHistogram& histogram) const {
         histogram.Add(0, no);
         histogram.Add(1, yes);
@@ -37,6 +42,11 @@ struct SmallTally {
         if (at >= counts.size()) counts.resize(at + 1, 0);
         ++counts[at];
     }
+    void Absorb(const SmallTally& other) {
+        if (other.counts.size() > counts.size()) counts.resize(other.counts.size(), 0);
+        for (size_t value = 0; value < other.counts.size(); ++value)
+            counts[value] += other.counts[value];
+    }
     void Into(ValueHistogram& histogram) const {
         for (size_t value = 0; value < counts.size(); ++value)
             histogram.Add(static_cast<int>(value), counts[value]);
@@ -53,6 +63,19 @@ struct ColumnSamples {
     ValueHistogram number;
     SmallTally alignTally, coveredTally;
     YesNoTally emptyTally, textTally, symbolTally, numberTally;
+
+    // Another lane's counts of the same column (only the tallies hold counts yet, but for
+    // the odd value below 0).
+    void Absorb(const ColumnSamples& other) {
+        align.Absorb(other.align);
+        covered.Absorb(other.covered);
+        alignTally.Absorb(other.alignTally);
+        coveredTally.Absorb(other.coveredTally);
+        emptyTally.Absorb(other.emptyTally);
+        textTally.Absorb(other.textTally);
+        symbolTally.Absorb(other.symbolTally);
+        numberTally.Absorb(other.numberTally);
+    }
 };
 
 void DeriveFlags(TableColumn& column, ColumnSamples& s) {
@@ -80,34 +103,58 @@ void DeriveFlags(TableColumn& column, ColumnSamples& s) {
 
 void BuildColumnStatistics(TableBlock& block) {
     const int columnCount = static_cast<int>(block.columns.size());
-    std::vector<ColumnSamples> samples(columnCount);
-    block.crossingTotal = block.crossingCells = block.crossingLines = 0;
     const int ruleSet = block.fc.RuleSet();
-    std::vector<TableCell> cells;
-    for (LinePass line(block); line.Next();) {
-        if (line.Index() < block.firstAnalysedLine || line.Blank() || line.Rule()) continue;
-        CutPlainLine(block, line.Text(), CutFor::Analysis, cells);
-
-        bool crossing = false;
-        for (int c = 0; c < columnCount; c += std::max(cells[c].colSpan, 1)) {
-            const TableCell& cell = cells[c];
-            if (c < columnCount - 1 && cell.colSpan > 1) {
-                block.crossingTotal += cell.colSpan - 1;
-                ++block.crossingCells;
-                crossing = true;
+    // What one lane of the pass counts.
+    struct Lane {
+        std::vector<ColumnSamples> samples;
+        std::vector<TableCell> cells;
+        int crossingTotal = 0;
+        int crossingCells = 0;
+        int crossingLines = 0;
+    };
+    std::vector<Lane> lanes(kPassLanes);
+    for (Lane& lane : lanes) lane.samples.resize(columnCount);
+    // Tagged and bar-cut lines may change the block as they are cut.
+    const bool mayShare = block.kind != BlockKind::Tagged && !block.barColumns;
+    ShareLines(
+        block, mayShare,
+        [&block](const LinePass& line) {
+            return line.Index() >= block.firstAnalysedLine && !line.Blank() && !line.Rule();
+        },
+        [&](int laneIndex, int, std::string_view text) {
+            Lane& lane = lanes[laneIndex];
+            std::vector<TableCell>& cells = lane.cells;
+            CutPlainLine(block, text, CutFor::Analysis, cells);
+            bool crossing = false;
+            for (int c = 0; c < columnCount; c += std::max(cells[c].colSpan, 1)) {
+                const TableCell& cell = cells[c];
+                if (c < columnCount - 1 && cell.colSpan > 1) {
+                    lane.crossingTotal += cell.colSpan - 1;
+                    ++lane.crossingCells;
+                    crossing = true;
+                }
+                const bool empty = cell.text.empty();
+                ColumnSamples& s = lane.samples[c];
+                s.alignTally.Add(cell.align, s.align);
+                s.coveredTally.Add(cell.colSpan, s.covered);
+                s.emptyTally.Add(empty);
+                s.textTally.Add(!empty && !cell.symbol);
+                s.symbolTally.Add(cell.symbol);
+                s.numberTally.Add(empty || IsPlainNumber(cell.text, ruleSet));
             }
-            const bool empty = cell.text.empty();
-            ColumnSamples& s = samples[c];
-            s.alignTally.Add(cell.align, s.align);
-            s.coveredTally.Add(cell.colSpan, s.covered);
-            s.emptyTally.Add(empty);
-            s.textTally.Add(!empty && !cell.symbol);
-            s.symbolTally.Add(cell.symbol);
-            s.numberTally.Add(empty || IsPlainNumber(cell.text, ruleSet));
-        }
-        if (crossing) ++block.crossingLines;
+            if (crossing) ++lane.crossingLines;
+        });
+    block.crossingTotal = block.crossingCells = block.crossingLines = 0;
+    for (const Lane& lane : lanes) {
+        block.crossingTotal += lane.crossingTotal;
+        block.crossingCells += lane.crossingCells;
+        block.crossingLines += lane.crossingLines;
     }
-    for (int c = 0; c < columnCount; ++c) DeriveFlags(block.columns[c], samples[c]);
+    for (int c = 0; c < columnCount; ++c) {
+        ColumnSamples& s = lanes[0].samples[c];
+        for (size_t l = 1; l < lanes.size(); ++l) s.Absorb(lanes[l].samples[c]);
+        DeriveFlags(block.columns[c], s);
+    }
 }
 
 void MergeColumns(TableBlock& block, int i, int j) {

@@ -1,18 +1,16 @@
 #include "table/rows.h"
 
 #include <algorithm>
-#include <array>
-#include <condition_variable>
-#include <deque>
 #include <exception>
-#include <mutex>
 #include <string>
 #include <thread>
 
 #include "policy/fc.h"
 #include "policy/line_message.h"
+#include "table/cell_cutting.h"
 #include "table/classify.h"
 #include "table/delimited.h"
+#include "table/hand_off.h"
 #include "table/line_pass.h"
 #include "table/tagged_table.h"
 
@@ -36,10 +34,14 @@ class RowLines {
     CurrentLineScope scope_;
 };
 
+// Takes a finished row: it may swap the row's storage for another row's, whose texts the
+// builder then clears and reuses.
+using RowTaker = std::function<void(TableRow&)>;
+
 // Collects the lines of one row and hands the row on when it ends.
 class RowBuilder {
   public:
-    RowBuilder(TableBlock& block, const std::function<void(const TableRow&)>& emit, RowLines* lines)
+    RowBuilder(TableBlock& block, const RowTaker& emit, RowLines* lines)
         : emit_(emit),
           lines_(lines),
           headerRows_(HeaderRowCount(block)),
@@ -59,11 +61,13 @@ class RowBuilder {
             if (lines_) lines_->At(row_.lastLine);
             emit_(row_);
         }
+        row_.cells.resize(columns_);
         for (TableCell& cell : row_.cells) cell.Reset();
         row_.firstLine = row_.lastLine = -1;
         row_.ruleAbove = row_.ruleBelow = false;
         row_.rule = RuleKind::None;
         row_.valign = kVAlignNone;
+        row_.strayTagEnds = 0;
         started_ = false;
     }
 
@@ -78,9 +82,11 @@ class RowBuilder {
     }
 
     // A line that forms a row of its own: its cells become the row's cells.
-    void TakeLine(const LinePass& line, std::vector<TableCell>& cells, int valign) {
+    void TakeLine(const LinePass& line, std::vector<TableCell>& cells, int valign,
+                  int strayTagEnds) {
         Begin(line);
         row_.valign = valign;
+        row_.strayTagEnds = strayTagEnds;
         cells.resize(columns_);
         for (TableCell& cell : cells)
             cell.lines = IsBlankText(cell.text) ? 0 : std::max(1, cell.lines);
@@ -140,7 +146,7 @@ class RowBuilder {
         started_ = true;
     }
 
-    const std::function<void(const TableRow&)>& emit_;
+    const RowTaker& emit_;
     RowLines* lines_;
     int headerRows_;
     size_t columns_;
@@ -156,21 +162,20 @@ int HeaderRowCount(const TableBlock& block) {
 }
 
 void BuildLineCells(TableBlock& block, const LinePass& line, CutFor purpose,
-                    std::vector<TableCell>& cells) {
+                    std::vector<TableCell>& cells, int* strayTagEnds) {
     if (block.kind == BlockKind::Delimited)
         SplitDelimitedLine(block, line.Raw(), cells);
     else if (block.kind == BlockKind::Tagged)
         CutTaggedLine(block, line.Index(), line.Text(), purpose, cells);
     else
-        CutPlainLine(block, line.Text(), purpose, cells);
+        CutPlainLine(block, line.Text(), purpose, cells, strayTagEnds);
 }
 
 namespace {
 
 // Builds the rows of the block in order. `lines`, when given, follows the source line at
 // hand, so that messages name it; a builder on a thread of its own gives none.
-void BuildRows(TableBlock& block, const std::function<void(const TableRow&)>& emit,
-               RowLines* lines) {
+void BuildRows(TableBlock& block, const RowTaker& emit, RowLines* lines) {
     RowBuilder rows(block, emit, lines);
     const int headerRows = HeaderRowCount(block);
     std::vector<TableCell> cells;
@@ -189,11 +194,13 @@ void BuildRows(TableBlock& block, const std::function<void(const TableRow&)>& em
             rows.StartRule(line, line.NextRule() ? RuleKind::Double : RuleKind::Single);
             continue;
         }
-        BuildLineCells(block, line, CutFor::Writing, cells);
+        // Built ahead, a row carries what is wrong with its line to the writing thread.
+        int strayTagEnds = 0;
+        BuildLineCells(block, line, CutFor::Writing, cells, lines ? nullptr : &strayTagEnds);
         if (!block.blankLineSeparated) {
             rows.End();
             if (cells.empty()) continue;  // a tagged line that is no row
-            rows.TakeLine(line, cells, block.spans.rowValign);
+            rows.TakeLine(line, cells, block.spans.rowValign, strayTagEnds);
             rows.End();
             continue;
         }
@@ -212,73 +219,26 @@ void BuildRows(TableBlock& block, const std::function<void(const TableRow&)>& em
     rows.End();
 }
 
-// Rows handed from the thread that builds them to the one that writes them, in batches so
-// that the two meet once a batch rather than once a row. A few batches are in flight, so
-// the memory is that of a few hundred rows whatever the table's length.
-class RowPipe {
-  public:
-    static constexpr size_t kBatchRows = 256;
-
-    struct Batch {
-        std::vector<TableRow> rows;  // reused: the row texts keep their storage
-        size_t count = 0;
-        bool last = false;
-    };
-
-    RowPipe() {
-        for (Batch& batch : batches_) empty_.push_back(&batch);
-    }
-
-    // The builder's side. Null once the writer has given up.
-    Batch* TakeEmpty() { return Take(empty_); }
-    void PassFull(Batch* batch) { Put(full_, batch); }
-    // The writer's side. Null once the builder has failed.
-    Batch* TakeFull() { return Take(full_); }
-    void ReturnEmpty(Batch* batch) {
-        batch->count = 0;
-        batch->last = false;
-        Put(empty_, batch);
-    }
-    // Either side stops the other: nothing more will be taken or given.
-    void Stop() {
-        std::lock_guard lock(mutex_);
-        stopped_ = true;
-        changed_.notify_all();
-    }
-
-  private:
-    Batch* Take(std::deque<Batch*>& queue) {
-        std::unique_lock lock(mutex_);
-        changed_.wait(lock, [&] { return stopped_ || !queue.empty(); });
-        if (queue.empty()) return nullptr;
-        Batch* batch = queue.front();
-        queue.pop_front();
-        return batch;
-    }
-    void Put(std::deque<Batch*>& queue, Batch* batch) {
-        std::lock_guard lock(mutex_);
-        queue.push_back(batch);
-        changed_.notify_all();
-    }
-
-    std::array<Batch, 4> batches_;
-    std::deque<Batch*> empty_;
-    std::deque<Batch*> full_;
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    bool stopped_ = false;
+// Rows handed from the thread that builds them to the one that writes them.
+struct RowBatch {
+    static constexpr size_t kRows = 256;
+    std::vector<TableRow> rows;  // reused: the row texts keep their storage
+    size_t count = 0;
 };
+using RowPipe = HandOff<RowBatch>;
 
 // Thrown inside the builder thread when the writer has stopped taking rows.
 struct WriterStopped {};
 
-// A long delimited table is built ahead on a second thread while its rows are written: the
-// splitting of lines and the writing of markup then take turns on two processors. Its
-// building issues no message (only rows built from several lines can), and the policies
-// and the block hold still while a table is written, so both threads only read them.
+// A long table of one line a row is built ahead on a second thread while its rows are
+// written: the cutting of lines and the writing of markup then take turns on two
+// processors. Such building issues no message of its own (only rows built from several
+// lines, tagged lines and lines cut at their own bars can, and those are built in turn);
+// what is wrong with a line goes with its row. The policies and the block hold still while
+// a table is written, so both threads only read them.
 bool BuildsAhead(const TableBlock& block) {
     constexpr int kLinesWorthAThread = 4096;
-    return block.kind == BlockKind::Delimited && !block.blankLineSeparated &&
+    return block.kind != BlockKind::Tagged && !block.blankLineSeparated && !block.barColumns &&
            block.lineCount >= kLinesWorthAThread;
 }
 
@@ -287,22 +247,22 @@ void BuildRowsAhead(TableBlock& block, const std::function<void(const TableRow&)
     std::exception_ptr failure;
     std::thread builder([&] {
         try {
-            RowPipe::Batch* batch = pipe.TakeEmpty();
+            RowBatch* batch = pipe.TakeEmpty();
             BuildRows(
                 block,
-                [&](const TableRow& row) {
+                [&](TableRow& row) {
                     if (!batch) throw WriterStopped{};
                     if (batch->count == batch->rows.size()) batch->rows.emplace_back();
-                    batch->rows[batch->count++] = row;
-                    if (batch->count == RowPipe::kBatchRows) {
+                    std::swap(batch->rows[batch->count++], row);
+                    if (batch->count == RowBatch::kRows) {
                         pipe.PassFull(batch);
                         batch = pipe.TakeEmpty();
                     }
                 },
                 nullptr);
             if (!batch) return;
-            batch->last = true;
-            pipe.PassFull(batch);
+            if (batch->count > 0) pipe.PassFull(batch);
+            pipe.Close();
         } catch (const WriterStopped&) {
         } catch (...) {
             failure = std::current_exception();
@@ -311,14 +271,15 @@ void BuildRowsAhead(TableBlock& block, const std::function<void(const TableRow&)
     });
     try {
         RowLines lines(block);
-        for (RowPipe::Batch* batch; (batch = pipe.TakeFull()) != nullptr;) {
+        for (RowBatch* batch; (batch = pipe.TakeFull()) != nullptr;) {
             for (size_t i = 0; i < batch->count; ++i) {
-                lines.At(batch->rows[i].lastLine);
-                emit(batch->rows[i]);
+                const TableRow& row = batch->rows[i];
+                lines.At(row.lastLine);
+                ReportStrayTagEnds(block, row.strayTagEnds);
+                emit(row);
             }
-            const bool last = batch->last;
+            batch->count = 0;
             pipe.ReturnEmpty(batch);
-            if (last) break;
         }
     } catch (...) {
         pipe.Stop();
@@ -337,7 +298,8 @@ void ForEachRow(TableBlock& block, const std::function<void(const TableRow&)>& e
         return;
     }
     RowLines lines(block);
-    BuildRows(block, emit, &lines);
+    BuildRows(
+        block, [&emit](TableRow& row) { emit(row); }, &lines);
 }
 
 }  // namespace tabulyst

@@ -23,11 +23,14 @@ struct TableRow {
     bool ruleAbove = false;          // the line before the row is a rule line
     bool ruleBelow = false;          // the line after the row is a rule line
     int valign = kVAlignNone;        // tagged tables: the row's vertical alignment code
+    int strayTagEnds =
+        0;  // built ahead: end tag delimiters with no start, for the writer to report
 };
 
 // Cuts one line of the block into cells: delimited splitting or plain-text cutting.
+// `strayTagEnds` as for CutPlainLine.
 void BuildLineCells(TableBlock& block, const LinePass& line, CutFor purpose,
-                    std::vector<TableCell>& cells);
+                    std::vector<TableCell>& cells, int* strayTagEnds = nullptr);
 // Groups the block's lines into rows, in order, and hands each row with text to `emit`.
 // A cell's line count is the number of lines that gave it text; blank texts add no line.
 void ForEachRow(TableBlock& block, const std::function<void(const TableRow&)>& emit);

@@ -25,6 +25,10 @@ void ValueHistogram::Add(int value, int times) {
     sum_ += static_cast<long long>(value) * times;
 }
 
+void ValueHistogram::Absorb(const ValueHistogram& other) {
+    for (const Entry& entry : other.entries_) Add(entry.value, entry.count);
+}
+
 void ValueHistogram::Sort() {
     if (!sorted_)
         std::stable_sort(entries_.begin(), entries_.end(),

@@ -16,6 +16,8 @@ class ValueHistogram {
 
     // Adds `value` `times` times (nothing when times < 1).
     void Add(int value, int times = 1);
+    // Adds every value of `other` as many times as it was added there.
+    void Absorb(const ValueHistogram& other);
     // Orders the entries by count, largest first; equal counts keep ascending value order.
     void Sort();
     // Value of entry k (from 1) after sorting, or `fallback` when there is no such entry.

@@ -12,6 +12,7 @@ namespace {
 
 using test::BlockFixture;
 using test::Ints;
+using test::PlainFixture;
 using test::Texts;
 
 // A row as seen by a writer: its texts, the lines of each cell, and "first-last" lines
@@ -138,6 +139,34 @@ TEST(ForEachRowTest, ALongDelimitedTableBuiltAheadKeepsItsRowsInOrderAndStopsWit
                             }),
                  std::runtime_error);
     EXPECT_EQ(written, 1000);
+}
+
+TEST(ForEachRowTest, ALongPlainTextTableBuiltAheadReportsEachLinesFaultBeforeItsRow) {
+    // Long enough for its analysis passes and its rows to be shared between two threads.
+    Texts lines;
+    for (int i = 0; i < 12000; ++i)
+        lines.push_back("k" + std::to_string(100000 + i) + "   north   " + std::to_string(i % 97));
+    lines[7000] = "k107000]]   north   6";
+    PlainFixture t;
+    t.Analysed(lines);
+    ASSERT_EQ(t.block.columns.size(), 3u);
+    EXPECT_TRUE(t.block.columns[2].numericColumn);
+    EXPECT_FALSE(t.block.columns[1].numericColumn);
+    const size_t before = t.Messages().size();
+    int expected = 0;
+    ForEachRow(t.block, [&](const TableRow& row) {
+        ASSERT_EQ(row.cells.size(), 3u);
+        const std::string code =
+            expected == 7000 ? "k107000]]" : "k" + std::to_string(100000 + expected);
+        EXPECT_EQ(row.cells[0].text, code);
+        EXPECT_EQ(row.cells[2].align, kAlignRight);
+        // The line's message comes with its own row, neither before nor after.
+        EXPECT_EQ(t.Messages().size() - before, expected >= 7000 ? 1u : 0u) << expected;
+        ++expected;
+    });
+    EXPECT_EQ(expected, 12000);
+    ASSERT_EQ(t.Messages().size(), before + 1);
+    EXPECT_EQ(t.Messages().back(), "INFO: Unbalanced tag delimiter inside table cell :\"]]\"");
 }
 
 }  // namespace
