@@ -23,8 +23,7 @@ struct TableRow {
     bool ruleAbove = false;          // the line before the row is a rule line
     bool ruleBelow = false;          // the line after the row is a rule line
     int valign = kVAlignNone;        // tagged tables: the row's vertical alignment code
-    int strayTagEnds =
-        0;  // built ahead: end tag delimiters with no start, for the writer to report
+    int strayTagEnds = 0;            // built ahead: stray end tag delimiters, for the writer
 };
 
 // Cuts one line of the block into cells: delimited splitting or plain-text cutting.
