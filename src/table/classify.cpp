@@ -50,7 +50,17 @@ constexpr std::array<std::string_view, 30> kMailHeaderNames = {
     "Xref",         "NNTP-Posting-Host", "Approved", "Expires",    "Status"};
 // clang-format on
 
-bool IsWordChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
+// Letters and digits as the C locale has them, and "_": one lookup a byte, as every line of
+// a table is asked whether it is code.
+constexpr std::array<bool, 256> kWordBytes = [] {
+    std::array<bool, 256> table{};
+    for (int c = 0; c < 256; ++c)
+        table[c] = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+                   c == '_';
+    return table;
+}();
+
+bool IsWordChar(char c) { return kWordBytes[static_cast<unsigned char>(c)]; }
 
 // Whether line i exists and was classified as a rule line: one of the first five lines or
 // of the last two, which is all that header recognition asks about.
@@ -103,6 +113,8 @@ bool LooksLikeCode(std::string_view text) {
     while (n < t.size() && IsWordChar(t[n])) ++n;
     if (n == 0 || (n < t.size() && t[n] != ' ' && t[n] != '(' && t[n] != '*')) return false;
     const std::string_view word = t.substr(0, n);
+    // Every code word is lower case and at most eight letters long.
+    if (n > 8 || word.front() < 'b' || word.front() > 'w') return false;
     bool keyword = false;
     for (std::string_view k : kCodeWords) keyword = keyword || word == k;
     return keyword && t.find_first_of("(;{}=") != std::string_view::npos;

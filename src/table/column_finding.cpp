@@ -59,7 +59,7 @@ void SetFirstAnalysedLine(TableBlock& block) {
 std::vector<PositionStats> GatherPositionStats(const TableBlock& block) {
     const int width = std::max(block.widest, 1);
     // What one lane of the pass counts.
-    struct Lane {
+    struct alignas(64) Lane {
         std::vector<int> blanks, separators, endsAt;
         int samples = 0;
     };

@@ -105,7 +105,7 @@ void BuildColumnStatistics(TableBlock& block) {
     const int columnCount = static_cast<int>(block.columns.size());
     const int ruleSet = block.fc.RuleSet();
     // What one lane of the pass counts.
-    struct Lane {
+    struct alignas(64) Lane {
         std::vector<ColumnSamples> samples;
         std::vector<TableCell> cells;
         int crossingTotal = 0;
