@@ -55,8 +55,8 @@ constexpr std::array<std::string_view, 30> kMailHeaderNames = {
 constexpr std::array<bool, 256> kWordBytes = [] {
     std::array<bool, 256> table{};
     for (int c = 0; c < 256; ++c)
-        table[c] = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
-                   c == '_';
+        table[c] =
+            (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
     return table;
 }();
 

@@ -17,9 +17,6 @@ namespace {
 
 constexpr int kMaxSeparation = 7;  // wider separations are not tried
 constexpr int kMaxPasses = 32;     // the separation only grows, so this is never reached
-// No one lays out a table in columns across lines wider than this; the statistics of every
-// position of such a line would cost many times the line itself.
-constexpr int kWidestTable = 32768;
 
 // Mal-formed limits on boundary crossings per data line and crossing cells per data line.
 struct CrossingLimit {

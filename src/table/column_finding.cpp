@@ -30,6 +30,46 @@ TableColumn MakeColumn(int gapStart, int gapEnd, int boundary, int score) {
 
 }  // namespace
 
+void PositionTally::Add(std::string_view text, size_t width) {
+    const size_t length = std::min(text.size(), width);
+    if (blanks.size() < length) {
+        blanks.resize(length, 0);
+        separators.resize(length, 0);
+    }
+    if (endsAt.size() <= length) endsAt.resize(length + 1, 0);
+    ++samples;
+    for (size_t p = 0; p < length; ++p) {
+        const char c = text[p];
+        if (c == ' ' || c == '\t')
+            ++blanks[p];
+        else if (IsSeparatorAt(text, p))
+            ++separators[p];
+    }
+    ++endsAt[length];  // every position from the line's end on is blank
+}
+
+void PositionTally::Absorb(const PositionTally& other) {
+    Fit(std::max(blanks.size(), other.blanks.size()));
+    for (size_t p = 0; p < other.blanks.size(); ++p) {
+        blanks[p] += other.blanks[p];
+        separators[p] += other.separators[p];
+    }
+    if (endsAt.size() < other.endsAt.size()) endsAt.resize(other.endsAt.size(), 0);
+    for (size_t p = 0; p < other.endsAt.size(); ++p) endsAt[p] += other.endsAt[p];
+    samples += other.samples;
+}
+
+void PositionTally::Fit(size_t width) {
+    // Lines that end beyond the width end at it, as far as the counts can tell.
+    if (endsAt.size() > width + 1) {
+        for (size_t p = width + 1; p < endsAt.size(); ++p) endsAt[width] += endsAt[p];
+        endsAt.resize(width + 1);
+    }
+    blanks.resize(width, 0);
+    separators.resize(width, 0);
+    endsAt.resize(width + 1, 0);
+}
+
 void RemoveCommonIndent(TableBlock& block) {
     const int indent = block.commonIndent;
     const bool remove = indent > 0 && indent < kIndentLimit;
@@ -58,45 +98,24 @@ void SetFirstAnalysedLine(TableBlock& block) {
 
 std::vector<PositionStats> GatherPositionStats(const TableBlock& block) {
     const int width = std::max(block.widest, 1);
-    // What one lane of the pass counts.
-    struct alignas(64) Lane {
-        std::vector<int> blanks, separators, endsAt;
-        int samples = 0;
-    };
-    std::vector<Lane> lanes(kPassLanes);
-    for (Lane& lane : lanes) {
-        lane.blanks.assign(width, 0);
-        lane.separators.assign(width, 0);
-        lane.endsAt.assign(width + 1, 0);
+    PositionTally sum;
+    const PositionTally& read = block.tally.positions;
+    if (block.tally.plain && read.valid && block.removedIndent == 0 &&
+        block.classifiedIndent == 0 && block.firstAnalysedLine == 0) {
+        // The lines were counted as they were read, and the analysis sees them as they were.
+        sum = read;
+    } else {
+        std::vector<PositionTally> lanes(kPassLanes);
+        ShareLines(
+            block, true,
+            [&block](const LinePass& line) {
+                return line.Index() >= block.firstAnalysedLine && !line.Blank();
+            },
+            [&](int lane, int, std::string_view text) { lanes[lane].Add(text, width); });
+        sum = std::move(lanes[0]);
+        for (size_t l = 1; l < lanes.size(); ++l) sum.Absorb(lanes[l]);
     }
-    ShareLines(
-        block, true,
-        [&block](const LinePass& line) {
-            return line.Index() >= block.firstAnalysedLine && !line.Blank();
-        },
-        [&](int laneIndex, int, std::string_view text) {
-            Lane& lane = lanes[laneIndex];
-            ++lane.samples;
-            const size_t length = std::min<size_t>(text.size(), width);
-            for (size_t p = 0; p < length; ++p) {
-                const char c = text[p];
-                if (c == ' ' || c == '\t')
-                    ++lane.blanks[p];
-                else if (IsSeparatorAt(text, p))
-                    ++lane.separators[p];
-            }
-            ++lane.endsAt[length];  // every position from the line's end on is blank
-        });
-    Lane& sum = lanes[0];
-    for (size_t l = 1; l < lanes.size(); ++l) {
-        const Lane& lane = lanes[l];
-        sum.samples += lane.samples;
-        for (int p = 0; p < width; ++p) {
-            sum.blanks[p] += lane.blanks[p];
-            sum.separators[p] += lane.separators[p];
-        }
-        for (int p = 0; p <= width; ++p) sum.endsAt[p] += lane.endsAt[p];
-    }
+    sum.Fit(width);
     const std::vector<int>& blanks = sum.blanks;
     const std::vector<int>& separators = sum.separators;
     const std::vector<int>& endsAt = sum.endsAt;

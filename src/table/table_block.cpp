@@ -63,6 +63,19 @@ void TableBlock::NoteDirective(DirectiveCode code) {
     if (code == DirectiveCode::BeginTaggedTable) taggedRegion = true;
 }
 
+void TableBlock::TallyPositions(bool blank, std::string_view full) {
+    PositionTally& positions = tally.positions;
+    if (blank || !positions.valid) return;
+    // Wider lines are no table unless a layout says where the columns are; the positions
+    // are then counted again, and the counts need not hold room for every character.
+    if (full.size() > static_cast<size_t>(kWidestTable)) {
+        positions = PositionTally{};
+        positions.valid = false;
+        return;
+    }
+    positions.Add(full, full.size());
+}
+
 void TableBlock::TallyDelimited(std::string_view raw) {
     const char used = BlockDelimiter(*this);
     if (lineCount == 0) tally.delimiter = used;
@@ -99,6 +112,7 @@ void TableBlock::AddLine(std::string_view raw, std::string_view expanded) {
         TallyLine(*this, lineCount, blank, !blank && IsRuleLine(full), full);
         if (lineCount == 0) tally.plain = true;
         if (!tally.bars && full.find('|') != std::string_view::npos) tally.bars = true;
+        TallyPositions(blank, full);
     }
     ++lineCount;
     const int length = static_cast<int>(full.size());

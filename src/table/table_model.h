@@ -94,6 +94,28 @@ struct TableCell {
     }
 };
 
+// No one lays out a table in columns across lines wider than this (unless a layout says
+// where the columns are); the statistics of every position of such a line would cost many
+// times the line itself.
+inline constexpr int kWidestTable = 32768;
+
+// Per character position, over the non-blank lines of a plain-text block: how many lines
+// hold a blank and how many a column separator there, and how many end at each length.
+struct PositionTally {
+    std::vector<int> blanks;
+    std::vector<int> separators;
+    std::vector<int> endsAt;
+    int samples = 0;
+    bool valid = true;  // false once a line was too wide to be counted
+
+    // Counts a line's first `width` positions (all beyond count as blank).
+    void Add(std::string_view text, size_t width);
+    // Adds another tally's counts.
+    void Absorb(const PositionTally& other);
+    // Gives the counts exactly `width` positions: lines longer end at the last.
+    void Fit(size_t width);
+};
+
 // One table region: collected line by line, then analysed and written once. The block
 // keeps the measures of its lines; their texts are read again, pass by pass, from its own
 // memory or from the source it was given.
@@ -188,18 +210,21 @@ class TableBlock {
     int headerCols = 0;
     bool hasHeader = false;
 
-    // Lines are classified (and delimited fields counted) as they are added; the analysis
-    // takes the tally when nothing it depends on changed meanwhile.
+    // Lines are classified (and delimited fields counted, and the character positions of
+    // plain text counted) as they are added; the analysis takes the tally when nothing it
+    // depends on changed meanwhile.
     struct LineTally {
         char delimiter = 0;  // delimited lines: the delimiter they were counted with
         bool valid = true;
         size_t columns = 0;
-        bool plain = false;  // the lines were classified as plain text, tabs expanded
-        bool bars = false;   // a line holds a "|": the block may be a pipe or wiki table
+        bool plain = false;       // the lines were classified as plain text, tabs expanded
+        bool bars = false;        // a line holds a "|": the block may be a pipe or wiki table
+        PositionTally positions;  // plain text, no indent removed, no header left out
     } tally;
 
   private:
     void TallyDelimited(std::string_view raw);
+    void TallyPositions(bool blank, std::string_view full);
 
     mutable MemoryLines ownLines_;
     LineSource* source_ = nullptr;

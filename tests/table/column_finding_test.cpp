@@ -38,6 +38,35 @@ TEST(GatherPositionStatsTest, AGapNeedsMoreThanHalfTheLinesBlankOrFourFifthsWhen
     EXPECT_TRUE(beyond.gap);
 }
 
+TEST(GatherPositionStatsTest, CountsTakenWhileReadingAgreeWithAPassOverTheLines) {
+    // Blank lines, short and long lines, separators, a rule: the counts made as the lines
+    // were added must give what a pass over the lines gives, position by position.
+    const Texts lines = {"Name    Qty | Price",         "",           "------------+-----",
+                         "apple     3 |  1.20",         "pear",       "   ",
+                         "fig     100 |  0.05  extra*", "kiwi      7"};
+    auto stats = [&](bool counted) {
+        PlainFixture t;
+        t.Lines(lines);
+        if (!counted) t.block.tally.positions.valid = false;
+        return Prepare(t);
+    };
+    const std::vector<PositionStats> read = stats(true);
+    const std::vector<PositionStats> passed = stats(false);
+    ASSERT_EQ(read.size(), passed.size());
+    for (size_t p = 0; p < read.size(); ++p) {
+        EXPECT_EQ(read[p].samples, passed[p].samples) << p;
+        EXPECT_EQ(read[p].gap, passed[p].gap) << p;
+        EXPECT_EQ(read[p].separatorFlag, passed[p].separatorFlag) << p;
+        EXPECT_EQ(read[p].blankLines, passed[p].blankLines) << p;
+        EXPECT_EQ(read[p].separatorLines, passed[p].separatorLines) << p;
+    }
+    // By hand: six non-blank lines; position 12 holds "|" or "+" in four of them, and
+    // position 6 is blank (or beyond the end) in all but the rule.
+    EXPECT_EQ(read[12].samples, 6);
+    EXPECT_EQ(read[12].separatorLines, 4);
+    EXPECT_EQ(read[6].blankLines, 5);
+}
+
 TEST(FindColumnsTest, GapsOfTheSeparationAndEqualScores) {
     PlainFixture t, equal;
     t.Repeat("aa  bb cc", 6);
