@@ -125,7 +125,8 @@ void CutPlainLine(TableBlock& block, std::string_view text, CutFor purpose,
         const std::string_view trimmed = TrimBlanks(piece);
         cell.text.assign(trimmed);
         cell.lines = trimmed.empty() ? 0 : 1;
-        cell.symbol = IsSymbolText(trimmed);
+        // Only the column statistics count symbol cells.
+        cell.symbol = purpose == CutFor::Analysis && IsSymbolText(trimmed);
 
         if (last >= columnCount - 1) break;
         const TableColumn& ending = block.columns[last];
