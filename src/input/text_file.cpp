@@ -1,6 +1,8 @@
 // Line-oriented file access: reading with an include stack, writing, in-memory lines.
 #include "input/text_file.h"
 
+#include "core/byte_scan.h"
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -356,14 +358,11 @@ bool TextFile::ReadFrom(OpenFile& file, TextString& line) {
             const char* start = file.buffer.data() + file.position;
             size_t count = file.end - file.position;
             // The line ends at the first LF or CR: a CR right before the LF is its line end
-            // too, and a CR anywhere else ends a line of its own.
-            const void* newline = std::memchr(start, '\n', count);
-            const size_t searched =
-                newline ? static_cast<size_t>(static_cast<const char*>(newline) - start) : count;
-            const void* cr = std::memchr(start, '\r', searched);
-            const void* found = cr ? cr : newline;
-            if (found) {
-                size_t length = static_cast<size_t>(static_cast<const char*>(found) - start);
+            // too, and a CR anywhere else ends a line of its own. One scan finds either.
+            const size_t at = FindEitherByte(std::string_view(start, count), 0, '\n', '\r');
+            if (at < count) {
+                const bool cr = start[at] == '\r';
+                size_t length = at;
                 file.position += length + 1;
                 if (cr) {
                     if (file.position < file.end) {
