@@ -1,8 +1,6 @@
 // Line-oriented file access: reading with an include stack, writing, in-memory lines.
 #include "input/text_file.h"
 
-#include "core/byte_scan.h"
-
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,6 +9,8 @@
 #include <cstring>
 #include <filesystem>
 #include <system_error>
+
+#include "core/byte_scan.h"
 
 namespace tabulyst {
 

@@ -213,7 +213,7 @@ class HtmlTableMarkup {
                 text = store;
                 plain_[c] = text.find_first_of("&<") == std::string_view::npos;
             }
-            if (tagged_ && row.cells[c].tags.Any()) {
+            if (tagged_ && row.cells[c].Tags().Any()) {
                 text = Decorated(row.cells[c], c, text);
                 plain_[c] = false;  // decorations are markup
             }

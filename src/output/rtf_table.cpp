@@ -189,7 +189,7 @@ class RtfTableMarkup {
     // False when the text is placed by a tab stop, so that it takes no alignment.
     bool AddTaggedParts(const TableCell& cell, size_t c, size_t span, std::string& prefix,
                         std::string& text) {
-        const CellTags& tags = cell.tags;
+        const CellTags& tags = cell.Tags();
         if (!tags.font.empty()) {
             const FontSpec font = TaggedCellFont(fc_, tags, out_.Style(kStyleTable).font);
             const int number = FontNumber(font.face.View());
@@ -269,7 +269,7 @@ class RtfTableMarkup {
             std::string_view text =
                 cell.text.empty() ? std::string_view(" ") : std::string_view(cell.text);
             bool aligned = true;
-            if (tagged_ && cell.tags.Any()) {
+            if (tagged_ && cell.Tags().Any()) {
                 taggedText_.assign(text);
                 aligned = AddTaggedParts(cell, c, Span(row, c), prefix, taggedText_);
                 text = taggedText_;

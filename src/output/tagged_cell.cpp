@@ -57,7 +57,7 @@ FontSpec TaggedCellFont(const FC& fc, const CellTags& tags, const FontSpec& base
 
 std::string TaggedCellHtml(const FC& fc, const DocumentState& state, const TableCell& cell,
                            std::string_view escaped, int width) {
-    const CellTags& tags = cell.tags;
+    const CellTags& tags = cell.Tags();
     std::string content;
     TextString fontStart, fontEnd;
     if (!tags.font.empty()) {

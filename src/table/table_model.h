@@ -58,13 +58,6 @@ struct CellTags {
     bool Any() const {
         return stubIndent > 0 || leaders || !font.empty() || !colour.empty() || !currency.empty();
     }
-    void Clear() {
-        font.clear();
-        colour.clear();
-        currency.clear();
-        stubIndent = 0;
-        leaders = false;
-    }
 };
 
 // One cell of a line or of a row. Its text is the source text, trimmed; the lines of a cell
@@ -82,7 +75,13 @@ struct TableCell {
     int kind = 0;             // 1 and 2: set by in-cell tags, no closing "<BR>"
     bool symbol = false;      // classification for the column statistics
     bool rowSpanned = false;  // tagged tables: covered by a cell of a row above (ROWSPAN)
-    CellTags tags;            // tagged tables: font, colour, leaders and the like
+    // Tagged tables: font, colour, leaders and the like. Held apart, as most cells have none
+    // and cells pass between threads by the million.
+    std::shared_ptr<const CellTags> tags;
+    const CellTags& Tags() const {
+        static const CellTags none;
+        return tags ? *tags : none;
+    }
     void Reset() {
         text.clear();
         lines = 0;
@@ -90,7 +89,7 @@ struct TableCell {
         align = valign = valignOverride = kVAlignNone;
         crossings = kind = 0;
         symbol = rowSpanned = false;
-        tags.Clear();
+        tags.reset();
     }
 };
 

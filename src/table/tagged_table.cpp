@@ -312,7 +312,7 @@ std::string CheckedColour(const TableBlock& block, std::string_view colour, bool
 
 // What the tags of a cell say that a writer must know, and what is wrong with them.
 void TakeCellTags(TableBlock& block, const TaggedCell& source, bool writing, TableCell& cell) {
-    CellTags& tags = cell.tags;
+    CellTags tags;
     tags.font = CheckedFont(block, TrimBlanks(source.font), writing);
     tags.colour = CheckedColour(block, TrimBlanks(source.colour), writing);
     tags.currency.assign(TrimBlanks(source.currency));
@@ -324,6 +324,7 @@ void TakeCellTags(TableBlock& block, const TaggedCell& source, bool writing, Tab
         if (source.stubIndents > 1 && writing)
             block.fc.Issue("WARNING: STUB_INDENT multiply defined", 10);
     }
+    cell.tags = std::make_shared<const CellTags>(std::move(tags));
 }
 
 }  // namespace

@@ -76,10 +76,10 @@ TEST(CutTaggedLineTest, CellTagsSetPropertiesAndAreNoText) {
     CutTaggedLine(t.block, 0, t.Text(0), CutFor::Writing, cells);
     ASSERT_EQ(cells.size(), 2u);
     EXPECT_EQ((Texts{cells[0].text, cells[1].text}), (Texts{"Net", "1,200"}));
-    const CellTags& net = cells[0].tags;
+    const CellTags& net = cells[0].Tags();
     EXPECT_EQ((Texts{net.font, net.colour}), (Texts{"Arial, Bold, 9", "Red"}));
     EXPECT_EQ(std::tuple(net.stubIndent, net.leaders), std::tuple(2, false));
-    const CellTags& figure = cells[1].tags;
+    const CellTags& figure = cells[1].Tags();
     EXPECT_EQ(std::tuple(figure.currency, figure.leaders, figure.stubIndent),
               std::tuple(std::string("$"), true, 0));
     EXPECT_EQ(t.block.spans.rowValign, kVAlignBottom) << "a VALIGN before the first cell";
