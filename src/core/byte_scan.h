@@ -8,6 +8,10 @@
 #include <cstring>
 #include <string_view>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace tabulyst {
 
 namespace detail {
@@ -77,6 +81,38 @@ inline size_t FindEitherByte(std::string_view text, size_t from, char a, char b)
         const uint64_t word = LoadWord(data + last);
         const uint64_t marks = DropFirst(BytesEqual(word, a) | BytesEqual(word, b), i - last);
         if (marks) return last + FirstMarked(marks);
+    }
+    return n;
+}
+
+// The position of the first LF or CR of the text, or its size when there is none; `nul`
+// is set when a NUL stands before that position. Every line of every reading passes here:
+// sixteen bytes are tested at a time where the processor can.
+inline size_t FindLineEnd(std::string_view text, bool& nul) {
+    const size_t n = text.size();
+    const char* data = text.data();
+    size_t i = 0;
+#if defined(__SSE2__)
+    const __m128i lf = _mm_set1_epi8('\n');
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i zero = _mm_setzero_si128();
+    for (; i + 16 <= n; i += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
+        const unsigned ends = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(bytes, lf), _mm_cmpeq_epi8(bytes, cr))));
+        const unsigned nuls = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, zero)));
+        if (ends) {
+            const unsigned at = static_cast<unsigned>(std::countr_zero(ends));
+            if (nuls & ((1u << at) - 1)) nul = true;
+            return i + at;
+        }
+        if (nuls) nul = true;
+    }
+#endif
+    for (; i < n; ++i) {
+        const char c = data[i];
+        if (c == '\n' || c == '\r') return i;
+        if (c == '\0') nul = true;
     }
     return n;
 }

@@ -84,7 +84,9 @@ bool IsKeywordChar(char c) {
 DirectiveCode RecogniseDirective(std::string_view prefix, std::string_view line,
                                  std::string_view* keyword) {
     if (prefix.empty()) prefix = kDefaultDirectivePrefix;
-    if (line.substr(0, prefix.size()) != prefix) return D::None;
+    // Every line of every reading is asked: most fail at their first byte.
+    if (line.empty() || line.front() != prefix.front() || line.substr(0, prefix.size()) != prefix)
+        return D::None;
     const std::string_view rest = line.substr(prefix.size());
     const Keyword* best = nullptr;
     for (const Keyword& k : kKeywords) {

@@ -349,6 +349,7 @@ bool TextFile::ReadFrom(OpenFile& file, TextString& line) {
         // there; only a line cut by a refill is gathered in scratch_ first.
         std::string_view text;
         bool any = false;
+        bool nul = false;
         for (;;) {
             if (file.position >= file.end && !Refill(file)) {
                 text = scratch_;
@@ -358,8 +359,9 @@ bool TextFile::ReadFrom(OpenFile& file, TextString& line) {
             const char* start = file.buffer.data() + file.position;
             size_t count = file.end - file.position;
             // The line ends at the first LF or CR: a CR right before the LF is its line end
-            // too, and a CR anywhere else ends a line of its own. One scan finds either.
-            const size_t at = FindEitherByte(std::string_view(start, count), 0, '\n', '\r');
+            // too, and a CR anywhere else ends a line of its own. One scan finds either, and
+            // notices a NUL on the way.
+            const size_t at = FindLineEnd(std::string_view(start, count), nul);
             if (at < count) {
                 const bool cr = start[at] == '\r';
                 size_t length = at;
@@ -383,7 +385,7 @@ bool TextFile::ReadFrom(OpenFile& file, TextString& line) {
             file.position = file.end;
         }
         if (!any) return false;
-        TakeLine(text, line);
+        TakeLine(text, line, nul);
         return true;
     }
 
@@ -415,7 +417,7 @@ bool TextFile::ReadFrom(OpenFile& file, TextString& line) {
     }
     if (!any) return false;
     if (!Utf16ToUtf8(units, scratch_)) allAscii_ = false;
-    TakeLine(scratch_, line);
+    TakeLine(scratch_, line, true);
     return true;
 }
 
@@ -427,14 +429,14 @@ void TextFile::Gather(const char* start, size_t count) {
     scratch_.append(start, count);
 }
 
-void TextFile::TakeLine(std::string_view text, TextString& line) {
+void TextFile::TakeLine(std::string_view text, TextString& line, bool maybeNul) {
     if (lineLimit_ != 0 && text.size() > lineLimit_) {
         lastLineCut_ = true;
         text = text.substr(0, lineLimit_);
     }
     line.Assign(text);
     // A NUL would end the text for every C routine downstream.
-    if (std::memchr(line.c_str(), '\0', static_cast<size_t>(line.Length())))
+    if (maybeNul && std::memchr(line.c_str(), '\0', static_cast<size_t>(line.Length())))
         for (int32_t i = 0; i < line.Length(); ++i)
             if (line[i] == '\0') line.SetAt(i, ' ');
 }

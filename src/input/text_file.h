@@ -119,7 +119,8 @@ class TextFile : public LineSink {
     // Appends to the line being gathered, up to the line limit.
     void Gather(const char* start, size_t count);
     // Takes the line in `text` (cut to the line limit) into `line`.
-    void TakeLine(std::string_view text, TextString& line);
+    // `maybeNul`: the text may hold a NUL (else it is known to hold none).
+    void TakeLine(std::string_view text, TextString& line, bool maybeNul);
     std::string scratch_;  // reused between lines so a long line costs one copy
     std::vector<OpenFile> files_;
     bool console_ = false;

@@ -74,3 +74,23 @@ TEST(ByteScan, IsAsciiTextAgreesWithAByteLoop) {
     EXPECT_TRUE(IsAsciiText(""));
     EXPECT_FALSE(IsAsciiText("abcdefghi\xe9"));
 }
+
+TEST(ByteScan, FindLineEndAgreesWithAByteLoopAndSeesOnlyTheNulsBeforeTheEnd) {
+    // Lengths across the sixteen-byte steps, line ends and NULs anywhere.
+    std::mt19937 random(20261207);
+    static const std::string kAlphabet = std::string("ab \t\x0e\x0c\x80", 7) + '\0' + "\n\r";
+    std::uniform_int_distribution<size_t> pick(0, kAlphabet.size() - 1);
+    for (size_t length = 0; length <= 70; ++length) {
+        for (int round = 0; round < 200; ++round) {
+            std::string text;
+            for (size_t i = 0; i < length; ++i) text.push_back(kAlphabet[pick(random)]);
+            size_t end = 0;
+            bool nulBefore = false;
+            for (; end < text.size() && text[end] != '\n' && text[end] != '\r'; ++end)
+                if (text[end] == '\0') nulBefore = true;
+            bool nul = false;
+            ASSERT_EQ(FindLineEnd(text, nul), end) << "length " << length;
+            EXPECT_EQ(nul, nulBefore) << "length " << length << " end " << end;
+        }
+    }
+}
