@@ -16,10 +16,9 @@ bool IsCutChar(char c) {
 
 // Marks the positions covered by in-line tags, so that no tag is ever cut apart.
 // Counts end delimiters that have no start delimiter before them.
-std::vector<bool> TagMask(const TableBlock& block, std::string_view text, int& strays) {
+std::vector<bool> TagMask(std::string_view open, std::string_view close, std::string_view text,
+                          int& strays) {
     std::vector<bool> mask;
-    const std::string_view open = block.fc.Text(P::StartTagDelimiter).View();
-    const std::string_view close = block.fc.Text(P::EndTagDelimiter).View();
     if (open.empty() || close.empty()) return mask;
     if (text.find(open) == std::string_view::npos && text.find(close) == std::string_view::npos)
         return mask;
@@ -68,6 +67,22 @@ void StartLineCells(const TableBlock& block, std::vector<TableCell>& cells) {
 
 void CutPlainLine(TableBlock& block, std::string_view text, CutFor purpose,
                   std::vector<TableCell>& cells, int* strayTagEnds) {
+    PlainLineCutter(block).Cut(text, purpose, cells, strayTagEnds);
+}
+
+PlainLineCutter::PlainLineCutter(TableBlock& block)
+    : block_(block),
+      rules_(block),
+      zeroWidth_(BlockConfig(block).Flag(P::ColumnBoundariesHaveZeroWidth)),
+      tagStart_(block.fc.Text(P::StartTagDelimiter).View()),
+      tagEnd_(block.fc.Text(P::EndTagDelimiter).View()) {
+    for (int col = 0; col < static_cast<int>(block.columns.size()); ++col)
+        widths_.push_back(ColumnWidth(block, col));
+}
+
+void PlainLineCutter::Cut(std::string_view text, CutFor purpose, std::vector<TableCell>& cells,
+                          int* strayTagEnds) const {
+    TableBlock& block = block_;
     StartLineCells(block, cells);
     if (block.columns.empty()) return;
     const int columnCount = static_cast<int>(block.columns.size());
@@ -81,10 +96,9 @@ void CutPlainLine(TableBlock& block, std::string_view text, CutFor purpose,
     }
 
     const int length = static_cast<int>(text.size());
-    const bool zeroWidth = BlockConfig(block).Flag(P::ColumnBoundariesHaveZeroWidth);
-    const AlignmentRules rules(block);
+    const bool zeroWidth = zeroWidth_;
     int strays = 0;
-    const std::vector<bool> inTag = TagMask(block, text, strays);
+    const std::vector<bool> inTag = TagMask(tagStart_, tagEnd_, text, strays);
     if (strayTagEnds)
         *strayTagEnds = strays;
     else if (purpose == CutFor::Writing)
@@ -121,7 +135,7 @@ void CutPlainLine(TableBlock& block, std::string_view text, CutFor purpose,
         const int marked = block.columns[col].markedAlign;
         cell.align = marked != kAlignNone && last == col
                          ? marked
-                         : GuessAlignment(rules, piece, ColumnWidth(block, col));
+                         : GuessAlignment(rules_, piece, widths_[col]);
         const std::string_view trimmed = TrimBlanks(piece);
         cell.text.assign(trimmed);
         cell.lines = trimmed.empty() ? 0 : 1;

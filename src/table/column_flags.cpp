@@ -116,6 +116,7 @@ void BuildColumnStatistics(TableBlock& block) {
     for (Lane& lane : lanes) lane.samples.resize(columnCount);
     // Tagged and bar-cut lines may change the block as they are cut.
     const bool mayShare = block.kind != BlockKind::Tagged && !block.barColumns;
+    const PlainLineCutter cutter(block);
     ShareLines(
         block, mayShare,
         [&block](const LinePass& line) {
@@ -124,7 +125,7 @@ void BuildColumnStatistics(TableBlock& block) {
         [&](int laneIndex, int, std::string_view text) {
             Lane& lane = lanes[laneIndex];
             std::vector<TableCell>& cells = lane.cells;
-            CutPlainLine(block, text, CutFor::Analysis, cells);
+            cutter.Cut(text, CutFor::Analysis, cells);
             bool crossing = false;
             for (int c = 0; c < columnCount; c += std::max(cells[c].colSpan, 1)) {
                 const TableCell& cell = cells[c];

@@ -179,6 +179,8 @@ void BuildRows(TableBlock& block, const RowTaker& emit, RowLines* lines) {
     RowBuilder rows(block, emit, lines);
     const int headerRows = HeaderRowCount(block);
     std::vector<TableCell> cells;
+    const bool plain = block.kind != BlockKind::Delimited && block.kind != BlockKind::Tagged;
+    const PlainLineCutter cutter(block);
     for (LinePass line(block); line.Next();) {
         const int i = line.Index();
         if (lines) lines->At(i);
@@ -196,7 +198,10 @@ void BuildRows(TableBlock& block, const RowTaker& emit, RowLines* lines) {
         }
         // Built ahead, a row carries what is wrong with its line to the writing thread.
         int strayTagEnds = 0;
-        BuildLineCells(block, line, CutFor::Writing, cells, lines ? nullptr : &strayTagEnds);
+        if (plain)
+            cutter.Cut(line.Text(), CutFor::Writing, cells, lines ? nullptr : &strayTagEnds);
+        else
+            BuildLineCells(block, line, CutFor::Writing, cells);
         if (!block.blankLineSeparated) {
             rows.End();
             if (cells.empty()) continue;  // a tagged line that is no row
