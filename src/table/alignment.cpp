@@ -47,19 +47,21 @@ int GuessAlignment(const TableBlock& block, std::string_view text, int width) {
 }
 
 int GuessAlignment(const AlignmentRules& rules, std::string_view text, int width) {
+    return GuessAlignment(rules, text, TrimBlanks(text), width);
+}
+
+int GuessAlignment(const AlignmentRules& rules, std::string_view text, std::string_view trimmed,
+                   int width) {
     if (rules.chosen != kAlignNone) return rules.chosen;
     if (text.empty()) return kAlignLeft;
 
+    // The blanks before and after the text; a text of blanks only has them all on both sides.
     const int length = static_cast<int>(text.size());
-    int lead = 0;
-    while (lead < length && IsBlankChar(text[lead])) ++lead;
-    int trail = 0;
-    while (trail < length && IsBlankChar(text[length - 1 - trail])) ++trail;
+    const int lead = trimmed.empty() ? length : static_cast<int>(trimmed.data() - text.data());
+    const int trail = trimmed.empty() ? length : length - lead - static_cast<int>(trimmed.size());
     const int right = trail + (length < width ? width - length : 0);
     const int total = right + lead;
 
-    const std::string_view trimmed =
-        lead >= length ? std::string_view{} : text.substr(lead, length - lead - trail);
     const bool numeric = IsNumericText(trimmed, rules.financial);
 
     if (!rules.delimited && width >= 1 && total >= width) return kAlignLeft;

@@ -31,5 +31,8 @@ struct AlignmentRules {
     bool delimited;  // fields have no width to be placed in
 };
 int GuessAlignment(const AlignmentRules& rules, std::string_view text, int width);
+// The same for a text whose trimmed part (TrimBlanks) is known: a view into it.
+int GuessAlignment(const AlignmentRules& rules, std::string_view text, std::string_view trimmed,
+                   int width);
 
 }  // namespace tabulyst

@@ -132,11 +132,11 @@ void PlainLineCutter::Cut(std::string_view text, CutFor purpose, std::vector<Tab
         TableCell& cell = cells[col];
         cell.colSpan = last - col + 1;
         cell.crossings = last - col;
+        const std::string_view trimmed = TrimBlanks(piece);
         const int marked = block.columns[col].markedAlign;
         cell.align = marked != kAlignNone && last == col
                          ? marked
-                         : GuessAlignment(rules_, piece, widths_[col]);
-        const std::string_view trimmed = TrimBlanks(piece);
+                         : GuessAlignment(rules_, piece, trimmed, widths_[col]);
         cell.text.assign(trimmed);
         cell.lines = trimmed.empty() ? 0 : 1;
         // Only the column statistics count symbol cells.

@@ -13,12 +13,6 @@ namespace {
 
 constexpr int kIndentLimit = 80;  // a common indent this large is no indent at all
 
-bool IsSeparatorAt(std::string_view text, size_t p) {
-    const char c = text[p];
-    if (c == '*' || c == '|') return true;
-    return c == '+' && p > 0 && (text[p - 1] == '-' || text[p - 1] == '=');
-}
-
 TableColumn MakeColumn(int gapStart, int gapEnd, int boundary, int score) {
     TableColumn column;
     column.gapStart = gapStart;
@@ -38,11 +32,13 @@ void PositionTally::Add(std::string_view text, size_t width) {
     }
     if (endsAt.size() <= length) endsAt.resize(length + 1, 0);
     ++samples;
+    // A separator is "*", "|", or a "+" after "-" or "=".
     for (size_t p = 0; p < length; ++p) {
         const char c = text[p];
         if (c == ' ' || c == '\t')
             ++blanks[p];
-        else if (IsSeparatorAt(text, p))
+        else if (c == '*' || c == '|' ||
+                 (c == '+' && p > 0 && (text[p - 1] == '-' || text[p - 1] == '=')))
             ++separators[p];
     }
     ++endsAt[length];  // every position from the line's end on is blank
