@@ -103,7 +103,8 @@ void PlainLineCutter::Cut(std::string_view text, CutFor purpose, std::vector<Tab
         *strayTagEnds = strays;
     else if (purpose == CutFor::Writing)
         ReportStrayTagEnds(block, strays);
-    auto tagAt = [&](int p) { return !inTag.empty() && inTag[p]; };
+    const bool anyTag = !inTag.empty();
+    auto tagAt = [&](int p) { return anyTag && inTag[p]; };
 
     int start = 0;
     int col = 0;
