@@ -113,6 +113,9 @@ struct PositionTally {
     void Absorb(const PositionTally& other);
     // Gives the counts exactly `width` positions: lines longer end at the last.
     void Fit(size_t width);
+
+  private:
+    void CountBytes(std::string_view text, size_t from, size_t to);
 };
 
 // One table region: collected line by line, then analysed and written once. The block
