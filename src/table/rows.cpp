@@ -61,8 +61,9 @@ class RowBuilder {
             if (lines_) lines_->At(row_.lastLine);
             emit_(row_);
         }
-        row_.cells.resize(columns_);
-        for (TableCell& cell : row_.cells) cell.Reset();
+        // The cells are cleared when next built on: a row of one line swaps in the cells its
+        // line was cut into, which were cleared by the cutting.
+        stale_ = true;
         row_.firstLine = row_.lastLine = -1;
         row_.ruleAbove = row_.ruleBelow = false;
         row_.rule = RuleKind::None;
@@ -73,6 +74,7 @@ class RowBuilder {
 
     // A rule row: every cell holds the rule.
     void StartRule(const LinePass& line, RuleKind rule) {
+        Freshen();
         Begin(line);
         row_.rule = rule;
         for (TableCell& cell : row_.cells) {
@@ -91,6 +93,7 @@ class RowBuilder {
         for (TableCell& cell : cells)
             cell.lines = IsBlankText(cell.text) ? 0 : std::max(1, cell.lines);
         row_.cells.swap(cells);
+        stale_ = false;
     }
 
     // The first column where the line's cells span differently from the row being built,
@@ -110,6 +113,7 @@ class RowBuilder {
 
     // Appends the line's cell texts to the row being built, one text line each.
     void AppendLine(const LinePass& line, const std::vector<TableCell>& cells) {
+        Freshen();
         const bool first = !started_;
         Begin(line);
         const size_t count = std::min(columns_, cells.size());
@@ -136,6 +140,13 @@ class RowBuilder {
     }
 
   private:
+    void Freshen() {
+        if (!stale_) return;
+        row_.cells.resize(columns_);
+        for (TableCell& cell : row_.cells) cell.Reset();
+        stale_ = false;
+    }
+
     void Begin(const LinePass& line) {
         if (!started_) {
             row_.firstLine = line.Index();
@@ -153,6 +164,7 @@ class RowBuilder {
     bool everyRow_;
     TableRow row_;
     bool started_ = false;
+    bool stale_ = false;  // the row's cells still hold an ended row's texts
 };
 
 }  // namespace
