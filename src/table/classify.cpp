@@ -120,36 +120,42 @@ bool LooksLikeCode(std::string_view text) {
     return keyword && t.find_first_of("(;{}=") != std::string_view::npos;
 }
 
+// What a byte may be in a plain number: a digit, a mark of any number, or a mark of money
+// (under a financial rule set). One lookup a byte: every cell of a table is asked.
+constexpr uint8_t kNumberDigit = 1;
+constexpr uint8_t kNumberMark = 2;
+constexpr uint8_t kMoneyMark = 4;
+constexpr std::array<uint8_t, 256> kNumberBytes = [] {
+    std::array<uint8_t, 256> table{};
+    for (int c = '0'; c <= '9'; ++c) table[c] = kNumberDigit;
+    table[','] = table['.'] = kNumberMark;
+    for (unsigned char c : std::string_view("$()- \xa3")) table[c] = kMoneyMark;
+    return table;
+}();
+
 bool IsPlainNumber(std::string_view text, int ruleSet) {
     std::string_view t = TrimBlanks(text);
-    const bool money = ruleSet == kMerrill || ruleSet == kSec;
+    const uint8_t allowed =
+        kNumberDigit | kNumberMark | (ruleSet == kMerrill || ruleSet == kSec ? kMoneyMark : 0);
     if (!t.empty() && (t.front() == '+' || t.front() == '-')) t.remove_prefix(1);
     if (!t.empty() && t.back() == '%') t.remove_suffix(1);
-    bool digit = false;
+    uint8_t seen = 0;
     for (char c : t) {
-        const unsigned char u = static_cast<unsigned char>(c);
-        if (std::isdigit(u))
-            digit = true;
-        else if (c == ',' || c == '.')
-            continue;
-        else if (money && (c == '$' || u == 163 || c == '(' || c == ')' || c == '-' || c == ' '))
-            continue;
-        else
-            return false;
+        const uint8_t kind = kNumberBytes[static_cast<unsigned char>(c)];
+        if (!(kind & allowed)) return false;
+        seen |= kind;
     }
-    return digit;
+    return (seen & kNumberDigit) != 0;
 }
 
 bool IsSymbolText(std::string_view text) {
     if (text.empty()) return false;
+    // ASCII letters and digits, as the C locale has them: the word bytes less "_".
     long alnum = 0, others = 0;
     for (char c : text) {
-        // ASCII letters and digits, as the C locale has them, without a call a byte.
-        const char lower = static_cast<char>(c | 0x20);
-        if ((c >= '0' && c <= '9') || (lower >= 'a' && lower <= 'z'))
-            ++alnum;
-        else if (!IsBlankChar(c))
-            ++others;
+        const bool letterOrDigit = kWordBytes[static_cast<unsigned char>(c)] && c != '_';
+        alnum += letterOrDigit;
+        others += !letterOrDigit && !IsBlankChar(c);
     }
     return 5 * alnum < static_cast<long>(text.size()) || alnum < others;
 }
