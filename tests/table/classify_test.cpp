@@ -30,8 +30,30 @@ TEST(ClassifyTest, LinePredicates) {
                               {"for (i = 0; i < n; i++)", true},
                               {"}", true},
                               {"Total interest       45.00", false},
-                              {"Printed 12 items (approx)", false}})
+                              {"Printed 12 items (approx)", false},
+                              // The first and the last code words by letter; longer words
+                              // and capitals are none.
+                              {"break (x)", true},
+                              {"while (n-- > 0) x = 1", true},
+                              {"registers (a, b)", false},
+                              {"Int (x)", false}})
         EXPECT_EQ(LooksLikeCode(text), code) << text;
+    // Digits with marks of numbers, a sign in front and a percent behind; money marks only
+    // under a financial rule set.
+    struct Number {
+        std::string_view text;
+        int ruleSet;
+        bool number;
+    };
+    for (auto [text, ruleSet, number] :
+         {Number{"1,234.50", kNoRuleSet, true}, Number{" -12% ", kNoRuleSet, true},
+          Number{"+.", kNoRuleSet, false}, Number{"12a", kNoRuleSet, false},
+          Number{"$(1 234)", kNoRuleSet, false}, Number{"$(1 234)", kSec, true},
+          Number{"\xa3"
+                 "5-",
+                 kMerrill, true},
+          Number{"()", kSec, false}})
+        EXPECT_EQ(IsPlainNumber(text, ruleSet), number) << text << " " << ruleSet;
     // Few letters and digits make a symbol cell.
     for (auto [text, symbol] :
          {Case{"|  /  \\  |", true}, {"a-+*", true}, {"a b c d e", false}, {"", false}})
