@@ -210,6 +210,7 @@ enum ByteClass : uint8_t {
     kHtmlMarkupByte = 8,  // "&", "<", ">"
     kRtfMarkupByte = 16,  // "\\", "{", "}"
     kControlByte = 32,    // a control character that no document may hold: all but tab
+    kLineFeedByte = 64,   // ends a line of a cell that spans lines
 };
 constexpr uint8_t kSourceBytes = kEscapeByte | kEqualsByte | kHighByte;
 
@@ -219,6 +220,7 @@ constexpr std::array<uint8_t, 256> kByteClasses = [] {
         if (b != '\t' && b != '\n' && b != '\r') table[b] = kControlByte;
     table[0x7f] = kControlByte;
     table[0x1b] = kEscapeByte | kControlByte;
+    table['\n'] = kLineFeedByte;
     table['='] = kEqualsByte;
     for (int b = 128; b < 256; ++b) table[b] = kHighByte;
     for (unsigned char c : std::string_view("&<>")) table[c] = kHtmlMarkupByte;
@@ -394,7 +396,7 @@ void TidyLine(const FC& fc, const DocumentState& state, OutputFormat format, Tex
 
 bool TidyingLeavesAlone(std::string_view text, OutputFormat format) {
     const uint8_t markup = format == OutputFormat::Html ? kHtmlMarkupByte : kRtfMarkupByte;
-    return !(ByteClassesIn(text) & (kSourceBytes | kControlByte | markup));
+    return !(ByteClassesIn(text) & (kSourceBytes | kControlByte | kLineFeedByte | markup));
 }
 
 void EntityText(int code, TextString& out) {

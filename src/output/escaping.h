@@ -27,8 +27,8 @@ void EscapeRTF(const FC& fc, TextString& text);
 // Conversions, then the escaper of the output format. Writers tidy each source text once,
 // as they write it.
 void TidyLine(const FC& fc, const DocumentState& state, OutputFormat format, TextString& text);
-// True when TidyLine would leave the text as it is for the format: it holds no byte that
-// a conversion or the escaper acts on.
+// True when the text is one line (no line feed) that TidyLine would leave as it is for the
+// format: it holds no byte that a conversion or the escaper acts on.
 bool TidyingLeavesAlone(std::string_view text, OutputFormat format);
 // Appends the text with "&", "<" and ">" as references (for names put into markup).
 void EscapeMarkupCharacters(std::string_view text, std::string& out);

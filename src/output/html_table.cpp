@@ -194,8 +194,7 @@ class HtmlTableMarkup {
                 continue;
             }
             const std::string_view source = row.cells[c].text;
-            if (source.find('\n') == std::string_view::npos &&
-                TidyingLeavesAlone(source, OutputFormat::Html)) {
+            if (TidyingLeavesAlone(source, OutputFormat::Html)) {
                 text = source;
                 plain_[c] = true;
             } else {
@@ -426,8 +425,9 @@ class HtmlTableMarkup {
         const std::vector<ColumnSpec>& specs = config_.columnSpecs;
 
         std::string_view text = texts_[c];
-        // Escaped text holds no tag: one look tells whether a rule or a break can be in it.
-        const bool tagsInText = text.find('<') != std::string_view::npos;
+        // Escaped text holds no tag: one look tells whether a rule or a break can be in it,
+        // and none is needed for a text known to hold no "<".
+        const bool tagsInText = !plain_[c] && text.find('<') != std::string_view::npos;
         bool rule = tagsInText && text.find("<HR") != std::string_view::npos;
         // A rule text starts with a rule character or a blank: most texts are passed by
         // their first byte.
