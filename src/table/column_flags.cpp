@@ -99,9 +99,66 @@ void DeriveFlags(TableColumn& column, ColumnSamples& s) {
     column.numericColumn = !column.mostlyEmpty && s.number.Value(1, 0) == 1;
 }
 
+// Whether the memo was built from the block's columns and lines as they stand: the cells of
+// every line, and so the statistics, would come out the same.
+bool MemoHolds(const TableBlock& block) {
+    const TableBlock::StatisticsMemo& memo = block.statisticsMemo;
+    // Tagged lines and lines cut at their own bars are cut with more than the columns.
+    if (block.kind == BlockKind::Tagged || block.barColumns) return false;
+    if (!memo.valid || memo.kind != block.kind || memo.barColumns != block.barColumns ||
+        memo.widest != block.widest || memo.removedIndent != block.removedIndent ||
+        memo.classifiedIndent != block.classifiedIndent ||
+        memo.firstAnalysedLine != block.firstAnalysedLine || memo.lineCount != block.lineCount ||
+        memo.columns.size() != block.columns.size())
+        return false;
+    for (size_t c = 0; c < block.columns.size(); ++c) {
+        const TableColumn& was = memo.columns[c];
+        const TableColumn& is = block.columns[c];
+        if (was.gapStart != is.gapStart || was.gapEnd != is.gapEnd || was.boundary != is.boundary ||
+            was.markedAlign != is.markedAlign)
+            return false;
+    }
+    return true;
+}
+
+void TakeFlags(TableColumn& column, const TableColumn& from) {
+    column.align = from.align;
+    column.span = from.span;
+    column.mostlyEmpty = from.mostlyEmpty;
+    column.entirelyEmpty = from.entirelyEmpty;
+    column.symbolColumn = from.symbolColumn;
+    column.textColumn = from.textColumn;
+    column.numericColumn = from.numericColumn;
+}
+
+void Remember(TableBlock& block) {
+    TableBlock::StatisticsMemo& memo = block.statisticsMemo;
+    memo.valid = true;
+    memo.columns = block.columns;
+    memo.kind = block.kind;
+    memo.barColumns = block.barColumns;
+    memo.widest = block.widest;
+    memo.removedIndent = block.removedIndent;
+    memo.classifiedIndent = block.classifiedIndent;
+    memo.firstAnalysedLine = block.firstAnalysedLine;
+    memo.lineCount = block.lineCount;
+    memo.crossingTotal = block.crossingTotal;
+    memo.crossingCells = block.crossingCells;
+    memo.crossingLines = block.crossingLines;
+}
+
 }  // namespace
 
 void BuildColumnStatistics(TableBlock& block) {
+    if (MemoHolds(block)) {
+        const TableBlock::StatisticsMemo& memo = block.statisticsMemo;
+        for (size_t c = 0; c < block.columns.size(); ++c)
+            TakeFlags(block.columns[c], memo.columns[c]);
+        block.crossingTotal = memo.crossingTotal;
+        block.crossingCells = memo.crossingCells;
+        block.crossingLines = memo.crossingLines;
+        return;
+    }
     const int columnCount = static_cast<int>(block.columns.size());
     const int ruleSet = block.fc.RuleSet();
     // What one lane of the pass counts.
@@ -156,6 +213,7 @@ void BuildColumnStatistics(TableBlock& block) {
         for (size_t l = 1; l < lanes.size(); ++l) s.Absorb(lanes[l].samples[c]);
         DeriveFlags(block.columns[c], s);
     }
+    Remember(block);
 }
 
 void MergeColumns(TableBlock& block, int i, int j) {

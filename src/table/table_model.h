@@ -182,6 +182,22 @@ class TableBlock {
     int crossingTotal = 0;      // extra columns covered by crossing cells
     int crossingCells = 0;
     int crossingLines = 0;
+    // The column statistics last built and what they were built from: the analysis often
+    // tries a wider separation that finds the very same columns (see BuildColumnStatistics).
+    struct StatisticsMemo {
+        bool valid = false;
+        std::vector<TableColumn> columns;  // flags and all
+        BlockKind kind = BlockKind::PlainText;
+        bool barColumns = false;
+        int widest = 0;
+        int removedIndent = 0;
+        int classifiedIndent = 0;
+        int firstAnalysedLine = 0;
+        int lineCount = 0;
+        int crossingTotal = 0;
+        int crossingCells = 0;
+        int crossingLines = 0;
+    } statisticsMemo;
 
     int firstAnalysedLine = 0;
     int widest = 0;

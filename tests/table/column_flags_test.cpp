@@ -54,5 +54,27 @@ TEST(BuildColumnStatisticsTest, EmptyColumnsAndSpans) {
     EXPECT_EQ(Crossings(w), (Ints{3, 2, 2}));
 }
 
+TEST(BuildColumnStatisticsTest, StatisticsBuiltAgainFromTheSameColumnsAndLinesComeOutTheSame) {
+    // Two words and a figure in the last column: numeric only when the analysis leaves the
+    // first two lines out, which only a fresh count can tell.
+    PlainFixture t;
+    TableBlock& b = Columns(t, {"ab cd total", "ab cd sum", "ab cd 7"}, {2, 5});
+    EXPECT_FALSE(b.columns[2].numericColumn);
+    // The same columns again, their flags lost on the way: the statistics are the same.
+    for (TableColumn& column : b.columns) column.numericColumn = column.textColumn = false;
+    BuildColumnStatistics(b);
+    EXPECT_FALSE(b.columns[2].numericColumn);
+    EXPECT_TRUE(b.columns[0].textColumn);
+    // Other lines analysed, or other columns, are counted afresh: a boundary inside "cd"
+    // makes the middle cell run over the last column.
+    b.firstAnalysedLine = 2;
+    BuildColumnStatistics(b);
+    EXPECT_TRUE(b.columns[2].numericColumn);
+    b.columns[1].boundary = b.columns[1].gapStart = b.columns[1].gapEnd = 4;
+    BuildColumnStatistics(b);
+    EXPECT_EQ(Crossings(b), (Ints{1, 1, 1}));
+    EXPECT_FALSE(b.columns[2].numericColumn);
+}
+
 }  // namespace
 }  // namespace tabulyst
