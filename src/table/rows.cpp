@@ -236,11 +236,14 @@ void BuildRows(TableBlock& block, const RowTaker& emit, RowLines* lines) {
     rows.End();
 }
 
-// Rows handed from the thread that builds them to the one that writes them.
+// Rows handed from the thread that builds them to the one that writes them. A batch ends
+// after so many rows or so many bytes of text, so that long lines do not pile up.
 struct RowBatch {
     static constexpr size_t kRows = 256;
+    static constexpr size_t kBytes = 1 << 20;
     std::vector<TableRow> rows;  // reused: the row texts keep their storage
     size_t count = 0;
+    size_t bytes = 0;
 };
 using RowPipe = HandOff<RowBatch>;
 
@@ -270,8 +273,9 @@ void BuildRowsAhead(TableBlock& block, const std::function<void(const TableRow&)
                 [&](TableRow& row) {
                     if (!batch) throw WriterStopped{};
                     if (batch->count == batch->rows.size()) batch->rows.emplace_back();
+                    for (const TableCell& cell : row.cells) batch->bytes += cell.text.size();
                     std::swap(batch->rows[batch->count++], row);
-                    if (batch->count == RowBatch::kRows) {
+                    if (batch->count == RowBatch::kRows || batch->bytes >= RowBatch::kBytes) {
                         pipe.PassFull(batch);
                         batch = pipe.TakeEmpty();
                     }
@@ -296,6 +300,7 @@ void BuildRowsAhead(TableBlock& block, const std::function<void(const TableRow&)
                 emit(row);
             }
             batch->count = 0;
+            batch->bytes = 0;
             pipe.ReturnEmpty(batch);
         }
     } catch (...) {

@@ -12,9 +12,11 @@
 namespace tabulyst {
 namespace {
 
-// Lines copied out of the pass, whose own texts last only until the next line but one.
+// Lines copied out of the pass, whose own texts last only until the next line but one. A
+// batch ends after so many lines or so many bytes, so that long lines do not pile up.
 struct LineBatch {
     static constexpr size_t kLines = 512;
+    static constexpr size_t kBytes = 1 << 20;
     struct Entry {
         int index;
         size_t from;
@@ -27,7 +29,7 @@ struct LineBatch {
         entries.push_back(Entry{index, text.size(), line.size()});
         text.append(line);
     }
-    bool Full() const { return entries.size() >= kLines; }
+    bool Full() const { return entries.size() >= kLines || text.size() >= kBytes; }
     template <class Take>
     void HandTo(const Take& take, int lane) {
         const std::string_view all = text;
