@@ -237,7 +237,8 @@ void BuildRows(TableBlock& block, const RowTaker& emit, RowLines* lines) {
 }
 
 // Rows handed from the thread that builds them to the one that writes them. A batch ends
-// after so many rows or so many bytes of text, so that long lines do not pile up.
+// after so many rows or so many bytes (cells and their texts), so that wide rows do not
+// pile up.
 struct RowBatch {
     static constexpr size_t kRows = 256;
     static constexpr size_t kBytes = 1 << 20;
@@ -273,6 +274,7 @@ void BuildRowsAhead(TableBlock& block, const std::function<void(const TableRow&)
                 [&](TableRow& row) {
                     if (!batch) throw WriterStopped{};
                     if (batch->count == batch->rows.size()) batch->rows.emplace_back();
+                    batch->bytes += row.cells.size() * sizeof(TableCell);
                     for (const TableCell& cell : row.cells) batch->bytes += cell.text.size();
                     std::swap(batch->rows[batch->count++], row);
                     if (batch->count == RowBatch::kRows || batch->bytes >= RowBatch::kBytes) {
