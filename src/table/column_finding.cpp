@@ -94,7 +94,10 @@ void PositionTally::CountBytes(std::string_view text, size_t from, size_t to) {
 }
 
 void PositionTally::Absorb(const PositionTally& other) {
-    Fit(std::max(blanks.size(), other.blanks.size()));
+    if (blanks.size() < other.blanks.size()) {
+        blanks.resize(other.blanks.size(), 0);
+        separators.resize(other.blanks.size(), 0);
+    }
     for (size_t p = 0; p < other.blanks.size(); ++p) {
         blanks[p] += other.blanks[p];
         separators[p] += other.separators[p];

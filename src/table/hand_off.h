@@ -7,9 +7,14 @@
 #include <condition_variable>
 #include <cstddef>
 #include <deque>
+#include <exception>
 #include <mutex>
+#include <thread>
 
 namespace tabulyst {
+
+// Lines a table needs before a second thread is worth starting for it.
+inline constexpr int kLinesWorthAThread = 4096;
 
 template <class Batch, size_t kBatches = 4>
 class HandOff {
@@ -71,5 +76,30 @@ class HandOff {
     bool closed_ = false;
     bool stopped_ = false;
 };
+
+// Runs `beside` on a second thread while `here` runs on this one, the two working through
+// `pipe`. A failure of either stops the hand-off, so that the other gives up, and reaches
+// the caller once both have ended.
+template <class Batch, size_t kBatches, class Beside, class Here>
+void RunBeside(HandOff<Batch, kBatches>& pipe, Beside&& beside, Here&& here) {
+    std::exception_ptr failure;
+    std::thread thread([&] {
+        try {
+            beside();
+        } catch (...) {
+            failure = std::current_exception();
+            pipe.Stop();
+        }
+    });
+    try {
+        here();
+    } catch (...) {
+        pipe.Stop();
+        thread.join();
+        throw;
+    }
+    thread.join();
+    if (failure) std::rethrow_exception(failure);
+}
 
 }  // namespace tabulyst

@@ -1,9 +1,8 @@
 #include "table/rows.h"
 
 #include <algorithm>
-#include <exception>
+#include <optional>
 #include <string>
-#include <thread>
 
 #include "policy/fc.h"
 #include "policy/line_message.h"
@@ -174,13 +173,13 @@ int HeaderRowCount(const TableBlock& block) {
 }
 
 void BuildLineCells(TableBlock& block, const LinePass& line, CutFor purpose,
-                    std::vector<TableCell>& cells, int* strayTagEnds) {
+                    std::vector<TableCell>& cells) {
     if (block.kind == BlockKind::Delimited)
         SplitDelimitedLine(block, line.Raw(), cells);
     else if (block.kind == BlockKind::Tagged)
         CutTaggedLine(block, line.Index(), line.Text(), purpose, cells);
     else
-        CutPlainLine(block, line.Text(), purpose, cells, strayTagEnds);
+        CutPlainLine(block, line.Text(), purpose, cells);
 }
 
 namespace {
@@ -191,8 +190,10 @@ void BuildRows(TableBlock& block, const RowTaker& emit, RowLines* lines) {
     RowBuilder rows(block, emit, lines);
     const int headerRows = HeaderRowCount(block);
     std::vector<TableCell> cells;
-    const bool plain = block.kind != BlockKind::Delimited && block.kind != BlockKind::Tagged;
-    const PlainLineCutter cutter(block);
+    // Plain lines are cut by one cutter for the whole pass; the others as BuildLineCells does.
+    std::optional<PlainLineCutter> cutter;
+    if (block.kind != BlockKind::Delimited && block.kind != BlockKind::Tagged)
+        cutter.emplace(block);
     for (LinePass line(block); line.Next();) {
         const int i = line.Index();
         if (lines) lines->At(i);
@@ -210,8 +211,8 @@ void BuildRows(TableBlock& block, const RowTaker& emit, RowLines* lines) {
         }
         // Built ahead, a row carries what is wrong with its line to the writing thread.
         int strayTagEnds = 0;
-        if (plain)
-            cutter.Cut(line.Text(), CutFor::Writing, cells, lines ? nullptr : &strayTagEnds);
+        if (cutter)
+            cutter->Cut(line.Text(), CutFor::Writing, cells, lines ? nullptr : &strayTagEnds);
         else
             BuildLineCells(block, line, CutFor::Writing, cells);
         if (!block.blankLineSeparated) {
@@ -258,60 +259,52 @@ struct WriterStopped {};
 // what is wrong with a line goes with its row. The policies and the block hold still while
 // a table is written, so both threads only read them.
 bool BuildsAhead(const TableBlock& block) {
-    constexpr int kLinesWorthAThread = 4096;
     return block.kind != BlockKind::Tagged && !block.blankLineSeparated && !block.barColumns &&
            block.lineCount >= kLinesWorthAThread;
 }
 
 void BuildRowsAhead(TableBlock& block, const std::function<void(const TableRow&)>& emit) {
     RowPipe pipe;
-    std::exception_ptr failure;
-    std::thread builder([&] {
-        try {
+    RunBeside(
+        pipe,
+        [&] {
             RowBatch* batch = pipe.TakeEmpty();
-            BuildRows(
-                block,
-                [&](TableRow& row) {
-                    if (!batch) throw WriterStopped{};
-                    if (batch->count == batch->rows.size()) batch->rows.emplace_back();
-                    batch->bytes += row.cells.size() * sizeof(TableCell);
-                    for (const TableCell& cell : row.cells) batch->bytes += cell.text.size();
-                    std::swap(batch->rows[batch->count++], row);
-                    if (batch->count == RowBatch::kRows || batch->bytes >= RowBatch::kBytes) {
-                        pipe.PassFull(batch);
-                        batch = pipe.TakeEmpty();
-                    }
-                },
-                nullptr);
+            try {
+                BuildRows(
+                    block,
+                    [&](TableRow& row) {
+                        if (!batch) throw WriterStopped{};
+                        if (batch->count == batch->rows.size()) batch->rows.emplace_back();
+                        batch->bytes += row.cells.size() * sizeof(TableCell);
+                        for (const TableCell& cell : row.cells) batch->bytes += cell.text.size();
+                        std::swap(batch->rows[batch->count++], row);
+                        if (batch->count == RowBatch::kRows || batch->bytes >= RowBatch::kBytes) {
+                            pipe.PassFull(batch);
+                            batch = pipe.TakeEmpty();
+                        }
+                    },
+                    nullptr);
+            } catch (const WriterStopped&) {
+                return;
+            }
             if (!batch) return;
             if (batch->count > 0) pipe.PassFull(batch);
             pipe.Close();
-        } catch (const WriterStopped&) {
-        } catch (...) {
-            failure = std::current_exception();
-            pipe.Stop();
-        }
-    });
-    try {
-        RowLines lines(block);
-        for (RowBatch* batch; (batch = pipe.TakeFull()) != nullptr;) {
-            for (size_t i = 0; i < batch->count; ++i) {
-                const TableRow& row = batch->rows[i];
-                lines.At(row.lastLine);
-                ReportStrayTagEnds(block, row.strayTagEnds);
-                emit(row);
+        },
+        [&] {
+            RowLines lines(block);
+            for (RowBatch* batch; (batch = pipe.TakeFull()) != nullptr;) {
+                for (size_t i = 0; i < batch->count; ++i) {
+                    const TableRow& row = batch->rows[i];
+                    lines.At(row.lastLine);
+                    ReportStrayTagEnds(block, row.strayTagEnds);
+                    emit(row);
+                }
+                batch->count = 0;
+                batch->bytes = 0;
+                pipe.ReturnEmpty(batch);
             }
-            batch->count = 0;
-            batch->bytes = 0;
-            pipe.ReturnEmpty(batch);
-        }
-    } catch (...) {
-        pipe.Stop();
-        builder.join();
-        throw;
-    }
-    builder.join();
-    if (failure) std::rethrow_exception(failure);
+        });
 }
 
 }  // namespace

@@ -27,9 +27,8 @@ struct TableRow {
 };
 
 // Cuts one line of the block into cells: delimited splitting or plain-text cutting.
-// `strayTagEnds` as for CutPlainLine.
 void BuildLineCells(TableBlock& block, const LinePass& line, CutFor purpose,
-                    std::vector<TableCell>& cells, int* strayTagEnds = nullptr);
+                    std::vector<TableCell>& cells);
 // Groups the block's lines into rows, in order, and hands each row with text to `emit`.
 // A cell's line count is the number of lines that gave it text; blank texts add no line.
 void ForEachRow(TableBlock& block, const std::function<void(const TableRow&)>& emit);

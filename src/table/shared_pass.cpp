@@ -1,8 +1,6 @@
 #include "table/shared_pass.h"
 
-#include <exception>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "table/hand_off.h"
@@ -44,7 +42,6 @@ struct LineBatch {
 void ShareLines(const TableBlock& block, bool mayShare,
                 const std::function<bool(const LinePass&)>& wanted,
                 const std::function<void(int lane, int index, std::string_view text)>& take) {
-    constexpr int kLinesWorthAThread = 4096;
     if (!mayShare || block.lineCount < kLinesWorthAThread) {
         for (LinePass line(block); line.Next();)
             if (wanted(line)) take(0, line.Index(), line.Text());
@@ -52,42 +49,32 @@ void ShareLines(const TableBlock& block, bool mayShare,
     }
 
     HandOff<LineBatch> pipe;
-    std::exception_ptr failure;
-    std::thread helper([&] {
-        try {
+    RunBeside(
+        pipe,
+        [&] {
             for (LineBatch* batch; (batch = pipe.TakeFull()) != nullptr;) {
                 batch->HandTo(take, 1);
                 pipe.ReturnEmpty(batch);
             }
-        } catch (...) {
-            failure = std::current_exception();
-            pipe.Stop();
-        }
-    });
-    try {
-        // The reading thread fills batches for the helper while it keeps up, and takes a
-        // batch itself when the helper falls behind, so that neither waits for the other.
-        LineBatch* batch = pipe.TakeEmpty();
-        for (LinePass line(block); line.Next() && batch;) {
-            if (!wanted(line)) continue;
-            batch->Add(line.Index(), line.Text());
-            if (!batch->Full()) continue;
-            if (pipe.Waiting() < 2) {
-                pipe.PassFull(batch);
-                batch = pipe.TakeEmpty();
-            } else {
-                batch->HandTo(take, 0);
+        },
+        [&] {
+            // The reading thread fills batches for the helper while it keeps up, and takes a
+            // batch itself when the helper falls behind, so that neither waits for the other.
+            LineBatch* batch = pipe.TakeEmpty();
+            for (LinePass line(block); line.Next() && batch;) {
+                if (!wanted(line)) continue;
+                batch->Add(line.Index(), line.Text());
+                if (!batch->Full()) continue;
+                if (pipe.Waiting() < 2) {
+                    pipe.PassFull(batch);
+                    batch = pipe.TakeEmpty();
+                } else {
+                    batch->HandTo(take, 0);
+                }
             }
-        }
-        if (batch) batch->HandTo(take, 0);
-        pipe.Close();
-    } catch (...) {
-        pipe.Stop();
-        helper.join();
-        throw;
-    }
-    helper.join();
-    if (failure) std::rethrow_exception(failure);
+            if (batch) batch->HandTo(take, 0);
+            pipe.Close();
+        });
 }
 
 }  // namespace tabulyst
